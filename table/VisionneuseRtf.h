@@ -1,0 +1,53 @@
+// The read-only viewer of the two rich-text commentaries: the end-of-deal
+// screen shows the summary in it, the "Le point" dialog the stock-taking
+// text, and that dialog takes its height from the number of lines laid out.
+#pragma once
+
+#include "table/LecteurRtf.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTextBrowser>
+
+namespace kalvo {
+
+class VisionneuseRtf : public QTextBrowser {
+  Q_OBJECT
+
+ public:
+  explicit VisionneuseRtf(QWidget* parent = nullptr);
+
+  // False when the file cannot be read; the viewer is then empty.
+  bool ChargeFichier(const QString& chemin);
+  void ChargeTexte(const QByteArray& octets);
+  void ChargeDocument(TDocumentRtf document);
+  const TDocumentRtf& Contenu() const { return DocumentLu; }
+
+  // One size in points for all of the text; 0 gives back the sizes of the RTF.
+  void FixeTailleUniforme(int points);
+  int TailleUniforme() const { return Taille; }
+
+  // The text laid out at the viewer's present width, with no vertical
+  // scroll bar: number of lines, and height with the document margins.
+  int NombreLignes();
+  int HauteurDocument();
+
+  // The largest file read: a commentary takes two kilobytes at most.
+  static constexpr qint64 TailleMaxFichier = 1 << 20;
+
+ signals:
+  void Clique();
+
+ protected:
+  void mousePressEvent(QMouseEvent* evenement) override;
+
+ private:
+  void Affiche();
+  void MetEnPage();
+  qreal HauteurLigneMinimale(const TParagrapheRtf& paragraphe) const;
+
+  TDocumentRtf DocumentLu;
+  int Taille = 0;
+};
+
+}  // namespace kalvo
