@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextFragment>
@@ -102,8 +103,18 @@ TEST(VisionneuseRtf, TailleUniformeDeLEcranDeFinDeDonne) {
   EXPECT_EQ(puce.tabPositions().front().position, 20);
 }
 
-TEST(VisionneuseRtf, FichierAbsentTexteBrutEtClic) {
+TEST(VisionneuseRtf, FichierEcritParLeProgrammeAbsentOuEnTexteBrut) {
   VisionneuseRtf visionneuse;
+  // The program writes the commentary followed by a NUL and CR LF.
+  QTemporaryDir dossier;
+  QFile fichier(dossier.filePath("point.rtf"));
+  ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+  fichier.write(LitDonnee("point-exemple.rtf") + QByteArray("\0\r\n", 3));
+  fichier.close();
+  ASSERT_TRUE(visionneuse.ChargeFichier(fichier.fileName()));
+  EXPECT_EQ(visionneuse.Contenu().Texte(), LitRtf(LitDonnee("point-exemple.rtf").toStdString()).Texte());
+  EXPECT_EQ(visionneuse.document()->blockCount(), 12);
+
   visionneuse.ChargeTexte("{\\rtf1 avant}");
   EXPECT_FALSE(visionneuse.ChargeFichier(QDir::tempPath() + "/kalvo-absent/point.rtf"));
   EXPECT_TRUE(visionneuse.Contenu().Paragraphes.empty());
@@ -125,7 +136,7 @@ TEST(VisionneuseRtf, DonneesAbimeesAfficheesSansPlanter) {
   visionneuse.resize(400, 200);
   std::mt19937 alea(1549);
   QByteArray base = LitDonnee("manuel-traitement-de-texte.rtf");
-  for (int essai = 0; essai < 200; ++essai) {
+  for (int essai = 0; essai < 100; ++essai) {
     QByteArray entree = base;
     for (int m = 0; m < 6; ++m) {
       const auto pos = static_cast<qsizetype>(alea() % static_cast<unsigned>(entree.size()));
@@ -165,6 +176,13 @@ TEST(VisionneuseRtf, RenduPourLesYeux) {
   resume.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&resume));
   EXPECT_TRUE(resume.grab().toImage().save(QString::fromUtf8(KALVO_BUILD_DIR) + "/rendus/visionneuse-resume.png"));
+
+  VisionneuseRtf manuel;
+  manuel.resize(600, 220);
+  manuel.ChargeFichier(Donnee("manuel-traitement-de-texte.rtf"));
+  manuel.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&manuel));
+  EXPECT_TRUE(manuel.grab().toImage().save(QString::fromUtf8(KALVO_BUILD_DIR) + "/rendus/visionneuse-manuel.png"));
 }
 
 }  // namespace
