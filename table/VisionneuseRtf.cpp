@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
+#include <QEvent>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QTextBlock>
@@ -168,6 +169,13 @@ int VisionneuseRtf::NombreLignes() {
 int VisionneuseRtf::HauteurDocument() {
   MetEnPage();
   return qCeil(document()->documentLayout()->documentSize().height());
+}
+
+// The even line spacing depends on the font: a font set after the text
+// was loaded lays it out again.
+void VisionneuseRtf::changeEvent(QEvent* evenement) {
+  QTextBrowser::changeEvent(evenement);
+  if (evenement->type() == QEvent::FontChange) Affiche();
 }
 
 void VisionneuseRtf::mousePressEvent(QMouseEvent* evenement) {

@@ -39,6 +39,7 @@ class VisionneuseRtf : public QTextBrowser {
   void Clique();
 
  protected:
+  void changeEvent(QEvent* evenement) override;
   void mousePressEvent(QMouseEvent* evenement) override;
 
  private:

@@ -64,7 +64,14 @@ TEST(VisionneuseRtf, LePointTientDansLaHauteurCalculeeSurSesLignes) {
   EXPECT_LE(visionneuse.HauteurDocument(), hauteurDialogue);
   EXPECT_GT(visionneuse.HauteurDocument(), hauteurDialogue * 3 / 4);
 
-  // Narrower, the long lines wrap and the count follows.
+  // A font set after loading lays the text out again, and so does a
+  // narrower viewer, whose long lines wrap.
+  QFont petite = visionneuse.font();
+  petite.setPixelSize(10);
+  visionneuse.setFont(petite);
+  EXPECT_LT(visionneuse.HauteurDocument(), hauteurDialogue * 3 / 4);
+  PrepareCommeLePoint(visionneuse);
+  EXPECT_EQ(visionneuse.NombreLignes(), lignes);
   visionneuse.resize(300, 400);
   EXPECT_GT(visionneuse.NombreLignes(), lignes);
 }

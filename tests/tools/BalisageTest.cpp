@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <sstream>
 
 namespace kalvo {
@@ -183,6 +184,44 @@ TEST(Balisage, RtfBrutPasseTelQuel) {
   ASSERT_EQ(long_.Erreurs.size(), 1u);
   EXPECT_EQ(long_.Erreurs[0].Code, ebTropLong);
   EXPECT_EQ(long_.Erreurs[0].Ligne, 3);
+}
+
+// Whatever the author typed, the RTF stays well formed: its groups pair and
+// every message points at a line of the source.
+bool GroupesEquilibres(const std::string& rtf) {
+  int profondeur = 0;
+  for (std::size_t i = 0; i < rtf.size(); ++i) {
+    if (rtf[i] == '\\') ++i;
+    else if (rtf[i] == '{') ++profondeur;
+    else if (rtf[i] == '}' && --profondeur < 0) return false;
+  }
+  return profondeur == 0;
+}
+
+TEST(Balisage, FuzzDuBalisage) {
+  static const std::vector<std::string> Morceaux{
+      "**", "*", "***", "__", "_", "{rouge:", "{bleu:", "{rose:", "{serif:", "{", "}", "\\", "\\*",
+      "!S", "!H", "!", "♥", "é", "œ", "😀", "\n", "\n\n", "# ", "- ", "a", "1", " ", "\t",
+      "\xC3", "\x07", "\xED\xA0\x80", "{\\rtf1", "\r\n", "\u00a0"};
+  std::mt19937 alea(1549);
+  for (int essai = 0; essai < 3000; ++essai) {
+    std::string source;
+    const std::size_t longueur = alea() % 60;
+    for (std::size_t k = 0; k < longueur; ++k) source += Morceaux[alea() % Morceaux.size()];
+    const TResultatBalisage r = BalisageVersRtf(source, 300, 5);
+    const int lignes = static_cast<int>(std::count(source.begin(), source.end(), '\n')) + 1;
+    for (const TDiagnosticBalisage& d : r.Erreurs) {
+      ASSERT_GE(d.Ligne, 5) << source;
+      ASSERT_LT(d.Ligne, 5 + lignes) << source;
+    }
+    const bool brut = r.Rtf.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0{", 0) != 0;
+    if (!brut || r.Reussi()) {
+      ASSERT_TRUE(GroupesEquilibres(r.Rtf)) << source << "\n" << r.Rtf;
+    }
+    if (r.Reussi()) {
+      ASSERT_LE(r.Rtf.size(), 300u);
+    }
+  }
 }
 
 }  // namespace

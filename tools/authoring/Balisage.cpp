@@ -93,6 +93,7 @@ class TTraducteur {
 
  private:
   void TraduitLigne(std::u32string_view texte);
+  void TraduitTexte(std::u32string_view texte);
   void ChangeMiseEnPage(TMiseEnPage nouvelle);
   void Etoiles(std::size_t nombre, bool suivieDUnBlanc);
   void Soulignes(std::size_t nombre, bool suivieDUnBlanc);
@@ -153,6 +154,12 @@ void TTraducteur::TraduitLigne(std::u32string_view texte) {
     Rtf.OuvreGroupe();
     Rtf.MotControle("\\b");
   }
+  TraduitTexte(texte);
+  FermeTout();
+  if (miseEnPage == mpTitre) Rtf.FermeGroupe();
+}
+
+void TTraducteur::TraduitTexte(std::u32string_view texte) {
   for (std::size_t i = 0; i < texte.size();) {
     const char32_t c = texte[i];
     const char32_t suivant = i + 1 < texte.size() ? texte[i + 1] : U'\0';
@@ -177,8 +184,6 @@ void TTraducteur::TraduitLigne(std::u32string_view texte) {
       ++i;
     }
   }
-  FermeTout();
-  if (miseEnPage == mpTitre) Rtf.FermeGroupe();
 }
 
 // Paragraph properties carry over \par, so they are written only when
