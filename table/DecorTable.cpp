@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 
 namespace kalvo {
@@ -25,19 +26,27 @@ double Bruit(std::uint32_t a, std::uint32_t b) {
   return (Hache(a * 0x9E3779B1U ^ Hache(b + 0x632BE5ABU)) & 0xFFFF) / 65535.0;
 }
 
-// Wood grain across the grain only (t), so that two bars overlapping at any
-// offset show no seam; u along the grain adds only a fine speckle.
+// Smooth one-dimensional value noise in 0..1.
+double BruitLisse(double t, std::uint32_t germe) {
+  const double base = std::floor(t);
+  const double f = t - base;
+  const double lisse = f * f * (3.0 - 2.0 * f);
+  const auto i = static_cast<std::uint32_t>(static_cast<std::int64_t>(base) & 0xFFFFFFF);
+  return Bruit(i, germe) * (1.0 - lisse) + Bruit(i + 1, germe) * lisse;
+}
+
+// Wood across the grain only (t), so that two bars overlapping at any offset
+// show no seam; u along the grain adds only a fine fibre speckle. Growth
+// bands of uneven width come from a sine bent by slow noise.
 QColor Bois(double t, int u, int germe) {
-  const double veines = 0.5 + 0.22 * std::sin(t * 0.9 + 1.3) + 0.16 * std::sin(t * 2.3 + 0.4) +
-                        0.12 * std::sin(t * 5.7 + 2.1);
-  const double fil = (Bruit(static_cast<std::uint32_t>(t * 3.0), static_cast<std::uint32_t>(germe)) - 0.5) * 0.18;
-  const double grain = (Bruit(static_cast<std::uint32_t>(t * 7.0), static_cast<std::uint32_t>(u)) - 0.5) * 0.06;
-  const double v = std::clamp(veines + fil + grain, 0.0, 1.0);
-  // From deep walnut to a warmer reddish brown.
-  const double r = 52 + v * 38;
-  const double g = 28 + v * 20;
-  const double b = 18 + v * 12;
-  return QColor(static_cast<int>(r), static_cast<int>(g), static_cast<int>(b));
+  const auto g = static_cast<std::uint32_t>(germe);
+  const double bandes = 0.5 + 0.5 * std::sin(2.0 * std::numbers::pi * (t / 7.0 + 2.4 * BruitLisse(t / 23.0, g)));
+  const double fond = 0.42 + 0.30 * BruitLisse(t / 11.0, g + 7) + 0.14 * BruitLisse(t / 2.7, g + 13);
+  const double veine = std::pow(bandes, 5.0);
+  const double fibre = (Bruit(static_cast<std::uint32_t>(t), static_cast<std::uint32_t>(u) * 31U + g) - 0.5) * 0.07;
+  const double v = std::clamp(fond - 0.30 * veine + fibre, 0.0, 1.0);
+  // From deep walnut to a warm reddish brown.
+  return QColor(static_cast<int>(44 + v * 70), static_cast<int>(23 + v * 38), static_cast<int>(14 + v * 22));
 }
 
 QColor Eclaircit(const QColor& c, double facteur) {

@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <numbers>
 
 namespace kalvo {
 
@@ -282,7 +283,7 @@ void DessineAttribut(QPainter& p, const TDemi& d, int rang) {
     p.setPen(QPen(QColor(140, 20, 50), d.Trait(0.006, 0.4)));
     p.setBrush(QColor(214, 50, 90));
     for (int i = 0; i < 5; ++i) {
-      const double a = i * 2.0 * M_PI / 5.0 - M_PI / 2.0;
+      const double a = i * 2.0 * std::numbers::pi / 5.0 - std::numbers::pi / 2.0;
       p.drawEllipse(fleur + QPointF(std::cos(a) * r * 0.55, std::sin(a) * r * 0.55), r * 0.5, r * 0.5);
     }
     p.setBrush(OrClair);

@@ -3,6 +3,7 @@
 #include "table/GeometrieCartes.h"
 #include "table/PeintreFace.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace kalvo {
@@ -11,6 +12,12 @@ TJeuDeCartes::TJeuDeCartes(qint64 limiteOctets) : FLimite(limiteOctets > 0 ? lim
 
 TJeuDeCartes& TJeuDeCartes::Commun() {
   static TJeuDeCartes jeu;
+  // Pixmaps must not outlive the application object: empty the cache as it goes.
+  static const bool enregistre = [] {
+    qAddPostRoutine([] { TJeuDeCartes::Commun().Vide(); });
+    return true;
+  }();
+  (void)enregistre;
   return jeu;
 }
 

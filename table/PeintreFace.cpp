@@ -36,8 +36,8 @@ struct TMetrique {
 
 TMetrique MetriqueDuSet(int set) {
   switch (set) {
-    case 2: return {4.5, 14, 3, 11, 11, 2, 10, 15, 8, 38};
-    case 3: return {7.0, 20, 5, 18, 15, 3, 15, 22, 11, 58};
+    case 2: return {4.5, 14, 3, 11, 11, 2, 10, 16, 8, 38};
+    case 3: return {7.0, 20, 5, 20, 15, 3, 16, 24, 11, 60};
     default: return {3.5, 13, 3, 10, 11, 2, 10, 12, 6, 30};
   }
 }

@@ -35,8 +35,8 @@ TTableExemple::TTableExemple(int largeur, int hauteur, int setCartes)
     e->move(x, y);
     return e;
   };
-  etiquette(QStringLiteral("Jeu"), 51, 0);
-  etiquette(QStringLiteral("Questions"), 119, 0);
+  Etiquettes[0] = etiquette(QStringLiteral("Jeu"), 51, 0);
+  Etiquettes[1] = etiquette(QStringLiteral("Questions"), 119, 0);
   Notation = new TAfficheurSegments(3, QColor(CouleurLime), this);
   Notation->move(51, 24);
   NoteQuestions = new TAfficheurSegments(3, QColor(CouleurLime), this);
@@ -45,8 +45,8 @@ TTableExemple::TTableExemple(int largeur, int hauteur, int setCartes)
   LeveesNS->move(largeur - 187, 24);
   LeveesEO = new TAfficheurSegments(2, QColor(CouleurJaune), this);
   LeveesEO->move(largeur - 187 + 73, 24);
-  etiquette(QStringLiteral("NS"), largeur - 187 + 8, 0);
-  etiquette(QStringLiteral("EO"), largeur - 187 + 73 + 8, 0);
+  Etiquettes[2] = etiquette(QStringLiteral("NS"), largeur - 187 + 8, 0);
+  Etiquettes[3] = etiquette(QStringLiteral("EO"), largeur - 187 + 73 + 8, 0);
 
   LContrat = new TEtiquetteContour(QString(), this);
   LContrat->SetContour(false);

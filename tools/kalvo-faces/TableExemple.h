@@ -27,6 +27,7 @@ class TTableExemple : public QWidget {
   TAfficheurSegments* LeveesNS = nullptr;
   TAfficheurSegments* LeveesEO = nullptr;
   TEtiquetteContour* LContrat = nullptr;
+  std::array<TEtiquetteContour*, 4> Etiquettes{};   // "Jeu", "Questions", "NS", "EO"
   QLabel* Fleche = nullptr;
 
   void PlaceJeux();

@@ -143,6 +143,7 @@ QPixmap TableEncheres(int largeur, int hauteur, int set) {
   table.NoteQuestions->hide();
   table.LeveesNS->hide();
   table.LeveesEO->hide();
+  for (TEtiquetteContour* etiquette : table.Etiquettes) etiquette->hide();
   table.Etui->SetVisible(true);
   table.Etui->Vulnerabilite = vlnNS;
   table.Etui->Donneur = jrNord;
