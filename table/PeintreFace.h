@@ -1,0 +1,16 @@
+// Our own card faces, painted at the exact pixel size of each card set so
+// that they stay crisp: white card with a fine border, the French index in
+// two corners, pips laid out as on real cards, aces with one large pip and
+// framed court cards with a stylised figure.
+#pragma once
+
+#include <QImage>
+
+namespace kalvo {
+
+// The face of card value 1..52 in card set 1..3, its corners transparent
+// (the pixels within the set's corner radius always are). A null image for a
+// value or set out of range.
+QImage PeintFace(int value, int setCartes);
+
+}  // namespace kalvo

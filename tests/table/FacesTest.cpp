@@ -1,0 +1,164 @@
+#include "EnvironnementQt.h"
+
+#include "table/GeometrieCartes.h"
+#include "table/JeuDeCartes.h"
+#include "table/Palette.h"
+#include "table/PeintreFace.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace kalvo {
+namespace {
+
+constexpr int V(int couleur, int rang) { return couleur * 13 + rang - 1; }
+
+bool ProcheDe(QRgb pixel, QRgb couleur, int tolerance) {
+  return std::abs(qRed(pixel) - qRed(couleur)) <= tolerance && std::abs(qGreen(pixel) - qGreen(couleur)) <= tolerance &&
+         std::abs(qBlue(pixel) - qBlue(couleur)) <= tolerance && qAlpha(pixel) == 255;
+}
+
+int CompteCouleur(const QImage& image, QRect zone, QRgb couleur, int tolerance = 12) {
+  int n = 0;
+  for (int y = zone.top(); y <= zone.bottom(); ++y) {
+    for (int x = zone.left(); x <= zone.right(); ++x) n += ProcheDe(image.pixel(x, y), couleur, tolerance);
+  }
+  return n;
+}
+
+TEST(FacesDesCartes, ChaqueNomDonneUneImageALaTailleExacte) {
+  TJeuDeCartes jeu(64 * 1024 * 1024);
+  for (int set = 1; set <= 3; ++set) {
+    const TTailleFace f = TailleFace(set);
+    for (int v = 1; v <= 52; ++v) {
+      const QString nom = QString::fromStdString(NomImageFace(v, set));
+      const QPixmap face = jeu.ImageFace(nom);
+      ASSERT_FALSE(face.isNull()) << nom.toStdString();
+      EXPECT_EQ(face.size(), QSize(f.W, f.H)) << nom.toStdString();
+      EXPECT_TRUE(face.hasAlphaChannel());
+    }
+  }
+  EXPECT_EQ(jeu.Nombre(), 156);
+  for (const char* nom : {"FR_400", "FR_453", "FR_001", "FR_352", "RAMASSE", ""}) {
+    EXPECT_TRUE(jeu.ImageFace(QString::fromLatin1(nom)).isNull()) << nom;
+  }
+  EXPECT_TRUE(jeu.Face(0, 1).isNull());
+  EXPECT_TRUE(jeu.Face(53, 2).isNull());
+  EXPECT_TRUE(jeu.Face(1, 4).isNull());
+  EXPECT_TRUE(PeintFace(1, 0).isNull());
+}
+
+TEST(FacesDesCartes, LesCinquanteDeuxFacesDifferentEntreElles) {
+  for (int set = 1; set <= 3; ++set) {
+    std::vector<QImage> faces;
+    for (int v = 1; v <= 52; ++v) faces.push_back(PeintFace(v, set));
+    for (std::size_t a = 0; a < faces.size(); ++a) {
+      for (std::size_t b = a + 1; b < faces.size(); ++b) {
+        EXPECT_NE(faces[a], faces[b]) << "set " << set << ": " << a + 1 << " et " << b + 1;
+      }
+    }
+    EXPECT_EQ(PeintFace(17, set), faces[16]);   // the same face every time
+  }
+}
+
+TEST(FacesDesCartes, CoinsTransparentsDansLeRayon) {
+  for (int set = 1; set <= 3; ++set) {
+    const int r = RayonCoin(set);
+    for (int v : {1, 13, 24, 38, 52}) {
+      const QImage face = PeintFace(v, set);
+      const int w = face.width();
+      const int h = face.height();
+      for (int dx = 0; dx <= r; ++dx) {
+        for (int dy = 0; dx + dy <= r; ++dy) {
+          for (QPoint pt : {QPoint(dx, dy), QPoint(w - 1 - dx, dy), QPoint(dx, h - 1 - dy), QPoint(w - 1 - dx, h - 1 - dy)}) {
+            EXPECT_EQ(qAlpha(face.pixel(pt)), 0) << "set " << set << " carte " << v;
+          }
+        }
+      }
+      // Away from the corners the card is opaque.
+      EXPECT_EQ(qAlpha(face.pixel(w / 2, 0)), 255);
+      EXPECT_EQ(qAlpha(face.pixel(0, h / 2)), 255);
+      EXPECT_EQ(qAlpha(face.pixel(w / 2, h / 2)), 255);
+    }
+  }
+}
+
+TEST(FacesDesCartes, CouleursDesSymbolesCommeDansLesEncheres) {
+  for (int set = 1; set <= 3; ++set) {
+    const TTailleFace f = TailleFace(set);
+    for (int couleur = 0; couleur < 4; ++couleur) {
+      // The ace's large pip is solid in its suit's exact colour.
+      const QImage as = PeintFace(V(couleur, 14), set);
+      EXPECT_EQ(as.pixel(f.W / 2, f.H / 2) | 0xFF000000u, CouleursSymboles[static_cast<std::size_t>(couleur)])
+          << "set " << set << " couleur " << couleur;
+      // A spot card shows its suit's colour and no other suit's.
+      const QImage sept = PeintFace(V(couleur, 7), set);
+      const QRect tout = sept.rect();
+      EXPECT_GT(CompteCouleur(sept, tout, CouleursSymboles[static_cast<std::size_t>(couleur)], 2), 60);
+      for (int autre = 0; autre < 4; ++autre) {
+        if (autre == couleur) continue;
+        EXPECT_EQ(CompteCouleur(sept, tout, CouleursSymboles[static_cast<std::size_t>(autre)], 2), 0);
+      }
+    }
+  }
+}
+
+TEST(FacesDesCartes, IndexDansLaBandeVisibleDesMainsSerrees) {
+  // The narrowest strips a hand leaves visible: 14 (20 in set 3) pixels wide
+  // with the dummy sideways, 26 (48) pixels high in the dummy's columns. The
+  // rank and its symbol must both lie inside: ink in the top and in the
+  // bottom part of the strip, none just below it.
+  for (int set = 1; set <= 3; ++set) {
+    const TEcartsJeu e = EcartsJeu(set);
+    for (int v = 1; v <= 52; ++v) {
+      const QImage face = PeintFace(v, set);
+      const QRgb encre = CouleursSymboles[static_cast<std::size_t>(CouleurCarte(v))];
+      const int largeur = e.c - 1;
+      const int hauteur = e.d;
+      const int rang = CompteCouleur(face, QRect(0, 0, largeur, hauteur / 2), encre, 40);
+      const int symbole = CompteCouleur(face, QRect(0, hauteur / 2, largeur, hauteur - hauteur / 2), encre, 40);
+      EXPECT_GE(rang, 12) << "set " << set << " carte " << v;
+      EXPECT_GE(symbole, 8) << "set " << set << " carte " << v;
+      EXPECT_EQ(CompteCouleur(face, QRect(0, hauteur, largeur, 2), encre, 40), 0) << "set " << set << " carte " << v;
+    }
+  }
+}
+
+TEST(CacheDesFaces, BorneEnOctetsLaPlusAncienneSort) {
+  const qint64 uneFace = 71 * 103 * 4;
+  TJeuDeCartes jeu(3 * uneFace);
+  const QPixmap premiere = jeu.Face(1, 1);
+  jeu.Face(2, 1);
+  jeu.Face(3, 1);
+  EXPECT_EQ(jeu.Nombre(), 3);
+  EXPECT_EQ(jeu.Octets(), 3 * uneFace);
+  EXPECT_EQ(jeu.Face(1, 1).cacheKey(), premiere.cacheKey());   // a hit, now the most recent
+  jeu.Face(4, 1);
+  EXPECT_EQ(jeu.Nombre(), 3);
+  EXPECT_TRUE(jeu.EstEnCache(1, 1));
+  EXPECT_FALSE(jeu.EstEnCache(2, 1));
+  EXPECT_TRUE(jeu.EstEnCache(3, 1));
+  EXPECT_TRUE(jeu.EstEnCache(4, 1));
+
+  for (int v = 1; v <= 52; ++v) {
+    jeu.Face(v, 3);
+    EXPECT_LE(jeu.Octets(), std::max(jeu.Limite(), qint64{133 * 190 * 4}));
+  }
+  EXPECT_EQ(jeu.Nombre(), 1);   // one set 3 face is larger than the bound
+  jeu.Vide();
+  EXPECT_EQ(jeu.Nombre(), 0);
+  EXPECT_EQ(jeu.Octets(), 0);
+}
+
+TEST(CacheDesFaces, LeCacheCommunTientUnJeuEntierDuPlusGrandSet) {
+  TJeuDeCartes& commun = TJeuDeCartes::Commun();
+  commun.Vide();
+  for (int v = 1; v <= 52; ++v) commun.Face(v, 3);
+  EXPECT_EQ(commun.Nombre(), 52);
+  EXPECT_LE(commun.Octets(), TJeuDeCartes::LimiteParDefaut);
+  commun.Vide();
+}
+
+}  // namespace
+}  // namespace kalvo
