@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "EnvironnementQt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
