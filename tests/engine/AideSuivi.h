@@ -84,11 +84,9 @@ inline void JoueLevee(TSuiviMains& suivi, int levee, TJoueur entameur, const std
 // An engine at the end of trick 13 - n where each hand still holds the
 // given n cards (South, West, North, East). The other cards are dealt to
 // fill the hands and reported as played.
-inline TSuiviMains Position(const std::array<std::string_view, 4>& restantes, TCouleur atout = clSA) {
-  std::array<std::vector<TCard>, 4> mains;
+inline TSuiviMains PositionCartes(const std::array<std::vector<TCard>, 4>& mains, TCouleur atout = clSA) {
   std::array<bool, 53> tenues{};
   for (TJoueur j : TousLesJoueurs) {
-    mains[j] = CartesMain(restantes[j]);
     for (TCard c : mains[j]) {
       EXPECT_FALSE(tenues[static_cast<std::size_t>(IndexCarte(c))]) << CodeCarte(c) << " twice";
       tenues[static_cast<std::size_t>(IndexCarte(c))] = true;
@@ -119,6 +117,12 @@ inline TSuiviMains Position(const std::array<std::string_view, 4>& restantes, TC
   const int levee = 13 - static_cast<int>(n);
   if (levee >= 1) FinDeLevee(suivi, levee);
   return suivi;
+}
+
+inline TSuiviMains Position(const std::array<std::string_view, 4>& restantes, TCouleur atout = clSA) {
+  std::array<std::vector<TCard>, 4> mains;
+  for (TJoueur j : TousLesJoueurs) mains[j] = CartesMain(restantes[j]);
+  return PositionCartes(mains, atout);
 }
 
 inline const TSuiviCarte& Suivi(const TSuiviMains& suivi, TJoueur j, std::string_view code) {
