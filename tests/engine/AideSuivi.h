@@ -191,3 +191,13 @@ inline TJoueur JoueAuHasard(TSuiviMains& suivi, TJoueur entameur, int premiere, 
 }
 
 }  // namespace kalvo::test
+
+namespace kalvo::test {
+
+// The first card the hand still holds.
+inline TCard Restante(const TSuiviMains& suivi, TJoueur j) {
+  const int i = suivi.s_FindIndiceLastCarteNonPrise(j);
+  return i <= 13 ? suivi.Carte(j, i) : TCard{};
+}
+
+}  // namespace kalvo::test
