@@ -2,6 +2,7 @@
 // changes at once, and what the trick end derives.
 #include <gtest/gtest.h>
 
+#include "engine/Defausse.h"
 #include "engine/SuiviMains.h"
 #include "tests/engine/AideSuivi.h"
 
@@ -307,6 +308,30 @@ TEST(Invariants, TiennentApresChaqueLeveeDeDonnesAuHasard) {
     for (TJoueur j : TousLesJoueurs) EXPECT_EQ(suivi.s_FindIndiceLastCarteNonPrise(j), 14);
   }
 }
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+#ifndef NDEBUG
+// The engine checks nothing at run time; in the test build a wrong call
+// stops on an assertion instead of reading out of bounds.
+TEST(ContratsDAppelDeathTest, UnAppelHorsDesBornesEstArrete) {
+  TSuiviMains suivi;
+  suivi.s_Initialise(DonneD(), 1, clSA);
+  EXPECT_DEATH((void)suivi.Suivi(jrSud, 14), "");
+  EXPECT_DEATH((void)suivi.s_isCarteJouee(jrSud, 0), "");
+  EXPECT_DEATH((void)suivi.s_GetCompteCouleur(jrSud, clSA), "");
+  EXPECT_DEATH((void)suivi.Communications(jrOuest, clPique), "");
+  EXPECT_DEATH((void)suivi.s_ExamineSituation(jrEst), "");
+  EXPECT_DEATH((void)ChoisitDefausse(suivi, TPositionDefense{jrNord, jrSud, {}, 1}), "");
+  test::Joue(suivi, jrSud, "DA");
+  test::Joue(suivi, jrSud, "D2");
+  EXPECT_DEATH(suivi.s_Actualise(jrSud, clCarreau), "");  // no diamond left to count down
+}
+#endif
 
 }  // namespace
 }  // namespace kalvo
