@@ -177,6 +177,16 @@ class TRecherche {
 
   bool EstAtout(TCard carte) const { return FAtout != clSA && carte.c == FAtout; }
 
+  // One trick seen from its leader (L) and its follower (F).
+  struct TPli {
+    std::size_t l, f;
+    const TCarteCandidate& xL;
+    const TCarteCandidate& xF;
+    T4Couleur sL, sF;
+    bool estL, estF;      // established cards that count
+    bool budgetDeuxGagnantes;  // two winners may be spent on this trick
+  };
+
   // Plays trick m of J's card a and P's card b; false when the candidate fails there.
   bool Joue(const TCompteurs& avant, int m, std::uint8_t a, std::uint8_t b, TCompteurs& c) const {
     c = avant;
@@ -189,63 +199,66 @@ class TRecherche {
     const T4Couleur sL = xL.carte.Couleur();
     const T4Couleur sF = xF.carte.Couleur();
     // An established card counts only once its hand has no master left in the suit.
-    const bool estL = xL.affranchie && c.M[l][sL] == 0;
-    const bool estF = xF.affranchie && c.M[f][sF] == 0;
-    const bool budgetDeuxGagnantes = FK >= FN && FK - (c.W + 2) >= FN - m;
-
-    if (sL != sF) {
-      if (c.X[f][sL] != 0) return false;  // the follower could have followed suit
-      if (EstAtout(xL.carte) || EstAtout(xF.carte)) {
-        // A ruff or a trump led: no winner check.
-      } else if (xL.maitresse) {
-        if (xF.maitresse) {
-          if (c.E[f][sF] != 0 || !budgetDeuxGagnantes) return false;
-          c.W += 2;
-          --c.M[l][sL];
-          --c.M[f][sF];
-        } else {
-          c.W += 1;
-          --c.M[l][sL];
-          if (estF) --c.E[f][sF];
-        }
-      } else {
-        if (!estL) return false;
-        c.W += 1;
-        --c.E[l][sL];
-        if (estF) {
-          c.W += 1;
-          --c.E[f][sF];
-        }
-      }
-    } else if (xL.maitresse && xF.maitresse) {
-      if (!budgetDeuxGagnantes) return false;
-      c.W += 2;
-      --c.M[l][sL];
-      --c.M[f][sF];
-    } else if (xL.maitresse || xF.maitresse) {
-      c.W += 1;
-      if (xL.maitresse) {
-        --c.M[l][sL];
-      } else {
-        --c.M[f][sF];
-      }
-      if (estL) --c.E[l][sL];
-      if (estF) --c.E[f][sF];
-    } else {
-      if (!estL && !estF) return false;
-      if (estL) {
-        c.W += 1;
-        --c.E[l][sL];
-      }
-      if (estF) {
-        c.W += 1;
-        --c.E[f][sF];
-      }
-    }
+    const TPli pli{l, f, xL, xF, sL, sF, xL.affranchie && c.M[l][sL] == 0, xF.affranchie && c.M[f][sF] == 0,
+                   FK >= FN && FK - (c.W + 2) >= FN - m};
+    if (!(sL != sF ? CouleursDifferentes(pli, c) : MemeCouleur(pli, c))) return false;
     --c.X[l][sL];
     --c.X[f][sF];
     c.entameur = static_cast<std::uint8_t>(Gagnant(carteJ.carte, carteP.carte, avant.entameur));
     return true;
+  }
+
+  bool CouleursDifferentes(const TPli& p, TCompteurs& c) const {
+    if (c.X[p.f][p.sL] != 0) return false;  // the follower could have followed suit
+    if (EstAtout(p.xL.carte) || EstAtout(p.xF.carte)) return true;  // a ruff or a trump led: no winner check
+    if (p.xL.maitresse && p.xF.maitresse) {
+      if (c.E[p.f][p.sF] != 0 || !p.budgetDeuxGagnantes) return false;
+      c.W += 2;
+      --c.M[p.l][p.sL];
+      --c.M[p.f][p.sF];
+    } else if (p.xL.maitresse) {
+      c.W += 1;
+      --c.M[p.l][p.sL];
+      if (p.estF) --c.E[p.f][p.sF];
+    } else {
+      if (!p.estL) return false;
+      DepenseAffranchies(p, c);
+    }
+    return true;
+  }
+
+  bool MemeCouleur(const TPli& p, TCompteurs& c) const {
+    if (p.xL.maitresse && p.xF.maitresse) {
+      if (!p.budgetDeuxGagnantes) return false;
+      c.W += 2;
+      --c.M[p.l][p.sL];
+      --c.M[p.f][p.sF];
+    } else if (p.xL.maitresse || p.xF.maitresse) {
+      c.W += 1;
+      if (p.xL.maitresse) {
+        --c.M[p.l][p.sL];
+      } else {
+        --c.M[p.f][p.sF];
+      }
+      if (p.estL) --c.E[p.l][p.sL];
+      if (p.estF) --c.E[p.f][p.sF];
+    } else {
+      if (!p.estL && !p.estF) return false;
+      DepenseAffranchies(p, c);
+    }
+    return true;
+  }
+
+  // Each established card that counts is one winner spent.
+  static void DepenseAffranchies(const TPli& p, TCompteurs& c) {
+    if (p.estL) {
+      c.W += 1;
+      --c.E[p.l][p.sL];
+    }
+    if (p.estF) {
+      c.W += 1;
+      --c.E[p.f][p.sF];
+    }
   }
 
   std::size_t Gagnant(TCard carteJ, TCard carteP, std::size_t entameur) const {
