@@ -28,7 +28,7 @@ std::vector<TSolution> Liste(const TSuiviMains& suivi) {
   return liste;
 }
 
-// Orders of a list as the design enumerates them: all orders starting with
+// Orders of a list in candidate order, built independently: all orders starting with
 // the first element, then the list rotated left in place, n rotations in all.
 void Ordres(std::vector<int>& liste, std::size_t debut, std::vector<std::vector<int>>& sortie) {
   if (debut + 1 >= liste.size()) {
