@@ -1,0 +1,4 @@
+# The tool tests run the built programs: build them first.
+if(TARGET kalvo_tests_tools AND TARGET kalvo-engine)
+  add_dependencies(kalvo_tests_tools kalvo-engine)
+endif()
