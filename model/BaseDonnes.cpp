@@ -119,7 +119,8 @@ void VerifieMains(const TDonne& donne) {
       }
       const auto index = static_cast<std::size_t>(IndexCarte(carte));
       if (vue[index])
-        throw ErreurDonnee(PrefixeDonne(donne.Numero()) + "le " + NomCarte(carte) + " figure deux fois dans les mains.");
+        throw ErreurDonnee(PrefixeDonne(donne.Numero()) + "la carte « " + NomCarte(carte) +
+                           " » figure deux fois dans les mains.");
       vue[index] = true;
     }
   }

@@ -26,7 +26,7 @@ class TBlocOctets {
   std::size_t Taille() const { return taille_; }
 
  protected:
-  Octet* Adresse(std::size_t pos, std::size_t n) const {
+  Octet* Adresse(std::size_t pos, [[maybe_unused]] std::size_t n) const {
     assert(pos + n <= taille_);
     return debut_ + pos;
   }

@@ -131,7 +131,9 @@ void TFichierIni::Ecrit(std::string_view section, std::string_view cle, std::str
     const bool finVide = (sections_.empty() && preambule_.empty()) ||
                          (!dernieres.empty() && !dernieres.back().EstCle && SansBlancs(dernieres.back().Texte).empty());
     if (!finVide) (sections_.empty() ? preambule_ : sections_.back().Lignes).push_back(TLigne{});
-    sections_.push_back({std::string(section), "[" + std::string(section) + "]", {}});
+    std::string enTete = "[";
+    enTete.append(section).append("]");
+    sections_.push_back({std::string(section), std::move(enTete), {}});
     s = &sections_.back();
   }
   std::size_t apresDerniereCle = 0;

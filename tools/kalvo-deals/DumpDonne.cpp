@@ -24,6 +24,11 @@ std::size_t Largeur(std::string_view texte) {
   }));
 }
 
+std::string SansBlancsFinaux(std::string texte) {
+  while (!texte.empty() && texte.back() == ' ') texte.pop_back();
+  return texte;
+}
+
 std::string Complete(std::string texte, std::size_t largeur) {
   const std::size_t l = Largeur(texte);
   if (l < largeur) texte.append(largeur - l, ' ');
@@ -172,12 +177,12 @@ class TDump {
         ligne += Complete(appel, 12);
         joueur = JoueurSuivant(joueur);
         if (joueur == jrSud) {
-          sortie_ << ligne << '\n';
+          sortie_ << SansBlancsFinaux(ligne) << '\n';
           ligne = "  ";
           ++numero;
         }
       }
-      if (ligne != "  ") sortie_ << ligne << '\n';
+      if (ligne != "  ") sortie_ << SansBlancsFinaux(ligne) << '\n';
       SuiteEncheres(d_);  // reports the first call that is no call
     });
     for (int a = 1; a <= NbAlertes; ++a) {
@@ -315,7 +320,7 @@ class TDump {
       case tcRevendication:
         sortie_ << r << "levées finales : Nord-Sud " << ch.LeveesNS() << ", Est-Ouest " << ch.LeveesEO() << " ; "
                 << Code(ch.CodeRevendication()) << '\n';
-        if (ch.LeveesNS() + ch.LeveesEO() != 13 || ch.LeveesNS() < 0 || ch.LeveesEO() < 0)
+        if (static_cast<long long>(ch.LeveesNS()) + ch.LeveesEO() != 13 || ch.LeveesNS() < 0 || ch.LeveesEO() < 0)
           Probleme("les levées finales ne font pas 13.", 4);
         break;
       case tcRetourDebut: sortie_ << r << "le jeu reprend à la chaîne 1\n"; break;

@@ -256,7 +256,7 @@ class TLecteurSource {
         const auto rang = std::string_view("23456789TJQKA").find(lettre);
         Exige(rang != std::string_view::npos, std::string("rang « ") + lettre + " » inconnu (AKQJT98765432).");
         const TCard carte{static_cast<std::uint8_t>(rang + 2), static_cast<std::uint8_t>(couleur)};
-        Exige(!vue[static_cast<std::size_t>(IndexCarte(carte))], "le " + NomCarte(carte) + " est donné deux fois.");
+        Exige(!vue[static_cast<std::size_t>(IndexCarte(carte))], "la carte « " + NomCarte(carte) + " » est donnée deux fois.");
         vue[static_cast<std::size_t>(IndexCarte(carte))] = true;
         Exige(++position <= 13, "la main " + std::string(DeJoueurs[j]) + std::string(NomsJoueurs[j]) + " a plus de 13 cartes.");
         base_.Donne.SetCarteMain(j, position, carte);
@@ -336,7 +336,7 @@ class TLecteurSource {
       }
       const TCard carte = Carte(mot);
       if (carte.EstReelle())
-        Exige(Tient(j, carte), std::string(NomsJoueurs[j]) + " n'a pas le " + NomCarte(carte) + ".");
+        Exige(Tient(j, carte), std::string(NomsJoueurs[j]) + " n'a pas la carte « " + NomCarte(carte) + " ».");
       const int rang = ++nbCartesPlace_[indice];
       if (EstDefenseur(j)) {
         Exige(rang <= 3, "trois cartes au plus pour un défenseur.");
