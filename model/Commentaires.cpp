@@ -67,6 +67,10 @@ TCommentairesLus DecoupeCommentaires(std::string_view clair, int numeroDonne) {
   return lus;
 }
 
+const std::string& CommentaireNumero(const TComments& comments, int numero, int numeroDonne) {
+  return comments[static_cast<int>(VerifieBornes(numero, 1, NbCommentaires, numeroDonne, "commentaire"))];
+}
+
 std::string AvertissementLongueur(int numeroDonne, std::string_view quoi, long long lg, int lgMax) {
   if (lg >= 0 && lg <= lgMax) return {};
   return PrefixeDonne(numeroDonne) + "longueur " + std::string(quoi) + " (" + std::to_string(lg) +

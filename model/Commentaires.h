@@ -24,6 +24,10 @@ struct TCommentairesLus {
 // ErreurDonnee (the deal cannot be prepared).
 TCommentairesLus DecoupeCommentaires(std::string_view clair, int numeroDonne);
 
+// The text of comment number `numero` (a code taken from the script):
+// throws ErreurDonnee unless it is 1..18.
+const std::string& CommentaireNumero(const TComments& comments, int numero, int numeroDonne);
+
 // Descrambles and splits the record's comment text; a stored length outside
 // 0..2204 is clamped and reported.
 TCommentairesLus LitCommentaires(const TDonne& donne);

@@ -33,6 +33,18 @@ TEST(Commentaires, ExempleDeLaLigneDeCommentaires) {
   EXPECT_TRUE(lus.Avertissements.empty());
 }
 
+TEST(Commentaires, NumeroDeCommentaireVerifie) {
+  const TCommentairesLus lus = DecoupeCommentaires("$18 Dernier", 3);
+  EXPECT_EQ(CommentaireNumero(lus.Comment, 18, 3), "Dernier");
+  try {
+    CommentaireNumero(lus.Comment, 25, 3);
+    FAIL();
+  } catch (const ErreurDonnee& e) {
+    EXPECT_STREQ(e.what(), "Donne 3 : commentaire 25 hors des limites (1 à 18).");
+  }
+  EXPECT_THROW(CommentaireNumero(lus.Comment, 0, 3), ErreurDonnee);
+}
+
 TEST(Commentaires, MorceauxVidesBlancsEtTexteCourt) {
   // Surrounding blanks and control characters go, then the first character.
   const TCommentairesLus lus = DecoupeCommentaires("\r\n $01 Un$$ 3 Trois$18$7 \t", 1);

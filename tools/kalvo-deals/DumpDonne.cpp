@@ -9,6 +9,7 @@
 #include "tools/kalvo-deals/DescriptionScript.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <queue>
@@ -22,6 +23,22 @@ std::size_t Largeur(std::string_view texte) {
   return static_cast<std::size_t>(std::count_if(texte.begin(), texte.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   }));
+}
+
+// Control characters of damaged texts written as \xNN.
+std::string Lisible(std::string_view texte) {
+  std::string resultat;
+  for (char c : texte) {
+    const auto o = static_cast<unsigned char>(c);
+    if (o < 0x20 && c != '\t') {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", o);
+      resultat += code;
+    } else {
+      resultat += c;
+    }
+  }
+  return resultat;
 }
 
 std::string SansBlancsFinaux(std::string texte) {
@@ -107,13 +124,22 @@ class TDump {
     return "code " + std::to_string(code);
   }
 
+  // One line of the header; the value is computed before anything is
+  // written, so that a bad value leaves only its message.
+  void Champ(std::string_view nom, const std::function<std::string()>& valeur) {
+    Protege([&] {
+      const std::string texte = valeur();
+      sortie_ << nom << " : " << texte << '\n';
+    });
+  }
+
   void EnTete() {
-    Protege([&] { sortie_ << "Thème : " << d_.Theme() << " — " << NomsThemes[static_cast<std::size_t>(d_.Theme())] << '\n'; });
-    Protege([&] { sortie_ << "Force : " << d_.Force() << '\n'; });
-    Protege([&] { sortie_ << "Donneur : " << NomsJoueurs[d_.Donneur()] << '\n'; });
-    Protege([&] { sortie_ << "Vulnérabilité : " << NomsVulnerabilites[d_.Vulnerabilite()] << '\n'; });
-    Protege([&] { sortie_ << "Contrat : " << TexteContrat(d_.NiveauContrat(), d_.Atout()) << '\n'; });
-    Protege([&] { sortie_ << "Entame : " << DecritCarteScript(d_.Entame()) << '\n'; });
+    Champ("Thème", [&] { return std::to_string(d_.Theme()) + " — " + std::string(NomsThemes[static_cast<std::size_t>(d_.Theme())]); });
+    Champ("Force", [&] { return std::to_string(d_.Force()); });
+    Champ("Donneur", [&] { return std::string(NomsJoueurs[d_.Donneur()]); });
+    Champ("Vulnérabilité", [&] { return std::string(NomsVulnerabilites[d_.Vulnerabilite()]); });
+    Champ("Contrat", [&] { return TexteContrat(d_.NiveauContrat(), d_.Atout()); });
+    Champ("Entame", [&] { return DecritCarteScript(d_.Entame()); });
   }
 
   std::array<std::string, 4> LignesMain(TJoueur j, int& points) {
@@ -187,7 +213,7 @@ class TDump {
     });
     for (int a = 1; a <= NbAlertes; ++a) {
       if (d_.LgAlerte(a) == 0) continue;
-      sortie_ << "  Alerte " << a << " : " << Windows1252VersUtf8(d_.Alerte(a)) << '\n';
+      sortie_ << "  Alerte " << a << " : " << Lisible(Windows1252VersUtf8(d_.Alerte(a))) << '\n';
       if (d_.LgAlerte(a) > LgMaxAlerte)
         Probleme(AvertissementLongueur(0, "de l'alerte " + std::to_string(a), d_.LgAlerte(a), LgMaxAlerte));
     }
@@ -202,11 +228,11 @@ class TDump {
       commentairesLus_ = true;
     } catch (const ErreurDonnee& e) {
       Probleme(e.what());
-      sortie_ << "  Texte brut : " << Windows1252VersUtf8(DebrouilleTexte(d_.Commentaires())) << '\n';
+      sortie_ << "  Texte brut : " << Lisible(Windows1252VersUtf8(DebrouilleTexte(d_.Commentaires()))) << '\n';
     }
     for (int n = 1; n <= NbCommentaires; ++n) {
       if (comments_[n].empty() && d_.Penalite(n) == 0) continue;
-      sortie_ << "  " << (n < 10 ? "0" : "") << n << " (pénalité " << d_.Penalite(n) << ") : " << comments_[n] << '\n';
+      sortie_ << "  " << (n < 10 ? "0" : "") << n << " (pénalité " << d_.Penalite(n) << ") : " << Lisible(comments_[n]) << '\n';
     }
   }
 
@@ -222,7 +248,7 @@ class TDump {
       const std::size_t fin = texte.find('\n');
       std::string_view ligne = texte.substr(0, fin);
       if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-      sortie_ << "  " << ligne << '\n';
+      sortie_ << "  " << Lisible(ligne) << '\n';
       if (fin == std::string_view::npos) break;
       texte.remove_prefix(fin + 1);
     }
