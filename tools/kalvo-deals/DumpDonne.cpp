@@ -162,7 +162,7 @@ class TDump {
       std::sort(r.rbegin(), r.rend());
       std::string ligne(SymbolesCouleurs[static_cast<std::size_t>(s)]);
       if (r.empty()) ligne += " —";
-      for (int h : r) ligne += " " + TexteRang(h);
+      for (int h : r) ligne.append(" ").append(TexteRang(h));
       lignes[static_cast<std::size_t>(3 - s)] = ligne;
     }
     return lignes;
@@ -424,7 +424,7 @@ class TDump {
         motifs += std::string(motifs.empty() ? "" : ", ") + std::string(NomsJoueurs[j]);
         for (int s = 3; s >= 0; --s) {
           const int n = (m >> (4 * s)) & 0xF;
-          motifs += " " + std::string(SymbolesCouleurs[static_cast<std::size_t>(s)]) + (n == 15 ? "*" : std::to_string(n));
+          motifs.append(" ").append(SymbolesCouleurs[static_cast<std::size_t>(s)]).append(n == 15 ? "*" : std::to_string(n));
         }
       }
       sortie_ << "    entrée " << e << " : si " << (motifs.empty() ? "toute distribution" : motifs) << " : "
