@@ -1,2 +1,103 @@
+// The trainer. For now it prepares the data folder, reads the settings and
+// lists the deals of the database in the terminal; the card table takes
+// its place later.
+#include "model/BaseDonnes.h"
+#include "model/DossierDonnees.h"
+#include "model/Encheres.h"
+#include "model/Reglages.h"
+
 #include <cstdio>
-int main() { std::puts("Kalvo"); return 0; }
+#include <iostream>
+#include <string>
+
+namespace {
+
+using namespace kalvo;
+
+std::string Colonne(const std::string& texte, std::size_t largeur, bool aDroite = false) {
+  std::size_t visibles = 0;
+  for (char c : texte) visibles += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  const std::string blancs(visibles < largeur ? largeur - visibles : 0, ' ');
+  return aDroite ? blancs + texte : texte + blancs;
+}
+
+void AfficheCatalogue(const TEmplacementBase& emplacement, const TCatalogue& catalogue,
+                      const TNumerosVolume& volume) {
+  std::cout << Colonne("Donne", 7) << Colonne("Collection", 12) << Colonne("Thème", 44) << Colonne("Force", 7)
+            << "Contrat\n";
+  for (int n = 1; n <= catalogue.NbDonnes(); ++n) {
+    std::string contrat = "?";
+    try {
+      const TContrat c = LitContrat(emplacement.Donnes(), n);
+      contrat = TexteContrat(c.Niveau, static_cast<TCouleur>(c.Atout));
+    } catch (const ErreurFichier& e) {
+      std::cerr << e.what() << '\n';
+    }
+    std::cout << Colonne(std::to_string(n), 5, true) << "  " << Colonne(std::to_string(volume[n]), 10, true) << "  "
+              << Colonne(std::string(NomsThemes[static_cast<std::size_t>(catalogue.Theme(n))]), 44)
+              << Colonne(std::to_string(catalogue.Force(n)), 5, true) << "  " << contrat << '\n';
+  }
+}
+
+void AfficheListe(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) std::cerr << message << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+      std::cout << "Usage : kalvo [--data-dir DOSSIER]\n"
+                   "  --data-dir DOSSIER  dossier des données (sinon KALVO_DATA_DIR,\n"
+                   "                      sinon $XDG_DATA_HOME/Kalvo/K1FR)\n";
+      return 0;
+    }
+  }
+  std::string erreur;
+  const auto option = OptionDossierDonnees(argc, argv, erreur);
+  if (!erreur.empty()) {
+    std::cerr << erreur << '\n';
+    return 2;
+  }
+  const std::filesystem::path executable = CheminExecutable(argv[0]);
+  const TEmplacementBase emplacement{ResoutDossierDonnees(option)};
+
+  const TInstallation installation = InstalleDonnees(emplacement, DossiersLivres(executable));
+  if (!installation.Ok) {
+    AfficheListe(installation.Erreurs);
+    std::cerr << installation.Detail << '\n';
+    return 1;
+  }
+  std::cout << "Kalvo — entraîneur au jeu de la carte\n"
+            << "Dossier des données : " << emplacement.Dossier.string() << '\n';
+  if (installation.Copiee) std::cout << installation.Detail << '\n';
+
+  const TResultatCatalogue resultat = ChargeCatalogue(emplacement.Donnes());
+  AfficheListe(resultat.Avertissements);
+  if (!resultat.Ok()) {
+    AfficheListe(resultat.Erreurs);
+    return 1;
+  }
+  const int nbDonnes = resultat.Catalogue.NbDonnes();
+  const TResultatVolume volume = ChargeNumerosVolume(emplacement.TableVolume(), nbDonnes);
+  if (volume.Avertissement) std::cerr << *volume.Avertissement << '\n';
+
+  const std::filesystem::path fichierReglages =
+      emplacement.Dossier / NomFichierReglages(executable.empty() ? "kalvo" : executable.filename().string());
+  const TLectureReglages reglages = LitReglages(fichierReglages, nbDonnes);
+  AfficheListe(reglages.Avertissements);
+
+  std::cout << "Base " << emplacement.FichierDonnes << " : " << nbDonnes << (nbDonnes > 1 ? " donnes" : " donne")
+            << "\n\n";
+  AfficheCatalogue(emplacement, resultat.Catalogue, volume.Numeros);
+  const int actuelle = reglages.Etat.DonneActuelle;
+  std::cout << "\nDonne actuelle : Kalvo! (Vol 1) démo - Donne " << actuelle << " [" << volume.Numeros[actuelle]
+            << "]\n";
+
+  if (const auto echec = EcritReglages(fichierReglages, reglages.Etat)) {
+    std::cerr << *echec << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,192 @@
+#include "model/BaseDonnes.h"
+
+#include "model/Brouillage.h"
+#include "model/Encheres.h"
+
+#include <cerrno>
+#include <fstream>
+
+namespace kalvo {
+
+namespace {
+
+std::int32_t Lit32(const unsigned char* p) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                                   (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
+}
+
+std::string Nom(const std::filesystem::path& chemin) { return chemin.filename().string(); }
+
+// Number of whole records and size of the database; false when it cannot be
+// opened as a regular file.
+bool TailleBase(const std::filesystem::path& base, std::uintmax_t& taille) {
+  std::error_code erreur;
+  if (!std::filesystem::is_regular_file(base, erreur)) return false;
+  taille = std::filesystem::file_size(base, erreur);
+  return !erreur;
+}
+
+}  // namespace
+
+TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
+  TResultatCatalogue resultat;
+  const std::string nom = Nom(base);
+  std::uintmax_t taille = 0;
+  std::ifstream flux;
+  flux.rdbuf()->pubsetbuf(nullptr, 0);  // 8 bytes per record: no read-ahead
+  if (TailleBase(base, taille)) flux.open(base, std::ios::binary);
+  if (!flux.is_open()) {
+    resultat.Erreurs = {MessageBaseAbsente(nom), MessageBaseAbsenteAnglais(nom)};
+    return resultat;
+  }
+  const std::uintmax_t nbDonnes = taille / TDonne::Taille;
+  if (nbDonnes == 0) {
+    resultat.Erreurs = {taille == 0 ? "La base de donnes " + nom + " est vide : elle ne contient aucune donne."
+                                    : "La base de donnes " + nom + " est tronquée : " + std::to_string(taille) +
+                                          " octets, moins qu'une donne entière (203476 octets)."};
+    return resultat;
+  }
+  if (taille % TDonne::Taille != 0) {
+    resultat.Avertissements.push_back("La base de donnes " + nom + " est tronquée : ses " +
+                                      std::to_string(taille % TDonne::Taille) +
+                                      " derniers octets ne forment pas une donne entière ; seules les " +
+                                      std::to_string(nbDonnes) + " premières donnes sont proposées.");
+  }
+  for (std::uintmax_t i = 1; i <= nbDonnes; ++i) {
+    unsigned char champs[8];
+    flux.seekg(static_cast<std::streamoff>((i - 1) * TDonne::Taille + offsets::Theme));
+    flux.read(reinterpret_cast<char*>(champs), sizeof champs);
+    if (!flux) {
+      resultat.Erreurs = {"Impossible de lire la donne " + std::to_string(i) + " de la base " + nom + "."};
+      return resultat;
+    }
+    const std::int32_t theme = Lit32(champs);
+    const std::int32_t force = Lit32(champs + 4);
+    // A theme outside the name table is as broken as a bad difficulty.
+    if (force < 1 || force > 4 || theme < 0 || theme >= NbThemes) {
+      resultat.Erreurs = {"Problème en lisant la donne " + std::to_string(i)};
+      return resultat;
+    }
+    resultat.Catalogue.Ajoute(force, theme);
+  }
+  return resultat;
+}
+
+TDonne LitFicheDonne(const std::filesystem::path& base, int n) {
+  const std::string nom = Nom(base);
+  std::uintmax_t taille = 0;
+  std::ifstream flux;
+  if (TailleBase(base, taille)) flux.open(base, std::ios::binary);
+  if (!flux.is_open()) throw ErreurBaseAbsente(nom);
+  const auto nbDonnes = static_cast<long long>(taille / TDonne::Taille);
+  if (nbDonnes == 0) throw ErreurDonnee("La base de donnes " + nom + " ne contient aucune donne entière.");
+  VerifieBornes(n, 1, nbDonnes, n, "numéro de donne");
+  std::vector<std::uint8_t> octets(TDonne::Taille);
+  flux.seekg(static_cast<std::streamoff>(static_cast<std::uintmax_t>(n - 1) * TDonne::Taille));
+  flux.read(reinterpret_cast<char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+  if (!flux) throw ErreurFichier("Impossible de lire la donne " + std::to_string(n) + " de la base " + nom + ".");
+  return TDonne(octets, n);
+}
+
+TContrat LitContrat(const std::filesystem::path& base, int n) {
+  std::ifstream flux(base, std::ios::binary);
+  unsigned char champs[2] = {0, 0};
+  if (n < 1) throw ErreurFichier("Impossible de lire le contrat de la donne " + std::to_string(n) + ".");
+  flux.seekg(static_cast<std::streamoff>(static_cast<std::uintmax_t>(n - 1) * TDonne::Taille + offsets::NiveauContrat));
+  flux.read(reinterpret_cast<char*>(champs), 2);
+  if (!flux) throw ErreurFichier("Impossible de lire le contrat de la donne " + std::to_string(n) + ".");
+  return {champs[0], champs[1]};
+}
+
+std::array<int, 4> CalculePointsHonneurs(const T4Jeux& mains) {
+  std::array<int, 4> points{};
+  for (TJoueur j : TousLesJoueurs)
+    for (int i = 1; i <= 13; ++i)
+      if (mains(j, i).h > 10 && mains(j, i).h <= 14) points[j] += mains(j, i).h - 10;
+  return points;
+}
+
+void VerifieMains(const TDonne& donne) {
+  std::array<bool, 53> vue{};
+  for (TJoueur j : TousLesJoueurs) {
+    for (int i = 1; i <= 13; ++i) {
+      const TCard carte = donne.CarteMain(j, i);
+      if (!carte.EstReelle()) {
+        throw ErreurDonnee(PrefixeDonne(donne.Numero()) + "la main " + std::string(DeJoueurs[j]) +
+                           std::string(NomsJoueurs[j]) + " contient une carte invalide en position " +
+                           std::to_string(i) + " (rang " + std::to_string(carte.h) + ", couleur " +
+                           std::to_string(carte.c) + ").");
+      }
+      const auto index = static_cast<std::size_t>(IndexCarte(carte));
+      if (vue[index])
+        throw ErreurDonnee(PrefixeDonne(donne.Numero()) + "la carte « " + NomCarte(carte) +
+                           " » figure deux fois dans les mains.");
+      vue[index] = true;
+    }
+  }
+}
+
+void EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair) {
+  std::ofstream flux(fichier, std::ios::binary | std::ios::trunc);
+  if (flux) {
+    flux.write(clair.data(), static_cast<std::streamsize>(clair.size()));
+    flux.write("\0\r\n", 3);
+    flux.close();
+  }
+  if (!flux) {
+    const int numero = errno;
+    throw ErreurFichier("Impossible d'écrire le fichier « " + fichier.string() + " » : " +
+                        TexteErreurSysteme(numero) + ".");
+  }
+}
+
+namespace {
+
+// Values of the header that index the program's tables.
+void VerifieEnTete(const TDonne& donne) {
+  donne.Donneur();
+  donne.Vulnerabilite();
+  donne.NiveauContrat();
+  donne.Atout();
+  donne.Theme();
+  donne.Force();
+  SuiteEncheres(donne);
+}
+
+void AjouteSiPresent(std::vector<std::string>& liste, std::string message) {
+  if (!message.empty()) liste.push_back(std::move(message));
+}
+
+}  // namespace
+
+TDonneLue LitDonne(const TEmplacementBase& emplacement, const TNumerosVolume& volume, int n) {
+  TDonneLue lue{LitFicheDonne(emplacement.Donnes(), n), {}, {}, {}, {}, {}};
+  const TDonne& donne = lue.Donne;
+  VerifieEnTete(donne);
+  VerifieMains(donne);
+
+  TCommentairesLus commentaires = LitCommentaires(donne);
+  lue.Comment = std::move(commentaires.Comment);
+  lue.Avertissements = std::move(commentaires.Avertissements);
+  for (int a = 1; a <= NbAlertes; ++a) {
+    if (donne.LgAlerte(a) > LgMaxAlerte)
+      AjouteSiPresent(lue.Avertissements,
+                      AvertissementLongueur(n, "de l'alerte " + std::to_string(a), donne.LgAlerte(a), LgMaxAlerte));
+  }
+
+  AjouteSiPresent(lue.Avertissements, AvertissementLongueur(n, "du résumé", donne.LgResume(), LgMaxResume));
+  AjouteSiPresent(lue.Avertissements, AvertissementLongueur(n, "du point", donne.LgPoint(), LgMaxPoint));
+  EcritCommentaireRtf(emplacement.Dossier / NomFichierResume, DebrouilleTexte(donne.TexteResume()));
+  EcritCommentaireRtf(emplacement.Dossier / NomFichierPoint, DebrouilleTexte(donne.TextePoint()));
+
+  lue.PointsHonneurs = CalculePointsHonneurs(donne.Mains());
+
+  TQuestionsLues questions = LitQuestions(emplacement.Questions(), volume[n], n);
+  lue.Questions = questions.Questions;
+  lue.QuestionsDonne = questions.Record;
+  lue.Avertissements.insert(lue.Avertissements.end(), questions.Avertissements.begin(),
+                            questions.Avertissements.end());
+  return lue;
+}
+
+}  // namespace kalvo

@@ -1,0 +1,47 @@
+// The data folder: where the database, the questions file, the settings and
+// the commentary files live, and how it is first filled with the copy of the
+// database the program ships with.
+#pragma once
+
+#include "model/BaseDonnes.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+// $XDG_DATA_HOME/Kalvo/K1FR (a relative XDG_DATA_HOME is ignored), else
+// $HOME/.local/share/Kalvo/K1FR, else the account's home folder, else
+// Kalvo/K1FR in the current folder. Null pointers mean unset variables.
+std::filesystem::path DossierDonneesStandard(const char* xdgDataHome, const char* home);
+
+// The value of "--data-dir DIR" or "--data-dir=DIR" among the program's
+// arguments. Sets erreur (French) when the option has no value.
+std::optional<std::filesystem::path> OptionDossierDonnees(int argc, const char* const* argv, std::string& erreur);
+
+// --data-dir wins, then KALVO_DATA_DIR, then the standard folder.
+std::filesystem::path ResoutDossierDonnees(const std::optional<std::filesystem::path>& option);
+
+// Folders where the shipped copy may be: <executable's folder>/../data, then
+// the build's data folder.
+std::vector<std::filesystem::path> DossiersLivres(const std::filesystem::path& executable);
+
+// The running program's own path (argv0 when the system cannot tell).
+std::filesystem::path CheminExecutable(const char* argv0);
+
+struct TInstallation {
+  bool Ok = false;
+  bool Copiee = false;                // the shipped copy was put in place now
+  std::vector<std::string> Erreurs;   // messages to show, in order, before closing
+  std::string Detail;                 // what was tried, French, for the terminal
+};
+
+// Makes sure the database is in the folder: when it is missing, copies the
+// database, the questions file and the collection table from the first
+// shipped folder that holds the database. The database is copied under a
+// temporary name and renamed, so a failed copy never leaves half a file.
+TInstallation InstalleDonnees(const TEmplacementBase& cible, const std::vector<std::filesystem::path>& livres);
+
+}  // namespace kalvo

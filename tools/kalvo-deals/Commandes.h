@@ -1,0 +1,14 @@
+// The subcommands of kalvo-deals. Each one registers itself on the program
+// and, when it runs, stores the program's exit status.
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace kalvo {
+
+void AjouteCommandeDump(CLI::App& programme, int& statut);
+void AjouteCommandeDemo(CLI::App& programme, int& statut);
+
+}  // namespace kalvo
