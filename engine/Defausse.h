@@ -13,6 +13,7 @@ struct TPositionDefense {
   TJoueur Entameur = jrOuest;      // the seat that led the current trick
   TCartesJouees OnTable{};         // cards on the table; zero where a seat has not played
   int Levee = 1;                   // the current trick, 1..13
+  int ChaineActuelle = 1;          // the chain of the deal script for this trick
 };
 
 // Position (1..13) of the lowest remaining card of the suit the discard

@@ -1,0 +1,224 @@
+// The game controller: the state of the main window and everything that
+// changes it, from the first activation to the close, through the deal's
+// start, the trick loop and the judging of the user's cards. It never
+// draws: the screen interface TEcranJeu shows what it decides.
+//
+// Entry points (the input handlers, Active, Ferme, MessageFinDonne) are
+// safe at any moment: broken data met while they run stops the deal with a
+// French message and the program goes on; an entry point called while
+// another runs (input let through during a card pause) is either dropped
+// (clicks and keys, which the flags of the trick would ignore anyway) or
+// run once the first one has finished (deal changes, "Jouer pour moi", the
+// end-of-deal message). The other public operations are the steps those
+// handlers run, open for tests; they may throw ErreurDonnee.
+#pragma once
+
+#include "coaching/CoupUtilisateur.h"
+#include "coaching/StatistiquesJeu.h"
+#include "control/EcranJeu.h"
+#include "control/EtatControleur.h"
+#include "control/JournalPartie.h"
+#include "engine/Defausse.h"
+#include "engine/NavigationScript.h"
+#include "engine/SuiviMains.h"
+#include "model/BaseDonnes.h"
+#include "model/NumerosVolume.h"
+#include "model/Reglages.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+struct TConfigurationControleur {
+  // The data folder (the commentary files are written there) and the files.
+  TEmplacementBase Emplacement;
+  // The collection table; empty: beside the database (TableVolume()).
+  std::filesystem::path FichierVolume;
+  // The initialisation file; empty: none (defaults, nothing written).
+  std::filesystem::path FichierReglages;
+  // Settings given as the file's text instead (kalvo-play); never written.
+  std::optional<std::string> TexteReglages;
+  // Seed of the random draws (deal order, random nodes, quiz proposals);
+  // none: drawn from the system.
+  std::optional<std::uint32_t> Graine;
+};
+
+enum class TToucheJeu : std::uint8_t { Autre, CtrlAltF9 };
+
+// A completed trick, in playing order from its leader.
+struct TLeveeJouee {
+  TJoueur Entameur = jrOuest;
+  std::array<TCard, 4> Cartes{};
+  TJoueur Gagnant = jrSud;
+};
+
+class TControleur {
+ public:
+  TControleur(TEcranJeu& ecran, TConfigurationControleur configuration);
+  TControleur(const TControleur&) = delete;
+  TControleur& operator=(const TControleur&) = delete;
+
+  // Told of every card, refusal, question, trick... ; null for none.
+  void SetJournal(TJournalPartie* journal) { journal_ = journal; }
+
+  // ---- Life of the main window ----
+
+  // First activation: catalogue, collection table, settings and marks, the
+  // random order, the idle table with "Démarrer". False when the program
+  // must end at once (the database is missing or unusable; the messages
+  // have been shown).
+  bool Active();
+  // Closing: the settings and marks written back. False (the error shown)
+  // when the file could not be written.
+  bool Ferme();
+  // Window message 1549: 0 next deal, 1 replay without the auction, 99 quit.
+  void MessageFinDonne(int action);
+
+  // ---- Choice of the deal ----
+
+  void ChangeDonne(int sens);
+  void AfficheTitre(int n, bool avecContrat);
+  void TireOrdreAleatoire();
+  // The window title of deal n, as AfficheTitre shows it.
+  std::string TitreDonne(int n, bool avecContrat) const;
+
+  // ---- A deal ----
+
+  void DemarreDonne();
+  void DemarreJeu();
+  void Avance();
+  void JoueCarte(int indice);
+  void IndiqueTour(int mode);
+  void ArretSurErreur(const std::string& message);
+  void CacheTable();
+  static constexpr bool EstDeclarant(TJoueur joueur) { return joueur == jrSud || joueur == jrNord; }
+
+  // ---- Input handlers ----
+
+  void FormMouseDown();    // the felt or the bottom frame
+  void CarteMouseDown();   // a played card
+  void FormKeyDown(TToucheJeu touche);
+  void EndBidsMouseDown(); // the felt, right after the auction replay
+  void BNextClick();       // "Jeu de la carte"
+  void Jouer2Click();      // "Démarrer"
+  void Precedente1Click();
+  void Suivante1Click();
+  void NumDonne1Click();             // asks the "# donne" dialog
+  void NumDonne1Click(int valeur);   // the number the dialog gave
+  void RevoirLeveeClick(); // "Dernière levée"
+  void BPointClick();      // "Le point"
+  void BRevoirBidsClick(); // "Enchères"
+  void BJeuAutoClick();    // "Jouer pour moi"
+  // A click on a hand: the seat, the value (IndexCarte, 1..52) of the card
+  // under the pointer or 0, and whether the right button was pressed.
+  void JeuMouseDown(TJoueur joueur, int valeurCarte, bool boutonDroit);
+  // The settings dialog has been closed: the table follows the settings.
+  void ApresReglages();
+  // "Remise des scores à zéro".
+  void EffaceScores();
+
+  // ---- Reading ----
+
+  const TEtatControleur& Etat() const { return etat_; }
+  bool DonneLue() const { return donneLue_; }
+  const TDonneLue& Donne() const { return donne_; }
+  const TSuiviMains& Suivi() const { return suivi_; }
+  // The tricks completed in the deal being played.
+  const std::vector<TLeveeJouee>& Historique() const { return historique_; }
+  const TCatalogue& Catalogue() const { return catalogue_; }
+  int NbDonnes() const { return catalogue_.NbDonnes(); }
+  const TNumerosVolume& NumerosVolume() const { return volume_; }
+  const TEtatReglages& EtatReglages() const { return reglages_; }
+  TEtatReglages& EtatReglages() { return reglages_; }
+  const TReglages& Reglages() const { return reglages_.Reglages; }
+  TReglages& Reglages() { return reglages_.Reglages; }
+  int DonneActuelle() const { return reglages_.DonneActuelle; }
+  const TStatistiquesJeu& Statistiques() const { return statistiques_; }
+  const std::vector<int>& OrdreAleatoire() const { return OrdreAleatoire_; }
+  const TConfigurationControleur& Configuration() const { return configuration_; }
+  // The regime the user's cards are judged by now.
+  TRegime Regime() const;
+  // True when a click on a card of JoueurActuel's hand would be judged now;
+  // for scripted users.
+  bool AttendCarteUtilisateur() const;
+
+ private:
+  // ---- Entry points ----
+  enum class TDifferable : bool { Non, Oui };
+  void Execute(TDifferable differable, const std::function<void()>& action);
+  void Protege(const std::function<void()>& action);
+
+  // ---- Steps of the deal ----
+  void MontreBouton(TBoutonJeu bouton, bool visible);
+  void MontreJeuAuto(bool visible);
+  TAffichageJeu ModeAffichage(TJoueur joueur) const;
+  void AfficheJeu(TJoueur joueur);
+  void AfficheMarques();
+  bool LitDonneActuelle();
+  int PauseCarte(TJoueur joueur) const;
+  TCard VerifieIndice(TJoueur joueur, int indice);
+  TPositionDefense PositionDefense() const;
+  TCoupUtilisateur Coup() const;
+  int CarteDefenseur();
+  int CarteDefenseurModeProgramme() const;
+  void FinDeLevee();
+  bool ParcourtScript();
+  bool EntreEnMode(const TResolutionNoeud& resolution);
+  void Revendique(const TResolutionNoeud& resolution);
+  void LanceSolutions();
+  void FinDuMode();
+  void ChoisitDonne(int valeur);
+  void Navigue(int sens);
+  void JoueDerniereLevee();
+  bool TireHasard();
+  void SignaleRegime();
+
+  // ---- The user's cards ----
+  bool VerifieCarte(TCard carte);
+  struct TJugement;
+  TJugement Juge(TCard carte, std::mt19937& alea) const;
+  bool SansIssue(TCard carte) const;
+  void AppliqueJugement(const TJugement& jugement, bool sansIssue);
+  void Refuse(TCard carte, int code);
+  void RefuseHorsLigne(TCard carte);
+  void TermineLevee();
+  bool JoueCarteForcee();
+  void CompteLevee(TJoueur gagnant);
+  void InviteApresLevee();
+  void JoueLeveeAuto(int levee);
+  bool JeuCompletSuivi() const;
+  void RetireNotation(int n);
+  void RetireNoteQuestions(int n);
+  void PoseQuestion(int numero);
+  void MontreFinDonne();
+
+  TEcranJeu& ecran_;
+  TConfigurationControleur configuration_;
+  TJournalPartie* journal_ = nullptr;
+
+  TEtatControleur etat_;
+  TEtatReglages reglages_;
+  TCatalogue catalogue_;
+  TNumerosVolume volume_;
+  TDonneLue donne_;
+  bool donneLue_ = false;
+  TSuiviMains suivi_;
+  std::vector<TLeveeJouee> historique_;
+  bool actif_ = false;
+  TStatistiquesJeu statistiques_;
+  std::vector<int> OrdreAleatoire_;
+  std::mt19937 alea_;
+  TRegime regimeSignale_ = TRegime::Aucun;
+
+  int profondeur_ = 0;
+  std::deque<std::function<void()>> differes_;
+};
+
+}  // namespace kalvo

@@ -1,0 +1,116 @@
+// The main window's first activation, its closing, the end-of-deal message
+// and what follows the settings dialog.
+#include "control/Controleur.h"
+
+namespace kalvo {
+
+namespace {
+
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes) {
+  if (configuration.TexteReglages)
+    return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés");
+  if (!configuration.FichierReglages.empty()) return LitReglages(configuration.FichierReglages, nbDonnes);
+  TLectureReglages lecture;
+  lecture.Etat.ScoresJeu = TScores(nbDonnes);
+  lecture.Etat.ScoresQuestions = TScores(nbDonnes);
+  return lecture;
+}
+
+}  // namespace
+
+bool TControleur::Active() {
+  if (actif_) return true;
+  bool ok = false;
+  Execute(TDifferable::Non, [&] {
+    const TResultatCatalogue lu = ChargeCatalogue(configuration_.Emplacement.Donnes());
+    if (!lu.Ok()) {
+      ecran_.AfficheErreurFatale(lu.Erreurs);
+      return;
+    }
+    catalogue_ = lu.Catalogue;
+    for (const std::string& avertissement : lu.Avertissements) ecran_.AfficheErreur(avertissement);
+
+    const std::filesystem::path table = configuration_.FichierVolume.empty()
+                                            ? configuration_.Emplacement.TableVolume()
+                                            : configuration_.FichierVolume;
+    const TResultatVolume volume = ChargeNumerosVolume(table, NbDonnes());
+    volume_ = volume.Numeros;
+    if (volume.Avertissement) ecran_.AfficheErreur(*volume.Avertissement);
+
+    TLectureReglages reglages = LitReglagesConfigures(configuration_, NbDonnes());
+    reglages_ = std::move(reglages.Etat);
+    for (const std::string& avertissement : reglages.Avertissements) ecran_.AfficheErreur(avertissement);
+    // A deal number the database does not hold (another database, an edited
+    // file) would be read out of range.
+    if (reglages_.DonneActuelle < 1 || reglages_.DonneActuelle > NbDonnes()) reglages_.DonneActuelle = 1;
+
+    actif_ = true;
+    etat_ = TEtatControleur{};
+    TireOrdreAleatoire();
+    AfficheTitre(DonneActuelle(), false);
+    MontreBouton(bjStart, true);
+    CacheTable();
+    ecran_.AfficheNotation(false);
+    ecran_.AfficheNoteQuestions(false);
+    ecran_.AfficheCompteurLevees(false);
+    MontreBouton(bjRevoirBids, false);
+    MontreBouton(bjLastLevee, false);
+    MontreBouton(bjPoint, false);
+    MontreJeuAuto(false);
+    IndiqueTour(TourAucun);
+    ok = true;
+  });
+  return ok;
+}
+
+bool TControleur::Ferme() {
+  if (!actif_ || configuration_.FichierReglages.empty() || configuration_.TexteReglages) return true;
+  const std::optional<std::string> erreur = EcritReglages(configuration_.FichierReglages, reglages_);
+  if (!erreur) return true;
+  ecran_.AfficheErreur(*erreur);
+  return false;
+}
+
+void TControleur::MessageFinDonne(int action) {
+  Execute(TDifferable::Oui, [this, action] {
+    if (!actif_) return;
+    switch (action) {
+      case ActionSuivante:
+        etat_.NoBids = false;
+        ChangeDonne(+1);
+        DemarreDonne();
+        break;
+      case ActionRejouer:
+        etat_.NoBids = true;
+        ChangeDonne(0);
+        DemarreDonne();
+        break;
+      case ActionArreter:
+        ecran_.FermeFenetre();
+        break;
+      default:
+        break;
+    }
+  });
+}
+
+void TControleur::ApresReglages() {
+  Execute(TDifferable::Oui, [this] {
+    if (!etat_.InJeu) return;
+    AfficheJeu(jrSud);
+    AfficheJeu(jrNord);
+    for (TJoueur j : {jrOuest, jrEst}) {
+      if (Reglages().QuatreJeux) AfficheJeu(j);
+      else ecran_.CacheJeu(j);
+    }
+    AfficheMarques();
+    if (Reglages().Aleatoire) TireOrdreAleatoire();
+  });
+}
+
+void TControleur::EffaceScores() {
+  for (int n = 1; n <= reglages_.ScoresJeu.NbDonnes(); ++n) reglages_.ScoresJeu[n] = TScores::SansNote;
+  for (int n = 1; n <= reglages_.ScoresQuestions.NbDonnes(); ++n) reglages_.ScoresQuestions[n] = TScores::SansNote;
+}
+
+}  // namespace kalvo

@@ -1,0 +1,101 @@
+// A screen that shows nothing: it keeps what would be on the table, writes
+// every call as a short line of text, never waits, and answers the modal
+// windows through callbacks. The tests and kalvo-play play whole deals
+// with it.
+#pragma once
+
+#include "control/EcranJeu.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+class TControleur;
+
+class TEcranEnregistreur : public TEcranJeu {
+ public:
+  // Answers of the modal windows. Unset: a default answer (kind 0: the ace
+  // of spades, numbers 0, the first proposal, South), "Suivante", no number.
+  std::function<TReponseQuestion(const TQuestionPosee&)> RepondQuestion;
+  std::function<int()> ChoisitFinDonne;
+  std::function<std::optional<int>(int maximum, int actuel)> ChoisitNumeroDonne;
+
+  // Every call, in order: "PoseCarte O HK 100", "Bip", "AfficheCommentaire ..."
+  const std::vector<std::string>& Appels() const { return appels_; }
+  void EffaceAppels() { appels_.clear(); }
+  int Compte(std::string_view debut) const;  // calls whose line starts so
+
+  // What the table shows now.
+  std::string Titre;
+  std::array<bool, NbBoutonsJeu> Boutons{};
+  std::array<bool, 4> JeuxVisibles{};
+  std::array<TAffichageJeu, 4> Affichages{};
+  TCartesJouees CartesSurTable{};
+  int Tour = TourAucun;
+  int Sabliers = 0;  // hourglasses still on (Sablier(true) not yet matched)
+  bool NotationVisible = false, NoteQuestionsVisible = false, CompteurLeveesVisible = false;
+  int Notation = 0, NoteQuestions = 0, LeveesNS = 0, LeveesEO = 0;
+  long long PausesMs = 0;  // the pauses asked so far, added up
+
+  // What was shown in the windows, in order.
+  std::vector<std::string> Commentaires, Messages, ErreursDonnee, Erreurs;
+  std::vector<std::vector<std::string>> ErreursFatales;
+  int Bips = 0;
+  bool FermetureDemandee = false;
+
+  // Window message 1549, posted and not yet delivered.
+  std::deque<int> MessagesPostes;
+  // Delivers the posted messages to the controller one by one, as the
+  // event loop does once the handler that posted them has returned.
+  void TraiteMessages(TControleur& controleur);
+
+  // ---- TEcranJeu ----
+  void PrepareDonne(const TDonneLue& donne, const TSuiviMains& suivi) override;
+  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
+  void CacheJeu(TJoueur joueur) override;
+  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
+  void CacheCartesJouees() override;
+  void CacheTable() override;
+  void RejoueEncheres(const TDonne& donne, int vitesse) override;
+  void CacheEncheres() override;
+  void MontreRevueEncheres() override;
+  void IndiqueTour(int mode) override;
+  void Sablier(bool actif) override;
+  void AfficheTitre(const std::string& titre) override;
+  void MontreBouton(TBoutonJeu bouton, bool visible) override;
+  void AfficheNotation(bool visible) override;
+  void AfficheNoteQuestions(bool visible) override;
+  void AfficheCompteurLevees(bool visible) override;
+  void ChangeNotation(int note) override;
+  void ChangeNoteQuestions(int note) override;
+  void ChangeLevees(int leveesNS, int leveesEO) override;
+  void MontreDerniereLevee(const TCartesJouees& levee) override;
+  void MontrePoint() override;
+  void AfficheCommentaire(const std::string& texte) override;
+  void AfficheMessage(const std::string& texte) override;
+  void Bip() override;
+  TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
+  void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
+  int MontreFinDonne(const TDonneLue& donne, const TReglages& reglages) override;
+  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  void PosteFinDonne(int action) override;
+  void FermeFenetre() override;
+  void AfficheErreurDonnee(const std::string& message) override;
+  void AfficheErreur(const std::string& message) override;
+  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+
+ private:
+  void Note(std::string ligne) { appels_.push_back(std::move(ligne)); }
+  std::vector<std::string> appels_;
+};
+
+// "S", "O", "N", "E".
+std::string LettreJoueur(TJoueur joueur);
+// "BStart", "BNext", "BJeuAuto", ...
+std::string NomBouton(TBoutonJeu bouton);
+
+}  // namespace kalvo

@@ -1,0 +1,82 @@
+// Which deal is played: stepping through the deals, the "# donne" dialog,
+// the window title and the random order of the deals.
+#include "control/Controleur.h"
+
+namespace kalvo {
+
+void TControleur::ChangeDonne(int sens) {
+  CacheTable();
+  etat_.InJeu = etat_.FinEncheres = etat_.InEncheres = etat_.JeuAutomatique = false;
+  MontreBouton(bjPoint, false);
+  MontreJeuAuto(false);
+  const int n = NbDonnes();
+  int& donne = reglages_.DonneActuelle;
+  if (sens > 0) donne = donne >= n ? 1 : donne + 1;
+  if (sens < 0) donne = donne <= 1 ? n : donne - 1;
+}
+
+std::string TControleur::TitreDonne(int n, bool avecContrat) const {
+  std::string titre = "Kalvo! (Vol 1) démo - Donne " + std::to_string(n) + " [" + std::to_string(volume_[n]) + "]";
+  if (avecContrat && donneLue_) {
+    titre += " - Contrat : " + std::to_string(donne_.Donne.NiveauContrat()) + " " +
+             std::string(NomsCouleurs[donne_.Donne.Atout()]);
+  }
+  return titre;
+}
+
+void TControleur::AfficheTitre(int n, bool avecContrat) { ecran_.AfficheTitre(TitreDonne(n, avecContrat)); }
+
+void TControleur::TireOrdreAleatoire() {
+  const int n = NbDonnes();
+  OrdreAleatoire_.resize(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) OrdreAleatoire_[static_cast<std::size_t>(i)] = i + 1;
+  if (n == 0) return;
+  std::uniform_int_distribution<int> position(0, n - 1);
+  for (int k = 0; k < 1000; ++k)
+    std::swap(OrdreAleatoire_[static_cast<std::size_t>(position(alea_))],
+              OrdreAleatoire_[static_cast<std::size_t>(position(alea_))]);
+}
+
+void TControleur::Navigue(int sens) {
+  if (!actif_ || !etat_.Boutons[bjNavigation]) return;
+  ChangeDonne(sens);
+  DemarreDonne();
+}
+
+void TControleur::Precedente1Click() {
+  Execute(TDifferable::Oui, [this] { Navigue(-1); });
+}
+
+void TControleur::Suivante1Click() {
+  Execute(TDifferable::Oui, [this] { Navigue(+1); });
+}
+
+void TControleur::Jouer2Click() {
+  Execute(TDifferable::Oui, [this] {
+    if (actif_ && etat_.Boutons[bjStart]) DemarreDonne();
+  });
+}
+
+void TControleur::NumDonne1Click() {
+  Execute(TDifferable::Oui, [this] {
+    if (!actif_ || !etat_.Boutons[bjNavigation]) return;
+    if (const std::optional<int> valeur = ecran_.DemandeNumeroDonne(NbDonnes(), DonneActuelle())) ChoisitDonne(*valeur);
+  });
+}
+
+void TControleur::NumDonne1Click(int valeur) {
+  Execute(TDifferable::Oui, [this, valeur] {
+    if (actif_ && etat_.Boutons[bjNavigation]) ChoisitDonne(valeur);
+  });
+}
+
+// A number outside the database leaves the deal and the table as they were.
+void TControleur::ChoisitDonne(int valeur) {
+  if (valeur < 1 || valeur > NbDonnes()) return;
+  CacheTable();
+  etat_.InJeu = etat_.FinEncheres = etat_.InEncheres = etat_.JeuAutomatique = false;
+  reglages_.DonneActuelle = valeur;
+  DemarreDonne();
+}
+
+}  // namespace kalvo
