@@ -61,11 +61,19 @@ struct TTexteReponseAttendue {
   std::string Reponse;  // LReponse
 };
 
-// Question `numero` of the deal, asked after the fourth card of its trick.
-// Nothing (no dialog, no mark) when the question gives up: a first-discard
-// question nobody can answer yet, a who-holds question whose card is not in
-// the expected state, or a question whose data is out of range. Kind 0
-// writes the expected card into the stored question, as the record keeps it.
+// Question `numero` (1..3) of the deal, asked after the fourth card of its
+// trick. Nothing (no dialog, no mark) when the question gives up: a
+// first-discard question nobody can answer yet, a who-holds question whose
+// card is not in the expected state, a division question about a suit the
+// defenders do not hold, or a question whose data is out of range (kind
+// above 5, a seat or suit the kind reads above 3, a card that is no card,
+// a who-holds Option other than 0 or 1). Kind 0 writes the expected card
+// into the stored question, as the record keeps it.
+//
+// Kind 2 offers four proposals: the truth and three counts one card away.
+// Kind 5 offers four divisions, or all n + 1 when the defenders hold
+// n < 3 cards of the suit (NbPropositions says how many). Kind 2 reads any
+// nonzero Depart as the holding at the start.
 std::optional<TQuestionPosee> PrepareQuestion(TQuestionsDonne& questions, int numero, const TSuiviMains& suivi,
                                               const TStatistiquesJeu& stats,
                                               const std::array<int, 4>& PointsHonneurs, std::mt19937& alea);
@@ -73,5 +81,9 @@ std::optional<TQuestionPosee> PrepareQuestion(TQuestionsDonne& questions, int nu
 bool EstBonneReponse(const TQuestionPosee& question, const TReponseQuestion& reponse);
 
 TTexteReponseAttendue ReponseAttendue(const TQuestionPosee& question);
+
+// Item k (0..3) of the division dialog's radio group, "  4  -  1"; empty
+// when the question has no such proposal.
+std::string TexteProposition(const TQuestionPosee& question, int k);
 
 }  // namespace kalvo
