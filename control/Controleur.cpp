@@ -95,7 +95,7 @@ void TControleur::ArretSurErreur(const std::string& message) {
 }
 
 TRegime TControleur::Regime() const {
-  if (!etat_.InJeu) return TRegime::Aucun;
+  if (!etat_.InJeu || etat_.DerniereLevee) return TRegime::Aucun;
   if (etat_.JeuAutomatique) return TRegime::JeuAutomatique;
   if (etat_.ModeSolution) return TRegime::Solution;
   if (etat_.ModeProgramme && etat_.PoolJeuEnCours) return TRegime::Pool;

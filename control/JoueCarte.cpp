@@ -36,9 +36,7 @@ void TControleur::JoueCarte(int indice) {
   const TJoueur joueur = e.JoueurActuel;
   const TCard carte = VerifieIndice(joueur, indice);
   e.OnTable[joueur] = carte;
-#if KALVO_AVEC_QUIZ
   statistiques_.NoteCarte(joueur, carte, e.Levee, e.Entameur, e.OnTable[e.Entameur], donne_.Donne.Atout());
-#endif
   suivi_.s_SetCarteJouee(joueur, indice);
   suivi_.s_Actualise(joueur, carte.Couleur());
   ecran_.PoseCarte(joueur, carte, PauseCarte(joueur));

@@ -6,7 +6,6 @@
 namespace kalvo {
 
 void TControleur::PoseQuestion(int numero) {
-#if KALVO_AVEC_QUIZ
   const std::optional<TQuestionPosee> question =
       PrepareQuestion(donne_.QuestionsDonne, numero, suivi_, statistiques_, donne_.PointsHonneurs, alea_);
   if (!question) return;
@@ -16,9 +15,6 @@ void TControleur::PoseQuestion(int numero) {
   if (journal_) journal_->QuestionPosee(*question, reponse, bonne, points);
   if (!bonne) ecran_.MontreReponseAttendue(ReponseAttendue(*question));
   RetireNoteQuestions(points);
-#else
-  (void)numero;
-#endif
 }
 
 }  // namespace kalvo

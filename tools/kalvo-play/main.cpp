@@ -1,0 +1,281 @@
+// kalvo-play: plays one deal of a database through the game controller,
+// with a screen that shows nothing and a user that is a script or chance,
+// and writes what a user would see as JSON lines.
+#include "control/Controleur.h"
+#include "control/EcranEnregistreur.h"
+#include "model/FichierIni.h"
+#include "tools/kalvo-play/SortieJson.h"
+#include "tools/kalvo-play/Utilisateur.h"
+
+#include <CLI/CLI.hpp>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <sstream>
+
+namespace kalvo {
+namespace {
+
+constexpr int StatutFini = 0;
+constexpr int StatutArguments = 1;
+constexpr int StatutScript = 2;
+constexpr int StatutDonneeAbimee = 3;
+constexpr int StatutScriptEpuise = 4;
+constexpr int StatutLimite = 5;
+constexpr int LimiteGestes = 5000;
+
+struct TOptions {
+  std::string base, questions, volume, reglages, script;
+  std::vector<std::string> valeurs;
+  int donne = 0;
+  std::uint32_t graine = 1;
+  std::optional<std::uint32_t> hasard;
+};
+
+int Erreur(const std::string& message, int statut) {
+  std::cerr << "kalvo-play : " << message << '\n';
+  return statut;
+}
+
+std::optional<std::string> LitFichier(const std::string& chemin) {
+  std::ifstream flux(chemin, std::ios::binary);
+  if (!flux) return std::nullopt;
+  std::ostringstream texte;
+  texte << flux.rdbuf();
+  return texte.str();
+}
+
+// The settings file (if any) with the --set values written over it.
+std::optional<std::string> TexteReglages(const TOptions& options, std::string& erreur) {
+  static const std::set<std::string> cles{"CompteLevees", "Notation",  "ErreursComments", "4Jeux",       "DispoSud",
+                                          "DispoNord",    "Questions", "Vitesse",         "Cartes",      "Encheres",
+                                          "Themes",       "Force",     "Aléatoire",       "Ordre",       "TypeDonnes",
+                                          "NumeroTheme",  "ForceChoisie", "ScoreInferieurA", "SetCartes"};
+  std::string octets;
+  if (!options.reglages.empty()) {
+    const std::optional<std::string> lu = LitFichier(options.reglages);
+    if (!lu) {
+      erreur = "impossible de lire le fichier de réglages « " + options.reglages + " ».";
+      return std::nullopt;
+    }
+    octets = *lu;
+  }
+  TFichierIni ini = TFichierIni::Analyse(octets);
+  for (const std::string& valeur : options.valeurs) {
+    const auto egal = valeur.find('=');
+    std::string cle = valeur.substr(0, egal);
+    if (cle == "Aleatoire") cle = "Aléatoire";
+    if (egal == std::string::npos || !cles.contains(cle)) {
+      erreur = "réglage « " + valeur + " » inconnu (--set Clé=Valeur, clés de la section Options).";
+      return std::nullopt;
+    }
+    ini.Ecrit("Options", cle, valeur.substr(egal + 1));
+  }
+  return ini.Octets();
+}
+
+// A data folder of the run's own for the commentary files the deal writes.
+class TDossierTemporaire {
+ public:
+  TDossierTemporaire() {
+    chemin_ = std::filesystem::temp_directory_path() / ("kalvo-play-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(chemin_);
+  }
+  ~TDossierTemporaire() {
+    std::error_code erreur;
+    std::filesystem::remove_all(chemin_, erreur);
+  }
+  const std::filesystem::path& Chemin() const { return chemin_; }
+
+ private:
+  std::filesystem::path chemin_;
+};
+
+class TPartie {
+ public:
+  TPartie(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur)
+      : sortie_(std::cout), utilisateur_(std::move(utilisateur)), controleur_(ecran_, configuration) {
+    controleur_.SetJournal(&sortie_);
+    ecran_.RepondQuestion = [this](const TQuestionPosee& q) {
+      return Demande<TReponseQuestion>([&] { return utilisateur_->Reponse(q); }, TReponseQuestion{});
+    };
+    ecran_.ChoisitFinDonne = [this] { return Demande<int>([&] { return utilisateur_->ChoixFin(); }, ActionArreter); };
+  }
+
+  int Joue(int donne) {
+    if (!controleur_.Active()) {
+      Avertissements();
+      return StatutArguments;
+    }
+    if (donne < 1 || donne > controleur_.NbDonnes()) {
+      return Erreur("la donne " + std::to_string(donne) + " n'est pas dans la base (1 à " +
+                        std::to_string(controleur_.NbDonnes()) + ").",
+                    StatutArguments);
+    }
+    controleur_.EtatReglages().DonneActuelle = donne;
+    controleur_.Jouer2Click();
+    Avertissements();
+    int gestes = 0;
+    while (!Fini()) {
+      if (++gestes > LimiteGestes) {
+        sortie_.Ecrit({{"event", "limit"}, {"gestures", LimiteGestes}});
+        return StatutLimite;
+      }
+      std::optional<TGeste> geste;
+      try {
+        geste = utilisateur_->Geste(controleur_);
+      } catch (const ErreurScript& e) {
+        erreurScript_ = e;
+        break;
+      }
+      if (!geste) {
+        epuise_ = true;
+        break;
+      }
+      Execute(*geste);
+      Avertissements();
+    }
+    return Statut();
+  }
+
+ private:
+  template <class T, class F>
+  T Demande(F demande, T parDefaut) {
+    if (erreurScript_ || epuise_) return parDefaut;
+    try {
+      if (auto r = demande()) return *r;
+      epuise_ = true;
+    } catch (const ErreurScript& e) {
+      erreurScript_ = e;
+    }
+    return parDefaut;
+  }
+
+  bool Fini() const {
+    return sortie_.ChoixFait() || sortie_.ErreurDonneeVue() || erreurScript_ || epuise_ || ecran_.FermetureDemandee;
+  }
+
+  int Statut() {
+    if (erreurScript_) {
+      sortie_.Ecrit({{"event", "script_error"}, {"line", erreurScript_->Ligne}, {"message", erreurScript_->what()}});
+      return StatutScript;
+    }
+    if (sortie_.ErreurDonneeVue()) return StatutDonneeAbimee;
+    if (sortie_.ChoixFait()) return StatutFini;
+    sortie_.Ecrit({{"event", "script_exhausted"}});
+    return StatutScriptEpuise;
+  }
+
+  void Execute(const TGeste& geste) {
+    const std::size_t avant = ecran_.Appels().size();
+    switch (geste.Genre) {
+      case TGeste::CarteJouee: JoueCarte(geste); break;
+      case TGeste::Clic: controleur_.FormMouseDown(); break;
+      case TGeste::Touche: controleur_.FormKeyDown(TToucheJeu::Autre); break;
+      case TGeste::Droit: controleur_.JeuMouseDown(controleur_.Etat().JoueurActuel, 0, true); break;
+      case TGeste::Suivant: controleur_.BNextClick(); break;
+      case TGeste::JouePourMoi: controleur_.BJeuAutoClick(); break;
+      case TGeste::DerniereLevee: controleur_.RevoirLeveeClick(); break;
+      case TGeste::Point: controleur_.BPointClick(); break;
+      case TGeste::Encheres: controleur_.BRevoirBidsClick(); break;
+      case TGeste::FinImmediate: controleur_.FormKeyDown(TToucheJeu::CtrlAltF9); break;
+    }
+    if (!erreurScript_ && ecran_.Appels().size() == avant)
+      sortie_.Ecrit({{"event", "ignored"}, {"gesture", geste.Texte}});
+  }
+
+  void JoueCarte(const TGeste& geste) {
+    const TSuiviMains& suivi = controleur_.Suivi();
+    for (TJoueur main : {jrSud, jrNord}) {
+      const int indice = suivi.s_ChercheIndiceCarte(main, geste.Carte);
+      if (indice == 0) continue;
+      if (suivi.s_isCarteJouee(main, indice)) break;
+      controleur_.JeuMouseDown(main, IndexCarte(geste.Carte), false);
+      return;
+    }
+    erreurScript_ = ErreurScript(geste.Ligne, "ligne " + std::to_string(geste.Ligne) + " : « " + geste.Texte +
+                                                  " » n'est pas une carte à jouer de Sud ou de Nord.");
+  }
+
+  void Avertissements() {
+    for (; avertissements_ < ecran_.Erreurs.size(); ++avertissements_)
+      sortie_.Ecrit({{"event", "warning"}, {"message", ecran_.Erreurs[avertissements_]}});
+    for (; fatales_ < ecran_.ErreursFatales.size(); ++fatales_)
+      sortie_.Ecrit({{"event", "fatal"}, {"messages", ecran_.ErreursFatales[fatales_]}});
+  }
+
+  TEcranEnregistreur ecran_;
+  TSortieJson sortie_;
+  std::unique_ptr<TUtilisateur> utilisateur_;
+  TControleur controleur_;
+  std::optional<ErreurScript> erreurScript_;
+  bool epuise_ = false;
+  std::size_t avertissements_ = 0;
+  std::size_t fatales_ = 0;
+};
+
+int Principal(int argc, char** argv) {
+  CLI::App app{"Joue une donne de la base par le contrôleur de l'entraîneur, sans écran ; écrit une ligne JSON par événement."};
+  TOptions o;
+  app.add_option("--db", o.base, "base de donnes (.DAT)")->required();
+  app.add_option("--questions", o.questions, "fichier de questions (.ASK) ; sans lui, aucune question");
+  app.add_option("--volume", o.volume, "table des numéros de collection (.VOL) ; défaut : à côté de la base");
+  app.add_option("--deal", o.donne, "numéro de la donne (1..)")->required();
+  app.add_option("--settings", o.reglages, "fichier de réglages (.INI), lu sans être écrit");
+  app.add_option("--set", o.valeurs, "réglage Clé=Valeur de la section Options (répétable)");
+  app.add_option("--seed", o.graine, "graine des tirages de l'entraîneur (défaut 1)");
+  auto* script = app.add_option("--script", o.script, "script des gestes (défaut : l'entrée standard)");
+  auto* hasard = app.add_option("--random-user", o.hasard, "un utilisateur qui joue au hasard, avec cette graine");
+  script->excludes(hasard);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : StatutArguments;
+  }
+
+  std::string erreur;
+  const std::optional<std::string> reglages = TexteReglages(o, erreur);
+  if (!reglages) return Erreur(erreur, StatutArguments);
+
+  std::unique_ptr<TUtilisateur> utilisateur;
+  try {
+    if (o.hasard) {
+      utilisateur = std::make_unique<TUtilisateurHasard>(*o.hasard);
+    } else {
+      std::optional<std::string> texte;
+      if (o.script.empty()) {
+        std::ostringstream entree;
+        entree << std::cin.rdbuf();
+        texte = entree.str();
+      } else {
+        texte = LitFichier(o.script);
+      }
+      if (!texte) return Erreur("impossible de lire le script « " + o.script + " ».", StatutArguments);
+      utilisateur = std::make_unique<TUtilisateurScript>(*texte);
+    }
+  } catch (const ErreurScript& e) {
+    return Erreur(e.what(), StatutScript);
+  }
+
+  const TDossierTemporaire dossier;
+  TConfigurationControleur configuration;
+  const std::filesystem::path base = std::filesystem::absolute(o.base);
+  configuration.Emplacement.Dossier = dossier.Chemin();
+  configuration.Emplacement.FichierDonnes = base.string();
+  configuration.Emplacement.FichierQuestions =
+      o.questions.empty() ? (dossier.Chemin() / "aucune.ASK").string() : std::filesystem::absolute(o.questions).string();
+  configuration.FichierVolume =
+      o.volume.empty() ? base.parent_path() / NomTableVolume(base.filename().string()) : std::filesystem::path(o.volume);
+  configuration.TexteReglages = *reglages;
+  configuration.Graine = o.graine;
+  TPartie partie(configuration, std::move(utilisateur));
+  return partie.Joue(o.donne);
+}
+
+}  // namespace
+}  // namespace kalvo
+
+int main(int argc, char** argv) { return kalvo::Principal(argc, argv); }
