@@ -89,6 +89,46 @@ class TPartieDeTest {
   }
   const TEtatControleur& Etat() const { return controleur.Etat(); }
 
+  // The cards the hand to play may play, in hand order.
+  std::vector<TCard> Jouables() const {
+    const TEtatControleur& e = Etat();
+    const TSuiviMains& suivi = controleur.Suivi();
+    const TJoueur main = e.JoueurActuel;
+    const bool entame = main == e.Entameur;
+    const TCouleur couleur = e.OnTable[e.Entameur].Couleur();
+    const bool fournit = !entame && suivi.s_GetCompteCouleur(main, couleur) > 0;
+    std::vector<TCard> cartes;
+    for (int i = 1; i <= 13; ++i) {
+      const TCard c = suivi.Carte(main, i);
+      if (!suivi.s_isCarteJouee(main, i) && (!fournit || c.c == couleur)) cartes.push_back(c);
+    }
+    return cartes;
+  }
+
+  // Clicks the playable cards in hand order until one is taken.
+  void JoueUneCarte() {
+    const TJoueur main = Etat().JoueurActuel;
+    for (TCard c : Jouables()) {
+      Joue(CodeCarte(c));
+      if (Etat().OnTable[main] == c || !controleur.AttendCarteUtilisateur() || Etat().JoueurActuel != main) return;
+    }
+  }
+
+  // Plays on, gathering each trick, until the deal is over or trick
+  // `levees` is complete.
+  void JoueJusquALaFin(int levees = 13) {
+    for (int garde = 0; garde < 200 && Etat().InJeu; ++garde) {
+      if (Etat().LeveeComplete) {
+        if (Etat().Levee >= levees) return;
+        Clic();
+      } else if (controleur.AttendCarteUtilisateur()) {
+        JoueUneCarte();
+      } else {
+        Clic();
+      }
+    }
+  }
+
   TEcranEnregistreur ecran;
   TJournalTexte journal;
   TControleur controleur;
