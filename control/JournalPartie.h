@@ -34,7 +34,7 @@ struct TRefus {
   TJoueur Joueur = jrSud;
   TCard Carte;
   int Code = 0;     // 49: in no accepted line
-  int Points = 0;   // marks actually taken (0 for the same code again)
+  int Points = 0;   // marks actually taken (0 for the same code again, less near 0)
   TSignalRefus Signal = TSignalRefus::Bip;
   std::string Texte;  // the comment or warning shown; empty for a beep
 };

@@ -124,8 +124,9 @@ bool TControleur::VerifieCarte(TCard carte) {
 // A card in no accepted line: 50 marks once in a row, a beep, no comment.
 void TControleur::RefuseHorsLigne(TCard carte) {
   TEtatControleur& e = etat_;
-  const int points = e.LastErreur != CodeHorsLigne ? CoutHorsLigne : 0;
-  if (points != 0) RetireNotation(points);
+  const int avant = e.Notation;
+  if (e.LastErreur != CodeHorsLigne) RetireNotation(CoutHorsLigne);
+  const int points = avant - e.Notation;
   e.LastErreur = CodeHorsLigne;
   e.BoutonGaucheDown = false;
   if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}});
@@ -135,8 +136,9 @@ void TControleur::RefuseHorsLigne(TCard carte) {
 void TControleur::Refuse(TCard carte, int code) {
   TEtatControleur& e = etat_;
   const TRemarqueErreur remarque = RemarqueErreur(donne_.Donne, donne_.Comment, code);
-  const int points = code != e.LastErreur ? remarque.Cout : 0;
-  if (code != e.LastErreur) RetireNotation(points);
+  const int avant = e.Notation;
+  if (code != e.LastErreur) RetireNotation(remarque.Cout);
+  const int points = avant - e.Notation;
   const bool commente = Reglages().ErreursComments;
   const TSignalRefus signal = !commente ? TSignalRefus::Bip
                               : remarque.Fenetre == TFenetreRemarque::Commentaire ? TSignalRefus::Commentaire

@@ -1,4 +1,5 @@
 // Whole deals played through the controller with a scripted user.
+#include "tests/control/DonnesDeJeu.h"
 #include "tests/control/PartieDeTest.h"
 
 #include <gmock/gmock.h>
@@ -8,28 +9,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-constexpr std::string_view MainsDemo =
-    "S:AK4.A63.942.AQT3 O:QT9.KQJ95.765.97 N:762.74.AQJT3.K85 E:J853.T82.K8.J642";
-
-// The delivered demo deal: hold up twice in hearts, win the third, finesse
-// in diamonds; East wins and cannot return a heart: the claim ends it.
-TFabriqueDonne DonneDemo() {
-  TFabriqueDonne f(MainsDemo, "3SA");
-  f.Commentaire(1, 40, "Laissez passer.")
-      .Commentaire(2, 30, "Encore.")
-      .Commentaire(3, 20, "Pas un Carreau.")
-      .Commentaire(4, 10, "Les Carreaux.")
-      .Commentaire(5, 10, "L'impasse.")
-      .Commentaire(6, 10, "Prenez.")
-      .Commentaire(7, 0, "Bravo, le reste est à vous.");
-  f.Levee(1, jrOuest, 2, "O:HK E:H2 N:H4,H7 S:H3,H6,HA=1")
-      .Levee(2, jrOuest, 3, "O:HQ E:H8 N:H7,H4 S:H6,H3,HA=2")
-      .Levee(3, jrOuest, 4, "O:HJ E:HT N:S*,C8,C5,D*=3 S:HA,H6=6,H3=6")
-      .Levee(4, jrSud, 5, "S:D2,D4,D9,S*=4,C*=4 O:D5 N:DT,DJ,DQ,D3=5,DA=5 E:DK")
-      .Revendication(5, 7, 10, 3);
-  return f;
-}
 
 class PartieTest : public ::testing::Test {
  protected:

@@ -1,6 +1,7 @@
 // The regimes of the play: the chains, an automatic section, a pool, the
 // solutions, the winning claim and "Jouer pour moi", each met through the
 // script as in a real deal.
+#include "tests/control/DonnesDeJeu.h"
 #include "tests/control/PartieDeTest.h"
 
 #include <gmock/gmock.h>
@@ -9,22 +10,6 @@ namespace kalvo::test {
 namespace {
 
 using ::testing::ElementsAre;
-
-// South holds every master of spades, hearts and diamonds: after West's
-// spade lead it wins all thirteen tricks whatever the user plays.
-constexpr std::string_view MainsMaitres =
-    "S:AKQJT.AKQJ.AKQJ. O:432.654..AKQJT98 N:98765.T987.T987. E:.32.65432.765432";
-
-// Chain 1: West leads the ♠2. Chains 2..12: South leads anything.
-TFabriqueDonne DonneMaitres(int premiereSuivante = 2) {
-  TFabriqueDonne f(MainsMaitres, "3SA");
-  f.Levee(1, jrOuest, premiereSuivante, "O:S2 N:** S:**");
-  for (int c = 2; c <= 12; ++c) f.Levee(c, jrSud, c + 1, "S:** N:**");
-  f.Commentaire(4, 10, "Pas les Carreaux.")
-      .Commentaire(5, 15, "Pas ce Pique.")
-      .Commentaire(6, 20, "Pas les Cœurs.");
-  return f;
-}
 
 class RegimesTest : public ::testing::Test {
  protected:
