@@ -46,6 +46,11 @@ void TEcranEnregistreur::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
   CartesSurTable[joueur] = carte;
   PausesMs += pauseMs;
   Note("PoseCarte " + LettreJoueur(joueur) + " " + CodeCarte(carte) + " " + std::to_string(pauseMs));
+  if (pauseMs > 0 && PendantPause) {
+    const std::function<void()> entree = std::move(PendantPause);
+    PendantPause = nullptr;
+    entree();
+  }
 }
 
 void TEcranEnregistreur::CacheCartesJouees() {

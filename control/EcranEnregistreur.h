@@ -23,6 +23,9 @@ class TEcranEnregistreur : public TEcranJeu {
   std::function<TReponseQuestion(const TQuestionPosee&)> RepondQuestion;
   std::function<int()> ChoisitFinDonne;
   std::function<std::optional<int>(int maximum, int actuel)> ChoisitNumeroDonne;
+  // Input that arrives during the next card pause (the screen lets pending
+  // input through while it waits); run once, then forgotten.
+  std::function<void()> PendantPause;
 
   // Every call, in order: "PoseCarte O HK 100", "Bip", "AfficheCommentaire ..."
   const std::vector<std::string>& Appels() const { return appels_; }

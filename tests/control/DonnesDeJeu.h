@@ -24,6 +24,8 @@ inline TFabriqueDonne DonneDemo() {
       .Levee(3, jrOuest, 4, "O:HJ E:HT N:S*,C8,C5,D*=3 S:HA,H6=6,H3=6")
       .Levee(4, jrSud, 5, "S:D2,D4,D9,S*=4,C*=4 O:D5 N:DT,DJ,DQ,D3=5,DA=5 E:DK")
       .Revendication(5, 7, 10, 3);
+  f.JeuComplet({"HK H4 H2 H3", "HQ H7 H8 H6", "HJ C5 HT HA", "D2 D5 DT DK", "S3 SA S9 S2", "D4 D6 DA D8",
+                "DQ S5 D9 D7", "DJ S8 S4 ST", "D3 SJ C3 SQ", "CK C2 CT C7", "C8 C4 CA C9", "CQ H5 S6 C6"});
   return f;
 }
 
