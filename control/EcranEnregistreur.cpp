@@ -122,7 +122,10 @@ void TEcranEnregistreur::ChangeLevees(int leveesNS, int leveesEO) {
 
 void TEcranEnregistreur::MontreDerniereLevee(const TCartesJouees& levee) {
   std::string ligne = "MontreDerniereLevee";
-  for (TCard carte : levee) ligne += " " + (carte.EstReelle() ? CodeCarte(carte) : std::string("--"));
+  for (TCard carte : levee) {
+    ligne += ' ';
+    ligne += carte.EstReelle() ? CodeCarte(carte) : std::string("--");
+  }
   Note(ligne);
 }
 

@@ -127,14 +127,21 @@ void VerifieMains(const TDonne& donne) {
 }
 
 void EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair) {
-  std::ofstream flux(fichier, std::ios::binary | std::ios::trunc);
+  std::string octets(clair);
+  octets.append("\0\r\n", 3);
+  // Written over the old file and then cut to length: emptying it first
+  // makes ext4 flush it to disk at every deal start (milliseconds each).
+  std::fstream flux(fichier, std::ios::binary | std::ios::in | std::ios::out);
+  if (!flux.is_open()) flux.open(fichier, std::ios::binary | std::ios::out | std::ios::trunc);
   if (flux) {
-    flux.write(clair.data(), static_cast<std::streamsize>(clair.size()));
-    flux.write("\0\r\n", 3);
+    flux.write(octets.data(), static_cast<std::streamsize>(octets.size()));
     flux.close();
   }
-  if (!flux) {
-    const int numero = errno;
+  int numero = errno;
+  std::error_code coupe;
+  if (flux) std::filesystem::resize_file(fichier, octets.size(), coupe);
+  if (coupe) numero = coupe.value();
+  if (!flux || coupe) {
     throw ErreurFichier("Impossible d'écrire le fichier « " + fichier.string() + " » : " +
                         TexteErreurSysteme(numero) + ".");
   }
