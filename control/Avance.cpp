@@ -16,7 +16,9 @@ void TControleur::Avance() {
     return;
   }
   if (e.LastLeveeVisible) {
-    ecran_.CacheCartesJouees();
+    // The last trick is shown in its own window: the cards of a trick under
+    // way stay on the table.
+    if (e.CompteCartesJouees == 0) ecran_.CacheCartesJouees();
     e.LastLeveeVisible = false;
     MontreBouton(bjLastLevee, true);
   }

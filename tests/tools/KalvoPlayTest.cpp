@@ -2,6 +2,7 @@
 // the exit statuses, and 200 random users whose play must be legal bridge.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdlib>
@@ -34,9 +35,9 @@ const std::string Donnees = std::string(KALVO_BUILD_DIR) + "/data";
 // Runs kalvo-play on the demo deal; `script` goes to its standard input.
 TResultat Lance(const std::vector<std::string>& arguments, const std::string& script = "") {
   const std::string programme = std::string(KALVO_BUILD_DIR) + "/tools/kalvo-play/kalvo-play";
-  const std::string dossier = ::testing::TempDir();
-  const std::string entree = dossier + "kalvo-play.in", sortie = dossier + "kalvo-play.out",
-                    erreurs = dossier + "kalvo-play.err";
+  // Files of this process alone: ctest may run the tests side by side.
+  const std::string dossier = ::testing::TempDir() + "kalvo-play-" + std::to_string(::getpid());
+  const std::string entree = dossier + ".in", sortie = dossier + ".out", erreurs = dossier + ".err";
   std::ofstream(entree) << script;
   std::string commande = "timeout 60 '" + programme + "' --db '" + Donnees + "/K01FR_DEMO.DAT' --questions '" +
                          Donnees + "/KALVO01.ASK' --deal 1";
