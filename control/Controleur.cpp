@@ -18,7 +18,9 @@ std::mt19937 Generateur(const std::optional<std::uint32_t>& graine) {
 }  // namespace
 
 TControleur::TControleur(TEcranJeu& ecran, TConfigurationControleur configuration)
-    : ecran_(ecran), configuration_(std::move(configuration)), alea_(Generateur(configuration_.Graine)) {}
+    : ecran_(ecran), configuration_(std::move(configuration)), alea_(Generateur(configuration_.Graine)) {
+  reglages_ = LitReglagesConfigures(configuration_, 0).Etat;
+}
 
 void TControleur::Execute(TDifferable differable, const std::function<void()>& action) {
   if (profondeur_ > 0) {

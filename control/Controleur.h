@@ -52,6 +52,10 @@ struct TConfigurationControleur {
 
 enum class TToucheJeu : std::uint8_t { Autre, CtrlAltF9 };
 
+// The settings of the configuration (file or text) for a database of
+// nbDonnes deals; defaults when there is neither.
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes);
+
 // A completed trick, in playing order from its leader.
 struct TLeveeJouee {
   TJoueur Entameur = jrOuest;
@@ -61,6 +65,8 @@ struct TLeveeJouee {
 
 class TControleur {
  public:
+  // The settings are read at once (without the marks, which need the
+  // catalogue): the window can size its controls before Active().
   TControleur(TEcranJeu& ecran, TConfigurationControleur configuration);
   TControleur(const TControleur&) = delete;
   TControleur& operator=(const TControleur&) = delete;

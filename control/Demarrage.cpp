@@ -4,8 +4,6 @@
 
 namespace kalvo {
 
-namespace {
-
 TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes) {
   if (configuration.TexteReglages)
     return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés");
@@ -15,8 +13,6 @@ TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configura
   lecture.Etat.ScoresQuestions = TScores(nbDonnes);
   return lecture;
 }
-
-}  // namespace
 
 bool TControleur::Active() {
   if (actif_) return true;

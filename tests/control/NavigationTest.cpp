@@ -140,6 +140,14 @@ TEST_F(NavigationTest, EntreesPendantUnePause) {
   EXPECT_EQ(p.controleur.DonneActuelle(), 2);
 }
 
+TEST_F(NavigationTest, ReglagesLusDesLaCreation) {
+  DeuxDonnes();
+  TPartieDeTest p(base, "SetCartes=3\r\nVitesse=0\r\n");
+  EXPECT_EQ(p.controleur.Reglages().SetCartes, 3);
+  p.Demarre();
+  EXPECT_EQ(p.ecran.Compte("RejoueEncheres 0"), 1);
+}
+
 TEST_F(NavigationTest, BaseAbsenteOuVide) {
   TPartieDeTest p(base);
   EXPECT_FALSE(p.controleur.Active());
