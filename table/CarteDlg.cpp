@@ -50,8 +50,10 @@ TCarteDlg::TCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
     auto* b = NouveauBouton(QString::fromUtf8(SymbolesCouleurs[static_cast<std::size_t>(tag)].data()), panneau, 52);
     b->setCheckable(true);
     b->setFont(PoliceEnPixels(FamilleSymboles(), 24, false));
-    b->setStyleSheet(QStringLiteral("QPushButton { color: %1; padding: 2px 8px; } %2")
-                         .arg(CouleurSymbole(tag).name(), QString::fromLatin1(StyleChoix)));
+    // A chosen suit keeps its colour on a pale gold ground.
+    b->setStyleSheet(QStringLiteral("QPushButton { color: %1; padding: 2px 8px; } "
+                                    "QPushButton:checked { background: #fff1a8; border: 2px solid #c8a000; }")
+                         .arg(CouleurSymbole(tag).name()));
     FCouleurs->addButton(b, tag);
     couleurs->addWidget(b);
   }

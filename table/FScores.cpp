@@ -14,7 +14,7 @@ namespace kalvo {
 
 namespace {
 
-constexpr int HauteurLigne = 20;
+constexpr int HauteurLigne = 22;
 
 QTableWidget* NouvelleGrille(int numero, QWidget* parent) {
   auto* grille = new QTableWidget(DonnesParOnglet, 5, parent);
@@ -35,7 +35,9 @@ QTableWidget* NouvelleGrille(int numero, QWidget* parent) {
   grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grille->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12));
-  grille->setFixedSize(2 + 90 + 300 + 3 * 56, 2 + 24 + DonnesParOnglet * HauteurLigne);
+  int largeur = 2;
+  for (int l : TFScores::LargeursColonnes) largeur += l;
+  grille->setFixedSize(largeur, 2 + 24 + DonnesParOnglet * HauteurLigne);
   for (int r = 0; r < DonnesParOnglet; ++r) {
     for (int k = 0; k < 5; ++k) {
       auto* item = new QTableWidgetItem;

@@ -31,7 +31,8 @@ class TFScores : public TDialogueKalvo {
   QPushButton* BoutonOk() const { return FOk; }
 
   static constexpr int Hauteur = 656;
-  static constexpr std::array<int, 5> LargeursColonnes{90, 300, 56, 56, 56};
+  // The last column is wider than the others so that "Questions" fits.
+  static constexpr std::array<int, 5> LargeursColonnes{90, 300, 56, 56, 80};
 
  private:
   void AjusteOnglets(int nombre);

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace kalvo {
 
@@ -248,6 +249,7 @@ void TFinDonne1024::VideEncheres() {
 void TFinDonne1024::Remplit(const QString& fichierResume, const TReglages& reglages) {
   if (!FCommentaire->ChargeFichier(fichierResume)) FCommentaire->ChargeTexte({});
   FCommentaire->FixeTailleUniforme(TaillePoliceCommentaire(FZoneTravail.width(), FZoneTravail.height()));
+  FCommentaire->verticalScrollBar()->setValue(0);
 
   FDonneur->setText(Texte(FContenu.Donneur));
   FVuln->setText(Texte(FContenu.Vulnerabilite));
@@ -329,12 +331,17 @@ void TFinDonne1024::EntoureEntame() {
   // The listing's leading blank keeps the lead in line with the other suits.
   const QFontMetrics fm(PoliceMain());
   int x = ligne->x() + fm.horizontalAdvance(QLatin1Char(' '));
-  for (QLabel* partie : {FDebut, FEntameTexte, FFin}) {
-    partie->setText(partie == FDebut ? Texte(e.Debut) : partie == FEntameTexte ? Texte(e.Entame) : Texte(e.Fin));
+  // A little room on each side of the lead, so that the circle touches
+  // neither neighbour.
+  constexpr int Marge = 3;
+  const std::array<std::pair<QLabel*, const std::string*>, 3> parties{
+      {{FDebut, &e.Debut}, {FEntameTexte, &e.Entame}, {FFin, &e.Fin}}};
+  for (const auto& [partie, texte] : parties) {
+    partie->setText(Texte(*texte));
     partie->adjustSize();
     partie->move(x, ligne->y());
     partie->show();
-    x += partie->text().isEmpty() ? 0 : partie->width();
+    if (!texte->empty()) x += partie->width() + Marge;
   }
   const int largeurTexte = FEntameTexte->width();
   const int largeur = std::max(e.Entame == "10" ? 32 : 22, largeurTexte + 10);
@@ -372,7 +379,7 @@ void TFinDonne1024::paintEvent(QPaintEvent*) {
   p.setBrush(QColor(0, 66, 0, 200));
   p.setPen(QPen(QColor(200, 160, 0), 2));
   p.drawRoundedRect(centre, 6, 6);
-  p.setFont(PoliceEnPixels(QStringLiteral("Verdana"), std::max(10, cote / 5), true));
+  p.setFont(PoliceEnPixels(QStringLiteral("Verdana"), std::max(11, cote * 2 / 9), true));
   p.setPen(QColor(CouleurJaune));
   const qreal d = cote / 4.0;
   p.drawText(QRectF(centre.left(), centre.top(), cote, d * 1.3), Qt::AlignCenter, QStringLiteral("N"));
