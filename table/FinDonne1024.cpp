@@ -374,12 +374,12 @@ void TFinDonne1024::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(QRectF(g.l - 4, g.t - 8, g.dw + 4, g.dh + 8), 10, 10);
   p.drawRoundedRect(QRectF(g.a, g.t - 8, g.W - g.m - g.a, g.dh + 8), 10, 10);
   // The compass in the middle of the diagram.
-  const int cote = std::min(g.cw, g.rh) * 2 / 3;
+  const int cote = std::min(g.cw, g.rh) * 4 / 5;
   const QRectF centre(g.l + g.cw + (g.cw - cote) / 2.0, g.t + g.rh + (g.rh - cote) / 2.0, cote, cote);
   p.setBrush(QColor(0, 66, 0, 200));
   p.setPen(QPen(QColor(200, 160, 0), 2));
   p.drawRoundedRect(centre, 6, 6);
-  p.setFont(PoliceEnPixels(QStringLiteral("Verdana"), std::max(11, cote * 2 / 9), true));
+  p.setFont(PoliceEnPixels(QStringLiteral("Verdana"), std::max(11, cote / 6), true));
   p.setPen(QColor(CouleurJaune));
   const qreal d = cote / 4.0;
   p.drawText(QRectF(centre.left(), centre.top(), cote, d * 1.3), Qt::AlignCenter, QStringLiteral("N"));
