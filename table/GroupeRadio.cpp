@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace kalvo {
 
 TGroupeRadio::TGroupeRadio(const QString& titre, QWidget* parent) : QGroupBox(titre, parent) {}
@@ -41,7 +43,7 @@ void TGroupeRadio::SetItemIndex(int i) {
 QRect TGroupeRadio::PlaceBouton(int i) const {
   const int n = std::max(1, NombreItems());
   const int texte = QFontMetrics(font()).height();
-  const int reste = height() - texte - 5;
+  const int reste = std::max(0, height() - texte - 5);
   const int hauteur = reste / n;
   const int haut = texte + 1 + (reste % n) / 2;
   return {8, haut + i * hauteur, width() - 10 - 8, hauteur};
