@@ -1,0 +1,45 @@
+// Helpers shared by the tests of the deal compiler: the folder of the deal
+// sources, and sources compiled without going through files.
+#pragma once
+
+#include "tools/authoring/Compilateur.h"
+#include "tests/model/DonnesDeTest.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kalvo::test {
+
+// deals/, from the tests' data folder (tests/data).
+inline std::filesystem::path DossierDonnes() {
+  return std::filesystem::path(KALVO_TEST_DATA).parent_path().parent_path() / "deals";
+}
+
+inline std::string SourceDemo() { return LitOctets(DossierDonnes() / "demo.donne"); }
+
+// One source compiled and checked; the diagnostics in `diagnostics`.
+inline std::optional<TDonneCompilee> Compile(const std::string& texte, TDiagnostics& diagnostics,
+                                             bool doubleMort = true, const std::string& nom = "essai.donne") {
+  auto donne = CompileDonne(texte, nom, diagnostics, doubleMort);
+  if (donne) donne->Donne.SetNumero(1);
+  return donne;
+}
+
+// The delivered demo deal, compiled (it must compile without error).
+inline TDonneCompilee Demo() {
+  TDiagnostics diagnostics;
+  auto donne = Compile(SourceDemo(), diagnostics, false, "demo.donne");
+  if (!donne || diagnostics.AErreurs()) throw std::runtime_error("demo.donne : " + diagnostics.Texte());
+  return *donne;
+}
+
+// The source with its first `avant` replaced by `apres`; the test fails when
+// `avant` is not there.
+inline std::string Remplace(std::string texte, const std::string& avant, const std::string& apres) {
+  const auto pos = texte.find(avant);
+  if (pos == std::string::npos) throw std::runtime_error("absent de la source : " + avant);
+  return texte.replace(pos, avant.size(), apres);
+}
+
+}  // namespace kalvo::test
