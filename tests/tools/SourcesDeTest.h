@@ -18,6 +18,17 @@ inline std::filesystem::path DossierDonnes() {
 
 inline std::string SourceDemo() { return LitOctets(DossierDonnes() / "demo.donne"); }
 
+// The complete example of deals/README.md, as it is written there.
+inline std::string ExempleDuReadme() {
+  const std::string readme = LitOctets(DossierDonnes() / "README.md");
+  const auto marque = readme.find("<!-- exemple-complet -->");
+  const auto debut = readme.find("```donne\n", marque);
+  const auto fin = readme.find("\n```", debut + 9);
+  if (marque == std::string::npos || debut == std::string::npos || fin == std::string::npos)
+    throw std::runtime_error("exemple complet introuvable dans deals/README.md");
+  return readme.substr(debut + 9, fin + 1 - (debut + 9));
+}
+
 // One source compiled and checked; the diagnostics in `diagnostics`.
 inline std::optional<TDonneCompilee> Compile(const std::string& texte, TDiagnostics& diagnostics,
                                              bool doubleMort = true, const std::string& nom = "essai.donne") {

@@ -5,6 +5,7 @@
 #include "model/ErreurDonnee.h"
 #include "model/Windows1252.h"
 #include "tools/authoring/Balisage.h"
+#include "tools/authoring/GrapheScript.h"
 #include "tools/authoring/LignePrincipale.h"
 
 #include <algorithm>
@@ -317,6 +318,7 @@ void TConstructeur::Chaines() {
     const int numero = chaines_[c.Etiquette];
     if (!LitNombre(c.Etiquette)) donne_.NomsChaines[static_cast<std::size_t>(numero)] = c.Etiquette;
     Lieu(glChaine, numero, c.Ligne);
+    if (c.NumeroLevee) donne_.LeveesAnnoncees.push_back({numero, *c.NumeroLevee, c.Ligne});
     Chaine(c, D().Chaine(numero));
   }
 }
@@ -430,7 +432,7 @@ void TConstructeur::Jeu() {
     for (std::size_t k = 0; k < jeu.Cartes->size(); ++k)
       D().SetJeuComplet(static_cast<int>(k / 4) + 1, static_cast<int>(k % 4) + 1, (*jeu.Cartes)[k]);
     donne_.JeuCompletInconnu = false;
-  } catch (const ErreurDonnee& e) {
+  } catch (const ErreurDonnee&) {
     // The checks say what is wrong with the script.
   }
 }
@@ -457,6 +459,25 @@ std::optional<TDonneCompilee> ConstruitDonne(const TSourceDonne& source, TDiagno
   return TConstructeur(source, diagnostics, options).Construit();
 }
 
+namespace {
+
+// "levee N" written on a chain is a promise about the script's walk.
+void VerifieLeveesAnnoncees(const TDonneCompilee& donne, TDiagnostics& diagnostics) {
+  if (donne.LeveesAnnoncees.empty()) return;
+  const TGrapheScript graphe = AnalyseGraphe(donne.Donne);
+  for (const auto& a : donne.LeveesAnnoncees) {
+    const std::set<int>& levees = graphe.Levees[static_cast<std::size_t>(a.Chaine)];
+    if (levees.contains(a.Levee)) continue;
+    std::string atteintes;
+    for (const int t : levees) atteintes += (atteintes.empty() ? "" : ", ") + std::to_string(t);
+    diagnostics.Erreur(donne.Fichier, a.Ligne,
+                       "la chaîne est annoncée à la levée " + std::to_string(a.Levee) + ", mais le script " +
+                           (atteintes.empty() ? std::string("n'y arrive jamais") : "y arrive à la levée " + atteintes) + ".");
+  }
+}
+
+}  // namespace
+
 void RapporteConstats(const TResultatVerification& resultat, const TDonneCompilee& donne, TDiagnostics& diagnostics) {
   for (const TConstat& c : resultat.Constats)
     diagnostics.Ajoute({c.Gravite, donne.Fichier, donne.Lieux.Ligne(c.Lieu), c.Message});
@@ -476,6 +497,7 @@ std::optional<TDonneCompilee> CompileDonne(std::string_view texte, const std::st
   options.JeuCompletInconnu = donne->JeuCompletInconnu;
   const TResultatVerification resultat = VerifieDonne(donne->Donne, &donne->Questions, options);
   RapporteConstats(resultat, *donne, diagnostics);
+  VerifieLeveesAnnoncees(*donne, diagnostics);
   donne->DoubleMort = resultat.DoubleMort;
   return donne;
 }

@@ -31,6 +31,12 @@ struct TDonneCompilee {
   std::optional<TValeurLigne<int>> Ordre, Collection;
   TLieuxSource Lieux;
   std::vector<std::string> NomsChaines;  // index = chain number
+  struct TLeveeAnnoncee {
+    int Chaine = 0;
+    int Levee = 0;
+    int Ligne = 0;
+  };
+  std::vector<TLeveeAnnoncee> LeveesAnnoncees;  // "chaine NOM levee N": checked against the script's walk
   bool JeuDeduit = false;                // the complete play comes from the script
   bool JeuCompletInconnu = false;        // ... and could not be derived
   std::optional<TDoubleMortDonne> DoubleMort;  // filled by the checks

@@ -30,6 +30,9 @@ std::string RenvoiOuDefaut(std::int32_t c, bool stopPermis = false) { return Ren
 std::string Joueur(std::uint8_t j) { return std::string(MotJoueur(static_cast<TJoueur>(j <= jrEst ? j : 0))); }
 std::string Couleur(std::uint8_t s) { return std::string(1, LettreCouleur(static_cast<T4Couleur>(s <= clPique ? s : 0))); }
 
+// "=N" after a card, nothing for code 0.
+std::string Code(int code) { return code == 0 ? std::string() : "=" + std::to_string(code); }
+
 // A defender's card as the source writes it, when it is one.
 std::optional<std::string> CarteDefense(TCard carte) {
   const bool rang = (carte.h >= 2 && carte.h <= 14) || carte.h == RangQuelconque || carte.h == RangPlusHaute ||
@@ -270,13 +273,13 @@ void TDecompilateur::EntreePool(bool sud, T4Couleur s, int y, const TPool& pool)
     std::string suites, defausses, autres;
     for (int k = 1; k <= entame.NbSuites(); ++k)
       if (const TSuitePool e = entame.Suite(k); rangValide(e.Rang))
-        suites += " " + (e.Rang == RangQuelconque ? std::string("*") : EcritRang(e.Rang)) + "=" + std::to_string(e.Code);
+        suites += " " + (e.Rang == RangQuelconque ? std::string("*") : EcritRang(e.Rang)) + Code(e.Code);
     for (int k = 1; k <= entame.NbDefausses(); ++k) {
       const TDefaussePool e = entame.Defausse(k);
       const auto texte = EcritCarteScript(TCard{e.Rang, e.Couleur});
       const bool valide = (e.Couleur <= clPique || e.Couleur == CouleurQuelconque) &&
                           (rangValide(e.Rang) || e.Rang == RangPlusHaute);
-      if (texte && valide) defausses += " " + *texte + "=" + std::to_string(e.Code);
+      if (texte && valide) defausses += " " + *texte + Code(e.Code);
     }
     for (int j = 1; j <= autre.NbSuites(); ++j)
       if (const TSuiteAutre e = autre.Suite(j); rangValide(e.Rang))
@@ -390,8 +393,7 @@ void TDecompilateur::Levee(int c) {
         const auto carte = EcritCarteScript(e.Carte);
         const bool valide = carte && e.Carte.h != RangPlusHaute && e.Carte.h != RangBatCampDeclarant &&
                             e.Carte.h != RangBasDeSequence && !(e.Carte.c == CouleurQuelconque && e.Carte.h != RangQuelconque);
-        liste += " " + (valide ? *carte : std::string("**"));
-        if (e.Code != 0) liste += "=" + std::to_string(e.Code);
+        liste += " " + (valide ? *carte : std::string("**")) + Code(e.Code);
       }
     }
     if (!liste.empty()) t_ << "  " << Joueur(j) << " :" << liste << "\n";

@@ -12,6 +12,11 @@ std::string Formate(const TDiagnostic& diagnostic) {
   return texte + diagnostic.Message;
 }
 
+std::string NomCarteArticle(TCard carte) {
+  const char* article = carte.h == 14 ? "l'" : (carte.h == 12 ? "la " : "le ");
+  return article + NomCarte(carte);
+}
+
 void TDiagnostics::Erreur(std::string fichier, int ligne, std::string message) {
   Ajoute({grErreur, std::move(fichier), ligne, std::move(message)});
 }

@@ -3,6 +3,8 @@
 // the source (or the deal of a database) so that the author finds it.
 #pragma once
 
+#include "model/BridgeTypes.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,10 @@ struct TDiagnostic {
 
 // "demo.donne, ligne 12 : message" ; "... : attention : message" for a warning.
 std::string Formate(const TDiagnostic& diagnostic);
+
+// A card in a message, with its article: "le Roi de Cœur", "la Dame de
+// Pique", "l'As de Trèfle", "le 10 de Carreau".
+std::string NomCarteArticle(TCard carte);
 
 class TDiagnostics {
  public:

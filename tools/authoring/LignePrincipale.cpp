@@ -110,7 +110,7 @@ bool TMarcheLigne::JoueLevee(int& chaine) {
       const TChoixDefense choix = ChoisitCarteDefenseur(donne_, chaine, partie_);
       if (choix.Carte.h == 0) return Echec(chaine, Levee() + std::string(NomsJoueurs[p]) + " n'a aucune carte à jouer.");
       if (const auto refus = partie_.Joue(choix.Carte))
-        return Echec(chaine, Levee() + "le " + NomCarte(choix.Carte) + " que " +
+        return Echec(chaine, Levee() + NomCarteArticle(choix.Carte) + " que " +
                                  (choix.ParDefausse ? std::string("les règles de défausse donnent") : std::string("le script donne")) +
                                  " à " + std::string(NomsJoueurs[p]) + " ne peut pas être joué : " + *refus + ".");
     } else if (!JoueCarteDeclarant(chaine)) {

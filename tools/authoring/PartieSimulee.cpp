@@ -1,5 +1,7 @@
 #include "tools/authoring/PartieSimulee.h"
 
+#include "tools/authoring/Diagnostics.h"
+
 #include <algorithm>
 
 namespace kalvo {
@@ -55,8 +57,8 @@ bool TPartieSimulee::PeutJouer(TCard carte) const {
 std::optional<std::string> TPartieSimulee::Joue(TCard carte) {
   const std::string siege(NomsJoueurs[joueur_]);
   if (Terminee()) return std::string("les treize levées sont déjà jouées");
-  if (!ADistribue(joueur_, carte)) return siege + " n'a pas le " + NomCarte(carte);
-  if (!Tient(joueur_, carte)) return siege + " a déjà joué le " + NomCarte(carte);
+  if (!ADistribue(joueur_, carte)) return siege + " n'a pas " + NomCarteArticle(carte);
+  if (!Tient(joueur_, carte)) return siege + " a déjà joué " + NomCarteArticle(carte);
   if (!PeutJouer(carte)) return siege + " doit fournir à " + std::string(NomsCouleurs[CouleurEntame()]);
   int indice = 1;
   while (mains_(joueur_, indice) != carte) ++indice;

@@ -313,9 +313,13 @@ void TAnalyseurSource::Alerte(const TLigneDonne& ligne) {
 
 void TAnalyseurSource::Commentaire(const TLigneDonne& ligne) {
   const auto texte = TexteApresDeuxPoints(ligne.Brut);
-  if (ligne.Mots.size() < 3 || !texte) return Erreur(ligne.Numero, "il faut « commentaire N PENALITE : texte ».");
-  const auto n = Nombre(ligne, ligne.Mots[1], 1, NbCommentaires, "numéro de commentaire");
-  const auto points = Nombre(ligne, ligne.Mots[2], -1000000, 1000000, "pénalité");
+  // The words before the ':': the number, then the penalty when it is given.
+  const auto avant = DecoupeLignesDonne(ligne.Brut.substr(0, ligne.Brut.find(':')));
+  const std::vector<std::string> tete = avant.empty() ? std::vector<std::string>{} : avant.front().Mots;
+  if (tete.size() < 2 || tete.size() > 3 || !texte)
+    return Erreur(ligne.Numero, "il faut « commentaire N [PENALITE] : texte ».");
+  const auto n = Nombre(ligne, tete[1], 1, NbCommentaires, "numéro de commentaire");
+  const auto points = tete.size() == 3 ? Nombre(ligne, tete[2], -1000000, 1000000, "pénalité") : std::optional<long long>(0);
   if (!n || !points) return;
   const int numero = static_cast<int>(*n);
   for (const TCommentaireSource& c : source_.Commentaires)
@@ -323,7 +327,7 @@ void TAnalyseurSource::Commentaire(const TLigneDonne& ligne) {
       return Erreur(ligne.Numero, "le commentaire " + std::to_string(numero) + " est déjà donné ligne " + std::to_string(c.Ligne) + ".");
   if (texte->find('$') != std::string::npos) return Erreur(ligne.Numero, "un commentaire ne peut pas contenir « $ ».");
   source_.Commentaires.push_back({numero, *texte, ligne.Numero});
-  Penalite(ligne, numero, *points);
+  if (tete.size() == 3) Penalite(ligne, numero, *points);
 }
 
 void TAnalyseurSource::Penalite(const TLigneDonne& ligne, int numero, long long points) {

@@ -22,8 +22,8 @@ void VerifieMains(const TDonne& donne, TConstats& constats) {
       }
       int& qui = detenteur[static_cast<std::size_t>(IndexCarte(c))];
       if (qui >= 0) {
-        constats.Erreur({glMains, 0}, "le " + NomCarte(c) + " est donné deux fois (main " +
-                                          De(static_cast<TJoueur>(qui)) + " et main " + De(j) + ").");
+        constats.Erreur({glMains, 0}, NomCarteArticle(c) + " est dans deux mains : celle " +
+                                          De(static_cast<TJoueur>(qui)) + " et celle " + De(j) + ".");
       }
       qui = j;
       if (i == 1) continue;

@@ -63,8 +63,8 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
   if (!constats.Options().JeuCompletInconnu) {
     leveesJeu = JoueJeuComplet(donne, constats);
     if (entame && donne.JeuComplet(1, 1) != *entame)
-      constats.Erreur({glJeu, 1}, "le jeu complet commence par le " + TexteCarte(donne.JeuComplet(1, 1)) +
-                                      " alors que le script fait entamer le " + NomCarte(*entame) + ".");
+      constats.Erreur({glJeu, 1}, "le jeu complet commence par " + (donne.JeuComplet(1, 1).EstReelle() ? NomCarteArticle(donne.JeuComplet(1, 1)) : TexteCarte(donne.JeuComplet(1, 1))) +
+                                      " alors que le script fait entamer " + NomCarteArticle(*entame) + ".");
     if (leveesJeu && *leveesJeu < requises)
       constats.Erreur({glJeu, 0}, "le jeu complet ne fait pas le contrat : " + std::to_string(*leveesJeu) +
                                       " levées pour le déclarant, il en faut " + std::to_string(requises) + ".");
@@ -82,7 +82,7 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
     partie.Joue(*entame);
     resultat.LeveesApresEntame = solveur.LeveesNS(partie);
     if (resultat.LeveesApresEntame < requises)
-      constats.Avertissement({glContrat, 0}, "en double mort, après l'entame du " + NomCarte(*entame) +
+      constats.Avertissement({glContrat, 0}, "en double mort, après l'entame (" + NomCarte(*entame) + ")" +
                                                  ", le déclarant ne fait que " + std::to_string(resultat.LeveesApresEntame) +
                                                  " levées (il en faut " + std::to_string(requises) + ").");
     if (ligne.Fin == TLignePrincipale::lfRevendication) {

@@ -105,7 +105,7 @@ void VerifieQuestions(const TDonne& donne, const TQuestionsDonne& questions, TCo
         } else if (question.Option > 1) {
           constats.Erreur(lieu, "l'option d'une question « carte » vaut 0 (pas encore jouée) ou 1 (déjà jouée).");
         } else if (etat && JoueeAvant(donne, question.Carte, t) != (question.Option == 1)) {
-          constats.Avertissement(lieu, std::string("sur le jeu complet, le ") + NomCarte(question.Carte) +
+          constats.Avertissement(lieu, "sur le jeu complet, " + NomCarteArticle(question.Carte) +
                                            (question.Option == 1 ? " n'est pas encore joué" : " est déjà joué") + " à la fin de la levée " +
                                            std::to_string(t) + " : la question ne sera pas posée.");
         }

@@ -59,7 +59,7 @@ class TVerificationScript {
   // A card the script gives to a seat must be in that seat's hand.
   void ExigeTenue(TLieu lieu, TJoueur j, TCard carte, std::string_view role) {
     if (carte.EstReelle() && !Tient(j, carte))
-      Erreur(lieu, std::string(role) + " : le " + NomCarte(carte) + " n'est pas dans la main " + De(j) + ".");
+      Erreur(lieu, std::string(role) + " : " + NomCarteArticle(carte) + " n'est pas dans la main " + De(j) + ".");
   }
   bool LienValide(int c, std::int32_t cible, std::string_view quoi);
   void Liens();
