@@ -55,12 +55,19 @@ class TAnalyseurSource {
   void Groupe(const TLigneDonne& ligne);
   void LigneCompteur(const TLigneDonne& ligne);
   void LignePool(const TLigneDonne& ligne);
+  void EntamePool(TCurseurMots& mots, bool entame);
+  void ConditionPool(TCurseurMots& mots, TEntamePool& entame);
+  bool ReponsePool(TCurseurMots& mots, const std::string& cle, TEntamePool& entame);
   void Jeu(const TLigneDonne& ligne);
   void Question(const TLigneDonne& ligne);
   void Octets(const TLigneDonne& ligne, std::vector<TPatch>& patchs, std::size_t taille);
 
   // Chains (SourceChaines.cpp).
   void Chaine(const TLigneDonne& ligne);
+  void EnTeteLevee(TCurseurMots& mots, TChaineSource& chaine);
+  void EnTeteMode(TCurseurMots& mots, TChaineSource& chaine);
+  void EnTeteNoeud(const std::string& genre, TCurseurMots& mots, TChaineSource& chaine);
+  void Revendication(TCurseurMots& mots, TChaineSource& chaine);
   void LigneLevee(const TLigneDonne& ligne, TChaineSource& chaine);
   void LigneEntree(const TLigneDonne& ligne, TChaineSource& chaine);
   void LigneAutomatique(const TLigneDonne& ligne, TChaineSource& chaine);

@@ -61,6 +61,9 @@ class TConstructeur {
   void Tables();
   void Chaines();
   void Chaine(const TChaineSource& source, TChaineModifiable chaine);
+  void Levee(const TChaineSource& source, TChaineModifiable chaine);
+  void Entrees(const TChaineSource& source, TChaineModifiable chaine);
+  void Automatique(const TChaineSource& source, TChaineAutoModifiable automatique);
   std::int32_t Renvoi(const TRenvoi& renvoi);
   TCard CarteNommee(const TCarteNommee& carte);
   void Jeu();
@@ -327,36 +330,10 @@ void TConstructeur::Chaine(const TChaineSource& c, TChaineModifiable chaine) {
   chaine.SetTypeChaine(c.Type);
   switch (c.Type) {
     case tcLevee:
-      chaine.SetEntameur(c.Entameur);
-      chaine.SetChaineSuivante(Renvoi(c.Suivante));
-      chaine.SetChaineEquivalente(Renvoi(c.Equivalente));
-      for (TJoueur j : TousLesJoueurs) {
-        const int place = PositionsDansLevee[c.Entameur][j];
-        for (std::size_t i = 0; i < c.Defense[j].size(); ++i) chaine.SetDefense(place, static_cast<int>(i) + 1, c.Defense[j][i]);
-        for (std::size_t i = 0; i < c.Declarant[j].size(); ++i)
-          chaine.SetDeclarant(place, static_cast<int>(i) + 1, TCarteDeclarant{CarteNommee(c.Declarant[j][i]), c.Declarant[j][i].Code});
-      }
-      break;
+      return Levee(c, chaine);
     case tcDistribution:
     case tcLongueur:
-      for (int e = 1; e <= 4; ++e) {
-        const bool utilisee = static_cast<std::size_t>(e) <= c.Entrees.size();
-        // An unused entry can never match: a distribution test stops at it,
-        // a suit-length test asks for a length no hand has.
-        if (c.Type == tcDistribution) {
-          TEntreeDistribution entree{-1, {0xEEEE, 0xEEEE, 0xEEEE, 0xEEEE}};
-          if (utilisee) entree = {Renvoi(c.Entrees[e - 1].Suite), c.Entrees[e - 1].Motifs};
-          chaine.SetEntreeDistribution(e, entree);
-        } else {
-          TEntreeLongueur entree{-1, jrSud, clTrefle, -1};
-          if (utilisee) {
-            const TEntreeSource& s = c.Entrees[static_cast<std::size_t>(e - 1)];
-            entree = {Renvoi(s.Suite), s.Joueur, s.Couleur, s.Nombre};
-          }
-          chaine.SetEntreeLongueur(e, entree);
-        }
-      }
-      break;
+      return Entrees(c, chaine);
     case tcCartesTenues:
       chaine.SetJoueur(c.Joueur);
       chaine.SetNbCartes(static_cast<std::int32_t>(c.Cartes.size()));
@@ -378,19 +355,8 @@ void TConstructeur::Chaine(const TChaineSource& c, TChaineModifiable chaine) {
       chaine.SetLeveesNS(c.LeveesNS);
       chaine.SetLeveesEO(c.LeveesEO);
       break;
-    case tcAutomatique: {
-      const TChaineAutoModifiable a = chaine.Auto();
-      a.SetSuiteSiSud(Renvoi(c.A));
-      a.SetSuiteSinon(Renvoi(c.B));
-      a.SetNbLevees(c.NbLevees);
-      a.SetCodeDefaut(c.CodeDefaut);
-      a.SetNbSud(static_cast<std::int32_t>(c.ListeSud.size()));
-      a.SetNbNord(static_cast<std::int32_t>(c.ListeNord.size()));
-      for (std::size_t i = 0; i < c.ListeSud.size(); ++i) a.SetListeSud(static_cast<int>(i) + 1, c.ListeSud[i]);
-      for (std::size_t i = 0; i < c.ListeNord.size(); ++i) a.SetListeNord(static_cast<int>(i) + 1, c.ListeNord[i]);
-      for (T4Couleur s : ToutesLesCouleurs) a.SetParCouleur(s, c.ParCouleur[s]);
-      break;
-    }
+    case tcAutomatique:
+      return Automatique(c, chaine.Auto());
     case tcPool: {
       chaine.SetSuiteSiSud(Renvoi(c.A));
       chaine.SetSuiteSinon(Renvoi(c.B));
@@ -406,6 +372,46 @@ void TConstructeur::Chaine(const TChaineSource& c, TChaineModifiable chaine) {
     case tcSolution:
       break;
   }
+}
+
+void TConstructeur::Levee(const TChaineSource& c, TChaineModifiable chaine) {
+  chaine.SetEntameur(c.Entameur);
+  chaine.SetChaineSuivante(Renvoi(c.Suivante));
+  chaine.SetChaineEquivalente(Renvoi(c.Equivalente));
+  for (TJoueur j : TousLesJoueurs) {
+    const int place = PositionsDansLevee[c.Entameur][j];
+    for (std::size_t i = 0; i < c.Defense[j].size(); ++i) chaine.SetDefense(place, static_cast<int>(i) + 1, c.Defense[j][i]);
+    for (std::size_t i = 0; i < c.Declarant[j].size(); ++i)
+      chaine.SetDeclarant(place, static_cast<int>(i) + 1, TCarteDeclarant{CarteNommee(c.Declarant[j][i]), c.Declarant[j][i].Code});
+  }
+}
+
+void TConstructeur::Entrees(const TChaineSource& c, TChaineModifiable chaine) {
+  for (int e = 1; e <= 4; ++e) {
+    const bool utilisee = static_cast<std::size_t>(e) <= c.Entrees.size();
+    const TEntreeSource* s = utilisee ? &c.Entrees[static_cast<std::size_t>(e - 1)] : nullptr;
+    // An unused entry can never match: a distribution test stops at it,
+    // a suit-length test asks for a length no hand has.
+    if (c.Type == tcDistribution) {
+      chaine.SetEntreeDistribution(e, s ? TEntreeDistribution{Renvoi(s->Suite), s->Motifs}
+                                        : TEntreeDistribution{-1, {0xEEEE, 0xEEEE, 0xEEEE, 0xEEEE}});
+    } else {
+      chaine.SetEntreeLongueur(e, s ? TEntreeLongueur{Renvoi(s->Suite), s->Joueur, s->Couleur, s->Nombre}
+                                    : TEntreeLongueur{-1, jrSud, clTrefle, -1});
+    }
+  }
+}
+
+void TConstructeur::Automatique(const TChaineSource& c, TChaineAutoModifiable a) {
+  a.SetSuiteSiSud(Renvoi(c.A));
+  a.SetSuiteSinon(Renvoi(c.B));
+  a.SetNbLevees(c.NbLevees);
+  a.SetCodeDefaut(c.CodeDefaut);
+  a.SetNbSud(static_cast<std::int32_t>(c.ListeSud.size()));
+  a.SetNbNord(static_cast<std::int32_t>(c.ListeNord.size()));
+  for (std::size_t i = 0; i < c.ListeSud.size(); ++i) a.SetListeSud(static_cast<int>(i) + 1, c.ListeSud[i]);
+  for (std::size_t i = 0; i < c.ListeNord.size(); ++i) a.SetListeNord(static_cast<int>(i) + 1, c.ListeNord[i]);
+  for (T4Couleur s : ToutesLesCouleurs) a.SetParCouleur(s, c.ParCouleur[s]);
 }
 
 void TConstructeur::Jeu() {

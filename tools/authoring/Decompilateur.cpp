@@ -425,7 +425,12 @@ void TDecompilateur::Entrees(int c, bool distribution) {
       std::string couleurs;
       for (int s = clPique; s >= clTrefle; --s) {
         const int n = (entree.Motifs[j] >> (4 * s)) & 0xF;
-        if (n <= 13) couleurs += " " + Couleur(static_cast<std::uint8_t>(s)) + "=" + std::to_string(n);
+        if (n > 13) continue;
+        // Appended piece by piece: GCC 12 sees a false overlap in a chain of "+".
+        couleurs += ' ';
+        couleurs += Couleur(static_cast<std::uint8_t>(s));
+        couleurs += '=';
+        couleurs += std::to_string(n);
       }
       if (!couleurs.empty()) conditions += " " + Joueur(j) + couleurs;
     }

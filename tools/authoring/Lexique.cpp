@@ -314,7 +314,10 @@ std::optional<std::string> EcritAppel(const TEnchere& enchere) {
     return std::nullopt;
   }
   if (enchere.Alerte > NbAlertes) return std::nullopt;
-  if (enchere.Alerte != 0) texte += "!" + std::to_string(enchere.Alerte);
+  if (enchere.Alerte != 0) {
+    texte += '!';
+    texte += std::to_string(enchere.Alerte);
+  }
   return texte;
 }
 

@@ -67,28 +67,7 @@ void TAnalyseurSource::Chaine(const TLigneDonne& ligne) {
   bloc_ = blChaine;
   if (mots.Fin()) return Erreur(ligne.Numero, "genre de chaîne manquant (levee, distribution, tenues, ...).");
   const std::string genre = Replie(mots.Prend());
-  if (genre == "levee") {
-    chaine.Type = tcLevee;
-    if (!mots.Fin() && LitNombre(mots.Courant())) {
-      const auto n = NombreSuivant(mots, 1, 13, "numéro de levée");
-      if (!n) return;
-      chaine.NumeroLevee = static_cast<int>(*n);
-    }
-    if (!mots.Accepte("entame") || mots.Fin())
-      return Erreur(ligne.Numero, "il faut « chaine NOM levee [N] entame JOUEUR [suivante CHAINE] [equivalente CHAINE] ».");
-    const auto entameur = Joueur(ligne, mots.Prend());
-    if (!entameur) return;
-    chaine.Entameur = *entameur;
-    while (!mots.Fin()) {
-      const bool suivante = mots.Accepte("suivante");
-      if (!suivante && !mots.Accepte("equivalente"))
-        return Erreur(ligne.Numero, "mot " + Guillemets(mots.Courant()) + " inattendu (suivante, equivalente).");
-      const auto renvoi = Renvoi(mots, false);
-      if (!renvoi) return;
-      (suivante ? chaine.Suivante : chaine.Equivalente) = *renvoi;
-    }
-    return;
-  }
+  if (genre == "levee") return EnTeteLevee(mots, chaine);
   if (genre == "distribution" || genre == "longueur") {
     chaine.Type = genre == "distribution" ? tcDistribution : tcLongueur;
     FinDeLigne(mots);
@@ -96,25 +75,58 @@ void TAnalyseurSource::Chaine(const TLigneDonne& ligne) {
   }
   if (genre == "automatique" || genre == "pool") {
     chaine.Type = genre == "automatique" ? tcAutomatique : tcPool;
-    if (chaine.Type == tcPool) {
-      if (mots.Fin() || !Etiquette(ligne, mots.Courant())) return Erreur(ligne.Numero, "il faut « chaine NOM pool POOL levees N si-sud CHAINE sinon CHAINE ».");
-      chaine.Pool = mots.Prend();
-    }
-    if (!mots.Accepte("levees")) return Erreur(ligne.Numero, "il faut le nombre de levées : « levees N ».");
-    const auto n = NombreSuivant(mots, 1, 13, "nombre de levées");
-    if (!n) return;
-    chaine.NbLevees = static_cast<std::int32_t>(*n);
-    if (!AlorsSinon(mots, chaine)) return;
-    if (chaine.Type == tcAutomatique && mots.Accepte("defaut")) {
-      const auto code = NombreSuivant(mots, 0, 65535, "code par défaut");
-      if (!code) return;
-      chaine.CodeDefaut = static_cast<std::int32_t>(*code);
-    }
     if (chaine.Type == tcPool) bloc_ = blAucun;
-    FinDeLigne(mots);
-    return;
+    return EnTeteMode(mots, chaine);
   }
   bloc_ = blAucun;
+  EnTeteNoeud(genre, mots, chaine);
+}
+
+void TAnalyseurSource::EnTeteLevee(TCurseurMots& mots, TChaineSource& chaine) {
+  const int numero = mots.Ligne().Numero;
+  chaine.Type = tcLevee;
+  if (!mots.Fin() && LitNombre(mots.Courant())) {
+    const auto n = NombreSuivant(mots, 1, 13, "numéro de levée");
+    if (!n) return;
+    chaine.NumeroLevee = static_cast<int>(*n);
+  }
+  if (!mots.Accepte("entame") || mots.Fin())
+    return Erreur(numero, "il faut « chaine NOM levee [N] entame JOUEUR [suivante CHAINE] [equivalente CHAINE] ».");
+  const auto entameur = Joueur(mots.Ligne(), mots.Prend());
+  if (!entameur) return;
+  chaine.Entameur = *entameur;
+  while (!mots.Fin()) {
+    const bool suivante = mots.Accepte("suivante");
+    if (!suivante && !mots.Accepte("equivalente"))
+      return Erreur(numero, "mot " + Guillemets(mots.Courant()) + " inattendu (suivante, equivalente).");
+    const auto renvoi = Renvoi(mots, false);
+    if (!renvoi) return;
+    (suivante ? chaine.Suivante : chaine.Equivalente) = *renvoi;
+  }
+}
+
+void TAnalyseurSource::EnTeteMode(TCurseurMots& mots, TChaineSource& chaine) {
+  const int numero = mots.Ligne().Numero;
+  if (chaine.Type == tcPool) {
+    if (mots.Fin() || !Etiquette(mots.Ligne(), mots.Courant()))
+      return Erreur(numero, "il faut « chaine NOM pool POOL levees N si-sud CHAINE sinon CHAINE ».");
+    chaine.Pool = mots.Prend();
+  }
+  if (!mots.Accepte("levees")) return Erreur(numero, "il faut le nombre de levées : « levees N ».");
+  const auto n = NombreSuivant(mots, 1, 13, "nombre de levées");
+  if (!n) return;
+  chaine.NbLevees = static_cast<std::int32_t>(*n);
+  if (!AlorsSinon(mots, chaine)) return;
+  if (chaine.Type == tcAutomatique && mots.Accepte("defaut")) {
+    const auto code = NombreSuivant(mots, 0, 65535, "code par défaut");
+    if (!code) return;
+    chaine.CodeDefaut = static_cast<std::int32_t>(*code);
+  }
+  FinDeLigne(mots);
+}
+
+void TAnalyseurSource::EnTeteNoeud(const std::string& genre, TCurseurMots& mots, TChaineSource& chaine) {
+  const TLigneDonne& ligne = mots.Ligne();
   if (genre == "tenues") {
     chaine.Type = tcCartesTenues;
     if (mots.Fin()) return Erreur(ligne.Numero, "il faut « tenues JOUEUR CARTES... alors CHAINE sinon CHAINE ».");
@@ -136,24 +148,10 @@ void TAnalyseurSource::Chaine(const TLigneDonne& ligne) {
     if (!couleur) return;
     chaine.Joueur = *joueur;
     chaine.Couleur = *couleur;
-  } else if (genre == "hasard") {
-    chaine.Type = tcHasard;
-  } else if (genre == "sud-gagne") {
-    chaine.Type = tcGagnantLevee;
+  } else if (genre == "hasard" || genre == "sud-gagne") {
+    chaine.Type = genre == "hasard" ? tcHasard : tcGagnantLevee;
   } else if (genre == "revendication") {
-    chaine.Type = tcRevendication;
-    bool ns = false, eo = false;
-    while (!mots.Fin()) {
-      const std::string cle = Replie(mots.Prend());
-      const auto n = NombreSuivant(mots, 0, cle == "commentaire" ? 65535 : 13, cle == "commentaire" ? "commentaire" : "levées");
-      if (!n) return;
-      if (cle == "ns") chaine.LeveesNS = static_cast<std::int32_t>(*n), ns = true;
-      else if (cle == "eo") chaine.LeveesEO = static_cast<std::int32_t>(*n), eo = true;
-      else if (cle == "commentaire") chaine.CodeRevendication = static_cast<std::uint16_t>(*n);
-      else return Erreur(ligne.Numero, "mot " + Guillemets(cle) + " inattendu (ns, eo, commentaire).");
-    }
-    if (!ns || !eo) Erreur(ligne.Numero, "il faut « revendication ns N eo N [commentaire N] ».");
-    return;
+    return Revendication(mots, chaine);
   } else if (genre == "retour-debut" || genre == "solution") {
     chaine.Type = genre == "solution" ? tcSolution : tcRetourDebut;
     FinDeLigne(mots);
@@ -164,6 +162,22 @@ void TAnalyseurSource::Chaine(const TLigneDonne& ligne) {
                                     "retour-debut, longueur, depasse, automatique, pool, solution).");
   }
   if (AlorsSinon(mots, chaine)) FinDeLigne(mots);
+}
+
+void TAnalyseurSource::Revendication(TCurseurMots& mots, TChaineSource& chaine) {
+  chaine.Type = tcRevendication;
+  bool ns = false, eo = false;
+  while (!mots.Fin()) {
+    const std::string cle = Replie(mots.Prend());
+    const bool commentaire = cle == "commentaire";
+    const auto n = NombreSuivant(mots, 0, commentaire ? 65535 : 13, commentaire ? "commentaire" : "levées");
+    if (!n) return;
+    if (cle == "ns") chaine.LeveesNS = static_cast<std::int32_t>(*n), ns = true;
+    else if (cle == "eo") chaine.LeveesEO = static_cast<std::int32_t>(*n), eo = true;
+    else if (commentaire) chaine.CodeRevendication = static_cast<std::uint16_t>(*n);
+    else return Erreur(mots.Ligne().Numero, "mot " + Guillemets(cle) + " inattendu (ns, eo, commentaire).");
+  }
+  if (!ns || !eo) Erreur(mots.Ligne().Numero, "il faut « revendication ns N eo N [commentaire N] ».");
 }
 
 // ---------------------------------------------------------------- trick chains

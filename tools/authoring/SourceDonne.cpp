@@ -55,7 +55,10 @@ TSourceDonne TAnalyseurSource::Analyse(std::string_view texte) {
 
 void TAnalyseurSource::LigneDeTexte(const TLigneDonne& ligne) {
   std::string fin;
-  for (const std::string& mot : ligne.Mots) fin += (fin.empty() ? "" : " ") + Replie(mot);
+  for (const std::string& mot : ligne.Mots) {
+    if (!fin.empty()) fin += ' ';
+    fin += Replie(mot);
+  }
   if (fin == finTexte_) {
     std::string texte;
     for (const std::string& l : lignesTexte_) texte += l + '\n';
@@ -405,91 +408,98 @@ void TAnalyseurSource::LignePool(const TLigneDonne& ligne) {
   TPoolSource& pool = source_.Pools.back();
   TCurseurMots mots(ligne, 1);
   const std::string cle = Replie(ligne.Mots[0]);
-  auto campEtCarte = [&](TMotCode& code) -> std::optional<std::pair<bool, TCard>> {
-    if (mots.Fin()) return std::nullopt;
-    const auto joueur = Joueur(ligne, mots.Prend());
-    if (!joueur) return std::nullopt;
-    if (*joueur != jrSud && *joueur != jrNord) {
-      Erreur(ligne.Numero, "une entame de pool est de Sud ou de Nord.");
-      return std::nullopt;
-    }
-    if (mots.Fin()) return std::nullopt;
-    code = SepareCode(mots.Prend());
-    const auto carte = LitCarteScript(code.Mot);
-    if (!carte || !carte->Table.empty() || carte->Carte.c > clPique ||
-        !(carte->Carte.EstReelle() || carte->Carte.h == RangQuelconque)) {
-      Erreur(ligne.Numero, "carte d'entame " + Guillemets(code.Mot) + " invalide (par exemple HA ou H*).");
-      return std::nullopt;
-    }
-    return std::pair{*joueur == jrSud, carte->Carte};
-  };
-  if (cle == "entame" || cle == "mauvaise") {
-    TMotCode code;
-    const auto lue = campEtCarte(code);
-    if (!lue) return Erreur(ligne.Numero, "il faut « " + cle + " Sud|Nord CARTE" + (cle == "mauvaise" ? "=N" : "") + " ».");
-    if (cle == "entame") {
-      if (code.Code) return Erreur(ligne.Numero, "une entame de pool n'a pas de code : ce sont ses conditions qui en ont.");
-      pool.Entames.push_back({ligne.Numero, lue->first, lue->second.Couleur(), lue->second.h, {}, {}, {}, {}});
-      entamePool_ = pool.Entames.size() - 1;
-    } else {
-      const auto n = Code(ligne, code, true);
-      if (!n) return;
-      pool.Mauvaises.push_back({ligne.Numero, lue->first, lue->second.Couleur(), lue->second.h, *n});
-    }
-    FinDeLigne(mots);
-    return;
-  }
+  if (cle == "entame" || cle == "mauvaise") return EntamePool(mots, cle == "entame");
   if (entamePool_ >= pool.Entames.size())
     return Erreur(ligne.Numero, Guillemets(ligne.Mots[0]) + " : il faut d'abord une ligne « entame Sud|Nord CARTE ».");
   TEntamePool& entame = pool.Entames[entamePool_];
-  if (cle == "condition") {
-    if (mots.Fin()) return Erreur(ligne.Numero, "il faut « condition jouee|non-jouee CARTE=N » ou « condition maitresse COULEUR=N ».");
-    const std::string genre = Replie(mots.Prend());
-    if (mots.Fin() || entame.Conditions.size() >= 4) return Erreur(ligne.Numero, "quatre conditions au plus, chacune « condition GENRE CARTE=N ».");
-    const TMotCode mot = SepareCode(mots.Prend());
-    const auto code = Code(ligne, mot, true);
-    if (!code) return;
-    if (genre == "maitresse") {
-      const auto couleur = Couleur(ligne, mot.Mot);
-      if (!couleur) return;
-      entame.Conditions.push_back({0, TCard{RangPlusHaute, static_cast<std::uint8_t>(*couleur)}, *code});
-    } else if (genre == "jouee" || genre == "non-jouee") {
-      const auto carte = CarteReelle(ligne, mot.Mot);
-      if (!carte) return;
-      entame.Conditions.push_back({static_cast<std::uint8_t>(genre == "jouee" ? 1 : 2), *carte, *code});
-    } else {
-      return Erreur(ligne.Numero, "condition " + Guillemets(genre) + " inconnue (jouee, non-jouee, maitresse).");
-    }
-    FinDeLigne(mots);
-    return;
+  if (cle == "condition") return ConditionPool(mots, entame);
+  if (cle != "suites" && cle != "autres" && cle != "defausses")
+    return Erreur(ligne.Numero, "ligne de pool " + Guillemets(ligne.Mots[0]) +
+                                    " inconnue (entame, condition, suites, defausses, autres, mauvaise).");
+  while (!mots.Fin())
+    if (!ReponsePool(mots, cle, entame)) return;
+}
+
+void TAnalyseurSource::EntamePool(TCurseurMots& mots, bool entame) {
+  const TLigneDonne& ligne = mots.Ligne();
+  const std::string forme = entame ? "« entame Sud|Nord CARTE »" : "« mauvaise Sud|Nord CARTE=N »";
+  const auto joueur = mots.Fin() ? std::nullopt : Joueur(ligne, mots.Prend());
+  if (!joueur || mots.Fin()) return Erreur(ligne.Numero, "il faut " + forme + ".");
+  if (*joueur != jrSud && *joueur != jrNord) return Erreur(ligne.Numero, "une entame de pool est de Sud ou de Nord.");
+  const TMotCode code = SepareCode(mots.Prend());
+  const auto carte = LitCarteScript(code.Mot);
+  if (!carte || !carte->Table.empty() || carte->Carte.c > clPique ||
+      !(carte->Carte.EstReelle() || carte->Carte.h == RangQuelconque))
+    return Erreur(ligne.Numero, "carte d'entame " + Guillemets(code.Mot) + " invalide (par exemple HA ou H*).");
+  TPoolSource& pool = source_.Pools.back();
+  const bool sud = *joueur == jrSud;
+  if (entame) {
+    if (code.Code) return Erreur(ligne.Numero, "une entame de pool n'a pas de code : ce sont ses conditions qui en ont.");
+    pool.Entames.push_back({ligne.Numero, sud, carte->Carte.Couleur(), carte->Carte.h, {}, {}, {}, {}});
+    entamePool_ = pool.Entames.size() - 1;
+  } else {
+    const auto n = Code(ligne, code, true);
+    if (!n) return;
+    pool.Mauvaises.push_back({ligne.Numero, sud, carte->Carte.Couleur(), carte->Carte.h, *n});
   }
-  const bool suites = cle == "suites", autres = cle == "autres";
-  if (!suites && !autres && cle != "defausses")
-    return Erreur(ligne.Numero, "ligne de pool " + Guillemets(ligne.Mots[0]) + " inconnue (entame, condition, suites, defausses, autres, mauvaise).");
-  while (!mots.Fin()) {
-    const TMotCode mot = SepareCode(mots.Prend());
-    const auto code = Code(ligne, mot, autres);
-    if (!code) return;
-    if (suites || autres) {
-      const auto rang = mot.Mot == "*" ? std::optional<std::uint8_t>(RangQuelconque) : LitRang(mot.Mot);
-      if (!rang) return Erreur(ligne.Numero, "rang " + Guillemets(mot.Mot) + " invalide (A K Q J T 9 .. 2, ou *).");
-      if (suites) {
-        if (entame.Suites.size() >= 6) return Erreur(ligne.Numero, "six suites au plus.");
-        entame.Suites.push_back({*rang, *code});
-      } else {
-        if (entame.AutresSuites.size() >= 7 || *code > 255) return Erreur(ligne.Numero, "sept autres suites au plus, codes de 0 à 255.");
-        entame.AutresSuites.push_back({*rang, static_cast<std::uint8_t>(*code)});
-      }
-    } else {
-      const auto carte = LitCarteScript(mot.Mot);
-      const bool valide = carte && carte->Table.empty() &&
-                          (carte->Carte.c <= clPique || carte->Carte.c == CouleurQuelconque) &&
-                          ((carte->Carte.h >= 2 && carte->Carte.h <= 14) || carte->Carte.h == RangQuelconque || carte->Carte.h == RangPlusHaute);
-      if (!valide) return Erreur(ligne.Numero, "défausse " + Guillemets(mot.Mot) + " invalide (C5, C*, *+ pour une maîtresse, ** pour toute carte).");
-      if (entame.Defausses.size() >= 7) return Erreur(ligne.Numero, "sept défausses au plus.");
-      entame.Defausses.push_back({carte->Carte.h, carte->Carte.c, *code});
-    }
+  FinDeLigne(mots);
+}
+
+void TAnalyseurSource::ConditionPool(TCurseurMots& mots, TEntamePool& entame) {
+  const TLigneDonne& ligne = mots.Ligne();
+  if (mots.Fin())
+    return Erreur(ligne.Numero, "il faut « condition jouee|non-jouee CARTE=N » ou « condition maitresse COULEUR=N ».");
+  const std::string genre = Replie(mots.Prend());
+  if (mots.Fin() || entame.Conditions.size() >= 4)
+    return Erreur(ligne.Numero, "quatre conditions au plus, chacune « condition GENRE CARTE=N ».");
+  const TMotCode mot = SepareCode(mots.Prend());
+  const auto code = Code(ligne, mot, true);
+  if (!code) return;
+  if (genre == "maitresse") {
+    const auto couleur = Couleur(ligne, mot.Mot);
+    if (!couleur) return;
+    entame.Conditions.push_back({0, TCard{RangPlusHaute, static_cast<std::uint8_t>(*couleur)}, *code});
+  } else if (genre == "jouee" || genre == "non-jouee") {
+    const auto carte = CarteReelle(ligne, mot.Mot);
+    if (!carte) return;
+    entame.Conditions.push_back({static_cast<std::uint8_t>(genre == "jouee" ? 1 : 2), *carte, *code});
+  } else {
+    return Erreur(ligne.Numero, "condition " + Guillemets(genre) + " inconnue (jouee, non-jouee, maitresse).");
   }
+  FinDeLigne(mots);
+}
+
+bool TAnalyseurSource::ReponsePool(TCurseurMots& mots, const std::string& cle, TEntamePool& entame) {
+  const TLigneDonne& ligne = mots.Ligne();
+  const bool autres = cle == "autres";
+  const TMotCode mot = SepareCode(mots.Prend());
+  const auto code = Code(ligne, mot, autres);
+  if (!code) return false;
+  auto erreur = [&](std::string message) {
+    Erreur(ligne.Numero, std::move(message));
+    return false;
+  };
+  if (cle == "defausses") {
+    const auto carte = LitCarteScript(mot.Mot);
+    const bool valide = carte && carte->Table.empty() &&
+                        (carte->Carte.c <= clPique || carte->Carte.c == CouleurQuelconque) &&
+                        ((carte->Carte.h >= 2 && carte->Carte.h <= 14) || carte->Carte.h == RangQuelconque ||
+                         carte->Carte.h == RangPlusHaute);
+    if (!valide) return erreur("défausse " + Guillemets(mot.Mot) + " invalide (C5, C*, *+ pour une maîtresse, ** pour toute carte).");
+    if (entame.Defausses.size() >= 7) return erreur("sept défausses au plus.");
+    entame.Defausses.push_back({carte->Carte.h, carte->Carte.c, *code});
+    return true;
+  }
+  const auto rang = mot.Mot == "*" ? std::optional<std::uint8_t>(RangQuelconque) : LitRang(mot.Mot);
+  if (!rang) return erreur("rang " + Guillemets(mot.Mot) + " invalide (A K Q J T 9 .. 2, ou *).");
+  if (!autres) {
+    if (entame.Suites.size() >= 6) return erreur("six suites au plus.");
+    entame.Suites.push_back({*rang, *code});
+    return true;
+  }
+  if (entame.AutresSuites.size() >= 7 || *code > 255) return erreur("sept autres suites au plus, codes de 0 à 255.");
+  entame.AutresSuites.push_back({*rang, static_cast<std::uint8_t>(*code)});
+  return true;
 }
 
 // ---------------------------------------------------------------- play and questions

@@ -20,12 +20,8 @@ std::string Appel(const TEnchere& e) {
 
 bool MemeCamp(TJoueur a, TJoueur b) { return (a % 2) == (b % 2); }
 
-}  // namespace
-
-void VerifieEncheres(const TDonne& donne, TConstats& constats) {
-  const TLieu lieu{glEncheres, 0};
-  const auto o = donne.Octets();
-  if (o[offsets::Donneur] > jrEst) return;
+// The calls from the dealer's up to the end marker (or the end of the table).
+std::vector<TAppelLu> LitAppels(const TDonne& donne) {
   std::vector<TAppelLu> appels;
   TJoueur joueur = donne.Donneur();
   for (int tour = 1; tour <= NbLignesEncheres;) {
@@ -35,6 +31,31 @@ void VerifieEncheres(const TDonne& donne, TConstats& constats) {
     joueur = JoueurSuivant(joueur);
     if (joueur == jrSud) ++tour;
   }
+  return appels;
+}
+
+// The declarer is the first of the contract's side to have named its strain.
+void VerifieDeclarant(const std::vector<TAppelLu>& appels, const TAppelLu& finale, TConstats& constats) {
+  const std::uint8_t couleur = finale.Enchere.Couleur;
+  for (const TAppelLu& a : appels) {
+    if (a.Enchere.Niveau < 1 || a.Enchere.Niveau > 7 || a.Enchere.Couleur != couleur || !MemeCamp(a.Joueur, finale.Joueur))
+      continue;
+    if (a.Joueur != jrSud)
+      constats.Erreur({glEncheres, 0}, "le déclarant serait " + std::string(NomsJoueurs[a.Joueur]) +
+                                           " (le premier de son camp à nommer " +
+                                           (couleur == clSA ? std::string("les Sans-Atout") : "les " + std::string(NomsCouleursPluriel[couleur])) +
+                                           ") : c'est toujours Sud qui joue.");
+    return;
+  }
+}
+
+}  // namespace
+
+void VerifieEncheres(const TDonne& donne, TConstats& constats) {
+  const TLieu lieu{glEncheres, 0};
+  const auto o = donne.Octets();
+  if (o[offsets::Donneur] > jrEst) return;
+  const std::vector<TAppelLu> appels = LitAppels(donne);
   std::array<bool, NbAlertes + 1> alertesUtilisees{};
   std::optional<TAppelLu> derniereEnchere;
   std::optional<TAppelLu> dernierAppelActif;  // the last call that is not a pass
@@ -84,16 +105,7 @@ void VerifieEncheres(const TDonne& donne, TConstats& constats) {
   if (finale.Niveau != o[offsets::NiveauContrat] || finale.Couleur != o[offsets::Atout])
     constats.Erreur({glContrat, 0}, "l'enchère finit par " + Appel(finale) + ", le contrat annoncé est " +
                                         Appel(TEnchere{o[offsets::NiveauContrat], o[offsets::Atout], 0}) + ".");
-  for (const TAppelLu& a : appels) {
-    if (a.Enchere.Niveau >= 1 && a.Enchere.Niveau <= 7 && a.Enchere.Couleur == finale.Couleur &&
-        MemeCamp(a.Joueur, derniereEnchere->Joueur)) {
-      if (a.Joueur != jrSud)
-        constats.Erreur(lieu, "le déclarant serait " + std::string(NomsJoueurs[a.Joueur]) + " (le premier de son camp à nommer " +
-                                  (finale.Couleur == clSA ? std::string("les Sans-Atout") : "les " + std::string(NomsCouleursPluriel[finale.Couleur])) +
-                                  ") : c'est toujours Sud qui joue.");
-      break;
-    }
-  }
+  VerifieDeclarant(appels, *derniereEnchere, constats);
 }
 
 }  // namespace kalvo

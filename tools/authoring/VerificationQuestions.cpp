@@ -48,6 +48,65 @@ bool JoueeAvant(const TDonne& donne, TCard carte, int levee) {
   return levee >= 13;
 }
 
+// The fields of question q against the deal and its complete play.
+void VerifieQuestion(const TDonne& donne, int q, const TQuestion& question, TConstats& constats) {
+  const TLieu lieu{glQuestion, q};
+  const int t = question.NumLevee;
+  const bool joueurValide = question.Joueur <= jrEst;
+  const bool couleurValide = question.Couleur <= clPique;
+  const auto j = static_cast<TJoueur>(question.Joueur & 3);
+  const auto s = static_cast<T4Couleur>(question.Couleur & 3);
+  const auto etat = SuitJeuComplet(donne, t);
+  switch (question.TypeQuestion) {
+    case 0:
+      if (question.Option == 0) break;
+      if (!joueurValide || !EstDefenseur(j)) {
+        constats.Erreur(lieu, "une question de défausse porte sur Ouest ou Est.");
+      } else if (etat && !etat->ADefausse[j] && !etat->ADefausse[Partenaire(j)]) {
+        constats.Avertissement(lieu, "sur le jeu complet, ni Ouest ni Est n'a défaussé à la levée " + std::to_string(t) +
+                                         " : la question ne sera pas posée.");
+      }
+      break;
+    case 1:
+    case 2:
+    case 4:
+      if (!joueurValide) constats.Erreur(lieu, "joueur " + std::to_string(question.Joueur) + " invalide.");
+      if (question.TypeQuestion == 4 && !couleurValide) constats.Erreur(lieu, "couleur " + std::to_string(question.Couleur) + " invalide.");
+      if (question.TypeQuestion == 2) {
+        if (question.Depart > 1) constats.Erreur(lieu, "« depart » vaut 0 (cartes montrées) ou 1 (au départ).");
+        for (T4Couleur c : ToutesLesCouleurs) {
+          const int n = question.Depart == 1 ? CompteDepart(donne, j, c) : (etat ? etat->JoueesParCouleur[j][c] : 0);
+          if (joueurValide && n >= 9) {
+            constats.Erreur(lieu, "une couleur de " + std::to_string(n) + " cartes : les propositions, d'un chiffre par couleur, ne peuvent pas l'écrire.");
+            break;
+          }
+        }
+      }
+      break;
+    case 3:
+      if (!question.Carte.EstReelle()) {
+        constats.Erreur(lieu, TexteCarte(question.Carte) + " n'est pas une carte.");
+      } else if (question.Option > 1) {
+        constats.Erreur(lieu, "l'option d'une question « carte » vaut 0 (pas encore jouée) ou 1 (déjà jouée).");
+      } else if (etat && JoueeAvant(donne, question.Carte, t) != (question.Option == 1)) {
+        constats.Avertissement(lieu, "sur le jeu complet, " + NomCarteArticle(question.Carte) +
+                                         (question.Option == 1 ? " n'est pas encore joué" : " est déjà joué") + " à la fin de la levée " +
+                                         std::to_string(t) + " : la question ne sera pas posée.");
+      }
+      break;
+    case 5:
+      if (!couleurValide) {
+        constats.Erreur(lieu, "couleur " + std::to_string(question.Couleur) + " invalide.");
+      } else if (const int n = CompteDepart(donne, jrOuest, s) + CompteDepart(donne, jrEst, s); n < 3) {
+        constats.Erreur(lieu, "Ouest et Est n'ont que " + std::to_string(n) + " " + std::string(NomsCouleursPluriel[s]) +
+                                  " : quatre répartitions différentes ne peuvent pas être proposées.");
+      }
+      break;
+    default:
+      constats.Erreur(lieu, "genre de question " + std::to_string(question.TypeQuestion) + " inconnu (0 à 5).");
+  }
+}
+
 }  // namespace
 
 void VerifieQuestions(const TDonne& donne, const TQuestionsDonne& questions, TConstats& constats) {
@@ -68,59 +127,7 @@ void VerifieQuestions(const TDonne& donne, const TQuestionsDonne& questions, TCo
                                        std::to_string(parLevee[static_cast<std::size_t>(t)]) + " à la levée " + std::to_string(t) + ".");
     parLevee[static_cast<std::size_t>(t)] = q;
     if (question.Penalite == 0) constats.Avertissement(lieu, "la question " + std::to_string(q) + " ne coûte rien.");
-    const bool joueurValide = question.Joueur <= jrEst;
-    const bool couleurValide = question.Couleur <= clPique;
-    const auto j = static_cast<TJoueur>(question.Joueur & 3);
-    const auto s = static_cast<T4Couleur>(question.Couleur & 3);
-    const auto etat = SuitJeuComplet(donne, t);
-    switch (question.TypeQuestion) {
-      case 0:
-        if (question.Option == 0) break;
-        if (!joueurValide || !EstDefenseur(j)) {
-          constats.Erreur(lieu, "une question de défausse porte sur Ouest ou Est.");
-        } else if (etat && !etat->ADefausse[j] && !etat->ADefausse[Partenaire(j)]) {
-          constats.Avertissement(lieu, "sur le jeu complet, ni Ouest ni Est n'a défaussé à la levée " + std::to_string(t) +
-                                           " : la question ne sera pas posée.");
-        }
-        break;
-      case 1:
-      case 2:
-      case 4:
-        if (!joueurValide) constats.Erreur(lieu, "joueur " + std::to_string(question.Joueur) + " invalide.");
-        if (question.TypeQuestion == 4 && !couleurValide) constats.Erreur(lieu, "couleur " + std::to_string(question.Couleur) + " invalide.");
-        if (question.TypeQuestion == 2) {
-          if (question.Depart > 1) constats.Erreur(lieu, "« depart » vaut 0 (cartes montrées) ou 1 (au départ).");
-          for (T4Couleur c : ToutesLesCouleurs) {
-            const int n = question.Depart == 1 ? CompteDepart(donne, j, c) : (etat ? etat->JoueesParCouleur[j][c] : 0);
-            if (joueurValide && n >= 9) {
-              constats.Erreur(lieu, "une couleur de " + std::to_string(n) + " cartes : les propositions, d'un chiffre par couleur, ne peuvent pas l'écrire.");
-              break;
-            }
-          }
-        }
-        break;
-      case 3:
-        if (!question.Carte.EstReelle()) {
-          constats.Erreur(lieu, TexteCarte(question.Carte) + " n'est pas une carte.");
-        } else if (question.Option > 1) {
-          constats.Erreur(lieu, "l'option d'une question « carte » vaut 0 (pas encore jouée) ou 1 (déjà jouée).");
-        } else if (etat && JoueeAvant(donne, question.Carte, t) != (question.Option == 1)) {
-          constats.Avertissement(lieu, "sur le jeu complet, " + NomCarteArticle(question.Carte) +
-                                           (question.Option == 1 ? " n'est pas encore joué" : " est déjà joué") + " à la fin de la levée " +
-                                           std::to_string(t) + " : la question ne sera pas posée.");
-        }
-        break;
-      case 5:
-        if (!couleurValide) {
-          constats.Erreur(lieu, "couleur " + std::to_string(question.Couleur) + " invalide.");
-        } else if (const int n = CompteDepart(donne, jrOuest, s) + CompteDepart(donne, jrEst, s); n < 3) {
-          constats.Erreur(lieu, "Ouest et Est n'ont que " + std::to_string(n) + " " + std::string(NomsCouleursPluriel[s]) +
-                                    " : quatre répartitions différentes ne peuvent pas être proposées.");
-        }
-        break;
-      default:
-        constats.Erreur(lieu, "genre de question " + std::to_string(question.TypeQuestion) + " inconnu (0 à 5).");
-    }
+    VerifieQuestion(donne, q, question, constats);
   }
 }
 
