@@ -165,6 +165,7 @@ void TConstructeur::Alertes() {
 void TConstructeur::Commentaires() {
   std::vector<std::pair<int, std::string>> lignes;
   std::size_t taille = 0;
+  if (!source_.Commentaires.empty()) Lieu(glCommentaire, 0, source_.Commentaires.front().Ligne);
   for (const TCommentaireSource& c : source_.Commentaires) {
     taille += 4 + Utf8VersWindows1252(c.Texte).size();
     if (taille > LgMaxCommentaires)
@@ -314,6 +315,7 @@ void TConstructeur::Chaines() {
   std::vector<TEtiquetee> etiquettes;
   for (const auto& c : source_.Chaines) etiquettes.push_back({c.Etiquette, c.Ligne});
   if (!Numerote(etiquettes, NbChaines, "chaîne", chaines_)) return;
+  Lieu(glChaine, 0, source_.Chaines.front().Ligne);
   if (chaines_[source_.Chaines.front().Etiquette] != 1)
     return Erreur(source_.Chaines.front().Ligne, "la première chaîne du fichier est la chaîne 1 (la première levée).");
   donne_.NomsChaines.assign(NbChaines + 1, std::string());
@@ -445,6 +447,7 @@ void TConstructeur::Jeu() {
 
 void TConstructeur::Questions() {
   donne_.Questions.SetNbQuestions(static_cast<std::uint16_t>(source_.Questions.size()));
+  if (!source_.Questions.empty()) Lieu(glQuestion, 0, source_.Questions.front().Ligne);
   for (std::size_t q = 0; q < source_.Questions.size(); ++q) {
     donne_.Questions.SetQuestion(static_cast<int>(q) + 1, source_.Questions[q].Valeur);
     Lieu(glQuestion, static_cast<int>(q) + 1, source_.Questions[q].Ligne);

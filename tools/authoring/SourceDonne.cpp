@@ -198,7 +198,9 @@ bool TAnalyseurSource::Etiquette(const TLigneDonne& ligne, std::string_view mot)
   });
   if (!valide)
     Erreur(ligne.Numero, "nom " + Guillemets(mot) + " invalide : lettres sans accent, chiffres, « _ », « - », « . ».");
-  return valide;
+  const bool reserve = valide && (Replie(mot) == "aucune" || Replie(mot) == "stop");
+  if (reserve) Erreur(ligne.Numero, "« aucune » et « stop » ne peuvent pas nommer une chaîne ou une table.");
+  return valide && !reserve;
 }
 
 bool TAnalyseurSource::FinDeLigne(TCurseurMots& mots) {
