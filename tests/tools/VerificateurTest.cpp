@@ -166,10 +166,13 @@ TEST(Verificateur, Questions) {
   q.SetQuestion(1, TQuestion{5, 10, 5, 0, clTrefle, {}, 0, 0});
   q.SetQuestion(2, TQuestion{6, 10, 2, jrSud, 0, {}, 0, 1});
   q.SetQuestion(3, TQuestion{14, 10, 1, 0, 0, {}, 0, 0});
-  const std::string m = Messages(Constats(d, &q));
+  std::string m = Messages(Constats(d, &q));
   EXPECT_THAT(m, HasSubstr("E Ouest et Est n'ont que 0 Trèfles : quatre répartitions différentes ne peuvent pas être proposées."));
   EXPECT_THAT(m, HasSubstr("E une couleur de 13 cartes : les propositions, d'un chiffre par couleur, ne peuvent pas l'écrire."));
   EXPECT_THAT(m, HasSubstr("E la question 3 vise la levée 14 (1 à 13)."));
+  q.SetQuestion(3, TQuestion{7, 10, 3, 0, 0, TCard{0, 9}, 1, 0});
+  m = Messages(Constats(d, &q));
+  EXPECT_THAT(m, HasSubstr("E [carte 0, 9] n'est pas une carte."));
   q.SetNbQuestions(4);
   EXPECT_THAT(Messages(Constats(d, &q)), HasSubstr("E la fiche de questions annonce 4 questions : trois au plus."));
 }
@@ -189,6 +192,31 @@ TEST(Verificateur, LignePrincipale) {
       {"si Ouest D=3 Est D=2 alors impasse", "si Ouest D=2 Est D=3 alors impasse",
        "levée 4 : le test de distribution de la chaîne « test-carreaux » (4) ne trouve aucune entrée dans la position de la ligne principale."},
   });
+}
+
+TEST(Verificateur, Revendication) {
+  VerifieCas(test::SourceDemo(), {
+      {"ns 10 eo 3", "ns 10 eo 2", "ligne 51 : la revendication donne 10 et 2 levées : il en faut 13 en tout."},
+  });
+  EXPECT_THAT(Diagnostics(test::Remplace(test::SourceDemo(), "ns 10 eo 3", "ns 9 eo 4"), true),
+              HasSubstr("ligne 51 : attention : la revendication donne 9 levées à Nord-Sud ; sur la ligne principale, "
+                        "le double mort en donne 10."));
+}
+
+// The script hands the play to solution mode after trick 4: the complete
+// play is the main line, then double-dummy play.
+TEST(Verificateur, JeuDeduitQuandLeScriptPasseLaMain) {
+  TDiagnostics diagnostics;
+  const auto donne = test::Compile(test::Remplace(test::SourceDemo(), "chaine fin revendication ns 10 eo 3 commentaire 7",
+                                                  "chaine fin solution"), diagnostics, true);
+  ASSERT_TRUE(donne);
+  EXPECT_EQ(diagnostics.NbErreurs(), 0) << diagnostics.Texte();
+  EXPECT_THAT(diagnostics.Texte(), HasSubstr("attention : le commentaire 7 n'est jamais utilisé."));
+  EXPECT_TRUE(donne->JeuDeduit);
+  EXPECT_FALSE(donne->JeuCompletInconnu);
+  EXPECT_EQ(donne->Donne.JeuComplet(4, 1), (TCard{2, clCarreau}));
+  ASSERT_TRUE(donne->DoubleMort);
+  EXPECT_EQ(donne->DoubleMort->LeveesJeuComplet, 10);
 }
 
 TEST(Verificateur, DoubleMortDUneDonneConnue) {

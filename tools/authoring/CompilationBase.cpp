@@ -83,7 +83,7 @@ std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& s
     TDonneCompilee& d = donnes[(*ordre)[position]];
     const int numero = d.Collection ? d.Collection->Valeur : static_cast<int>(position) + 1;
     if (const auto [i, nouveau] = collections.emplace(numero, d.Fichier); !nouveau) {
-      diagnostics.Erreur(d.Fichier, d.Collection ? d.Collection->Ligne : 0,
+      diagnostics.Erreur(d.Fichier, d.Collection ? d.Collection->Ligne : d.Lieux.LigneParDefaut,
                          "numéro de collection " + std::to_string(numero) + " déjà pris par " + i->second +
                              " : les deux donnes partageraient leurs questions.");
       ok = false;
