@@ -391,7 +391,7 @@ void TDecompilateur::Levee(int c) {
         const TCarteDeclarant e = chaine.Declarant(place, i);
         if (e.Carte.h == RangFinDeListe) break;
         const auto carte = EcritCarteScript(e.Carte);
-        const bool valide = carte && e.Carte.h != RangPlusHaute && e.Carte.h != RangBatCampDeclarant &&
+        const bool valide = carte && e.Carte.h != RangBatCampDeclarant &&
                             e.Carte.h != RangBasDeSequence && !(e.Carte.c == CouleurQuelconque && e.Carte.h != RangQuelconque);
         liste += " " + (valide ? *carte : std::string("**")) + Code(e.Code);
       }

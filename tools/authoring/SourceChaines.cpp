@@ -236,10 +236,10 @@ std::optional<TCarteNommee> TAnalyseurSource::CarteDeclarant(const std::string& 
   if (valide) {
     const TCard c = carte->Carte;
     valide = !carte->Table.empty() || c.h == RangBatPartenaire || (c.EstReelle()) ||
-             (c.h == RangQuelconque && EstCouleurOuQuelconque(c.c));
+             ((c.h == RangQuelconque || c.h == RangPlusHaute) && EstCouleurOuQuelconque(c.c));
   }
   if (!valide) {
-    Erreur(ligne, "carte " + Guillemets(lu.Mot) + " invalide pour Sud ou Nord (HK, H*, **, groupe:NOM, compteur:NOM, surprend).");
+    Erreur(ligne, "carte " + Guillemets(lu.Mot) + " invalide pour Sud ou Nord (HK, H*, **, H+, groupe:NOM, compteur:NOM, surprend).");
     return std::nullopt;
   }
   const TLigneDonne vide{ligne, {}, {}};

@@ -235,7 +235,8 @@ void TVerificationScript::Levee(int c) {
       if (carte.h == RangFinDeListe) break;
       const std::string role = "carte " + std::to_string(i) + " " + De(j);
       Code(e.Code, lieu);
-      juste = juste || e.Code == 0;
+      // The trainer's search lets rank 16 through, then finds no card it designates.
+      juste = juste || (e.Code == 0 && carte.h != RangPlusHaute);
       if (carte.EstReelle()) {
         ExigeTenue(lieu, j, carte, role);
       } else if (carte.h == RangQuelconque && (carte.c <= clPique || carte.c == CouleurQuelconque)) {
@@ -244,8 +245,8 @@ void TVerificationScript::Levee(int c) {
       } else if (carte.h == RangCompteur && carte.c >= 1 && carte.c <= NbTablesCompteurs) {
         compteurs_[carte.c] = true;
       } else if (carte.h == RangBatPartenaire) {
-      } else if (carte.h == RangPlusHaute) {
-        Erreur(lieu, role + " : « + » (la plus haute) ne désigne aucune carte pour Sud ou Nord.");
+      } else if (carte.h == RangPlusHaute && (carte.c <= clPique || carte.c == CouleurQuelconque)) {
+        constats_.Avertissement(lieu, role + " : « + » (une maîtresse) n'accepte aucune carte de Sud ou de Nord dans le programme.");
       } else {
         Erreur(lieu, role + " : " + TexteCarte(carte) + " n'est pas une carte que Sud ou Nord puisse jouer.");
       }
