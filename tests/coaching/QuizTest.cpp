@@ -431,9 +431,9 @@ TEST(PropositionsQuiz, SameSeedSameProposals) {
   EXPECT_EQ(*PropositionsRepartition(3, 2, c), (std::vector<TPartage>{{1, 4}, {2, 3}, {3, 2}, {4, 1}}));
   std::mt19937 d(2024);
   std::vector<std::string> textes;
-  const auto propositions = PropositionsDejaVues({3, 4, 2, 4}, d);
-  ASSERT_TRUE(propositions);
-  for (const auto& x : *propositions) textes.push_back(TexteDejaVues(x));
+  const auto dejaVues = PropositionsDejaVues({3, 4, 2, 4}, d);
+  ASSERT_TRUE(dejaVues);
+  for (const auto& x : *dejaVues) textes.push_back(TexteDejaVues(x));
   EXPECT_EQ(textes, (std::vector<std::string>{"03020404", "03020503", "04020304", "04020403"}));
   std::mt19937 e(7);
   std::array<int, 5> vus{};

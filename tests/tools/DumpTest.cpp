@@ -1,5 +1,5 @@
 #include "tools/kalvo-deals/DumpDonne.h"
-#include "tools/kalvo-deals/SourceDemo.h"
+#include "tests/tools/SourcesDeTest.h"
 
 #include "model/BaseDonnes.h"
 #include "model/Brouillage.h"
@@ -13,18 +13,7 @@
 namespace kalvo {
 namespace {
 
-// deals/demo.txt, from the tests' data folder (tests/data).
-std::filesystem::path CheminSourceDemo() {
-  return std::filesystem::path(KALVO_TEST_DATA).parent_path().parent_path() / "deals" / "demo.txt";
-}
-
-TDonne Demo() {
-  const std::string source =
-      test::LitOctets(CheminSourceDemo());
-  TDonne d = LitSourceDemo(source, "demo.txt").Donne;
-  d.SetNumero(1);
-  return d;
-}
+TDonne Demo() { return test::Demo().Donne; }
 
 std::string Texte(const TDonne& d, int* problemes = nullptr, const TQuestionsDonne* questions = nullptr) {
   std::ostringstream sortie;
@@ -48,7 +37,7 @@ TEST(Dump, DonneLivreeEnClair) {
   EXPECT_TRUE(Contient(t, "Sud (déclarant, place 2) : 3 de Cœur (bonne), 6 de Cœur (bonne), As de Cœur (commentaire 1)"));
   EXPECT_TRUE(Contient(t, "n'importe quelle carte à Carreau [h=15, c=1] (commentaire 3)"));
   EXPECT_TRUE(Contient(t, "Chaîne 5 : fin par revendication"));
-  EXPECT_TRUE(Contient(t, "Levée 12 : Dame de Trèfle, 5 de Cœur, 6 de Pique, 6 de Trèfle"));
+  EXPECT_TRUE(Contient(t, "Levée 1 : Roi de Cœur, 4 de Cœur, 2 de Cœur, 3 de Cœur"));
   EXPECT_FALSE(Contient(t, "non atteinte"));
 }
 
@@ -125,8 +114,10 @@ TEST(Dump, BaseEntiereEtFichiersAbimes) {
   test::EcritOctets(dossier / "K01FR_DEMO.DAT", "court");
   EXPECT_EQ(DumpBase(dossier / "K01FR_DEMO.DAT", {}, sortie, erreurs), 1);
 
-  EcritBaseDemo(LitSourceDemo(test::LitOctets(CheminSourceDemo()), "demo.txt"),
-                dossier.Chemin());
+  TDiagnostics diagnostics;
+  const auto base = CompileSources({{"demo.donne", test::SourceDemo()}}, diagnostics, false);
+  ASSERT_TRUE(base) << diagnostics.Texte();
+  EcritBase(*base, dossier.Chemin(), "K01FR_DEMO.DAT", "KALVO01.ASK");
   TOptionsDump options;
   options.Questions = dossier / "KALVO01.ASK";
   sortie.str("");

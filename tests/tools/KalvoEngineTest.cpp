@@ -2,6 +2,7 @@
 // key order, and the exit status on a wrong card or bad arguments.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -30,8 +31,11 @@ std::string Lit(const std::string& chemin) {
 // Arguments are passed between single quotes; none of ours contains one.
 TResultat Lance(const std::vector<std::string>& arguments) {
   const std::string programme = std::string(KALVO_BUILD_DIR) + "/tools/kalvo-engine/kalvo-engine";
-  const std::string sortie = ::testing::TempDir() + "kalvo-engine.out";
-  const std::string erreurs = ::testing::TempDir() + "kalvo-engine.err";
+  // ctest runs the tests side by side: each run gets files of its own.
+  const std::string base = ::testing::TempDir() + "kalvo-engine-" + std::to_string(::getpid()) + "-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  const std::string sortie = base + ".out";
+  const std::string erreurs = base + ".err";
   std::string commande = "'" + programme + "'";
   for (const std::string& a : arguments) commande += " '" + a + "'";
   commande += " >'" + sortie + "' 2>'" + erreurs + "'";

@@ -8,7 +8,8 @@ class App;
 
 namespace kalvo {
 
+void AjouteCommandeCompile(CLI::App& programme, int& statut);
+void AjouteCommandeCheck(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);
-void AjouteCommandeDemo(CLI::App& programme, int& statut);
 
 }  // namespace kalvo

@@ -1,0 +1,52 @@
+// TDejaVuesDlg: how many cards of each suit a player showed or held. Four
+// proposals in columns, a radio button under each; OK closes once one is
+// chosen, and only OK: Enter keeps the choice without closing.
+#pragma once
+
+#include "coaching/Quiz.h"
+#include "table/StyleDialogues.h"
+
+#include <QButtonGroup>
+
+#include <array>
+#include <optional>
+
+namespace kalvo {
+
+class TDejaVuesDlg : public TDialogueKalvo {
+  Q_OBJECT
+
+ public:
+  explicit TDejaVuesDlg(QWidget* parent = nullptr);
+
+  void Prepare(const TQuestionPosee& question);
+  std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
+  // The column chosen (0..3), -1 while none is.
+  int Choix() const { return FChoix->checkedId(); }
+  TReponseQuestion Reponse() const;
+
+  TJoueur Joueur() const { return FJoueur; }
+  bool isPlayed() const { return FPlayed; }
+  QLabel* Question() const { return FQuestion; }
+  QLabel* Enonce() const { return FEnonce; }
+  // Count of suit c in column k, as shown.
+  QLabel* R(int k, T4Couleur c) const { return FComptes[static_cast<std::size_t>(k)][c]; }
+  QAbstractButton* Radio(int k) const { return FChoix->button(k); }
+  QPushButton* BoutonOk() const { return FOk; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  QLabel* FQuestion = nullptr;
+  QLabel* FEnonce = nullptr;
+  std::array<QWidget*, 4> FColonnes{};
+  std::array<std::array<QLabel*, 4>, 4> FComptes{};
+  QButtonGroup* FChoix = nullptr;
+  QPushButton* FOk = nullptr;
+  TJoueur FJoueur = jrSud;
+  bool FPlayed = false;
+};
+
+}  // namespace kalvo

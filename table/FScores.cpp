@@ -1,0 +1,156 @@
+#include "table/FScores.h"
+
+#include "table/Palette.h"
+#include "table/Polices.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace kalvo {
+
+namespace {
+
+constexpr int HauteurLigne = 22;
+
+QTableWidget* NouvelleGrille(int numero, QWidget* parent) {
+  auto* grille = new QTableWidget(DonnesParOnglet, 5, parent);
+  grille->setObjectName(QStringLiteral("SG%1").arg(numero));
+  grille->setHorizontalHeaderLabels({QString(), QStringLiteral("Thème"), QStringLiteral("Force"),
+                                     QStringLiteral("Jeu"), QStringLiteral("Questions")});
+  grille->verticalHeader()->hide();
+  grille->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grille->verticalHeader()->setDefaultSectionSize(HauteurLigne);
+  grille->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grille->horizontalHeader()->setFixedHeight(24);
+  grille->horizontalHeader()->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12, true));
+  for (int k = 0; k < 5; ++k) grille->setColumnWidth(k, TFScores::LargeursColonnes[static_cast<std::size_t>(k)]);
+  grille->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grille->setSelectionMode(QAbstractItemView::NoSelection);
+  grille->setFocusPolicy(Qt::NoFocus);
+  grille->setAlternatingRowColors(true);
+  grille->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grille->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grille->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12));
+  int largeur = 2;
+  for (int l : TFScores::LargeursColonnes) largeur += l;
+  grille->setFixedSize(largeur, 2 + 24 + DonnesParOnglet * HauteurLigne);
+  for (int r = 0; r < DonnesParOnglet; ++r) {
+    for (int k = 0; k < 5; ++k) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(k <= 1 ? Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter) : Qt::Alignment(Qt::AlignCenter));
+      if (k == 0) item->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12, true));
+      grille->setItem(r, k, item);
+    }
+  }
+  return grille;
+}
+
+}  // namespace
+
+TFScores::TFScores(QWidget* parent) : TDialogueKalvo(parent, false) {
+  setWindowTitle(QStringLiteral("Scores détaillés"));
+  auto* principal = new QVBoxLayout(this);
+  principal->setContentsMargins(12, 12, 12, 12);
+  principal->setSpacing(10);
+
+  auto* bandeau = new QWidget(this);
+  FondUni(bandeau, QColor(CouleurVertFonce));
+  auto* grille = new QGridLayout(bandeau);
+  grille->setContentsMargins(16, 8, 16, 8);
+  grille->setHorizontalSpacing(16);
+  grille->setVerticalSpacing(2);
+  const std::array<const char*, 3> legendes{"Score global", "Score global pondéré", "Nombre de donnes jouées"};
+  const std::array<const char*, 3> nomsLegendes{"LScoreGlobal", "LScorePondere", "LNbreDonnes"};
+  const std::array<const char*, 3> nomsValeurs{"LGlobal", "LPondere", "DonnesJouees"};
+  std::array<QLabel*, 3> valeurs{};
+  for (int i = 0; i < 3; ++i) {
+    auto* legende = NouvelleEtiquette(QString::fromUtf8(legendes[static_cast<std::size_t>(i)]), PoliceTitre(),
+                                      QColor(CouleurJaune), bandeau);
+    legende->setObjectName(QString::fromLatin1(nomsLegendes[static_cast<std::size_t>(i)]));
+    auto* valeur = NouvelleEtiquette(QStringLiteral("—"), PoliceEnPixels(QStringLiteral("Verdana"), 16, true),
+                                     QColor(CouleurValeurBandeau), bandeau);
+    valeur->setObjectName(QString::fromLatin1(nomsValeurs[static_cast<std::size_t>(i)]));
+    grille->addWidget(legende, i, 0, Qt::AlignRight);
+    grille->addWidget(valeur, i, 1, Qt::AlignLeft);
+    valeurs[static_cast<std::size_t>(i)] = valeur;
+  }
+  grille->setColumnStretch(1, 1);
+  FGlobal = valeurs[0];
+  FPondere = valeurs[1];
+  FDonnesJouees = valeurs[2];
+  principal->addWidget(bandeau);
+
+  FPages = new QTabWidget(this);
+  FPages->setObjectName(QStringLiteral("Pages"));
+  FPages->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12));
+  FPages->setUsesScrollButtons(true);
+  principal->addWidget(FPages);
+  AjusteOnglets(OngletsMinimum);
+
+  FOk = NouveauBouton(QStringLiteral("Ok"), this, 140);
+  FOk->setDefault(true);
+  principal->addWidget(FOk, 0, Qt::AlignHCenter);
+  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  setFixedSize(sizeHint().width(), Hauteur);
+}
+
+QTableWidget* TFScores::Grille(int onglet) const {
+  if (onglet < 1 || onglet > static_cast<int>(FGrilles.size())) return nullptr;
+  return FGrilles[static_cast<std::size_t>(onglet - 1)];
+}
+
+void TFScores::AjusteOnglets(int nombre) {
+  while (static_cast<int>(FGrilles.size()) < nombre) {
+    const int numero = static_cast<int>(FGrilles.size()) + 1;
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page%1").arg(numero));
+    auto* disposition = new QVBoxLayout(page);
+    disposition->setContentsMargins(6, 6, 6, 6);
+    QTableWidget* grille = NouvelleGrille(numero, page);
+    disposition->addWidget(grille, 0, Qt::AlignHCenter | Qt::AlignTop);
+    FPages->addTab(page, QString::fromStdString(TitreOnglet(numero)));
+    FGrilles.push_back(grille);
+  }
+  while (static_cast<int>(FGrilles.size()) > nombre) {
+    const int dernier = static_cast<int>(FGrilles.size()) - 1;
+    QWidget* page = FPages->widget(dernier);
+    FPages->removeTab(dernier);
+    delete page;
+    FGrilles.pop_back();
+  }
+}
+
+void TFScores::Prepare(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue) {
+  const TResumeScores resume = ResumeScores(scoresJeu, catalogue);
+  FGlobal->setText(QString::fromStdString(resume.Global));
+  FPondere->setText(QString::fromStdString(resume.Pondere));
+  FDonnesJouees->setText(QString::fromStdString(resume.DonnesJouees));
+
+  const int nbDonnes = catalogue.NbDonnes();
+  AjusteOnglets(NombreOnglets(nbDonnes));
+  for (int t = 1; t <= static_cast<int>(FGrilles.size()); ++t) {
+    FPages->setTabEnabled(t - 1, OngletActif(t, nbDonnes));
+    QTableWidget* grille = FGrilles[static_cast<std::size_t>(t - 1)];
+    for (int r = 0; r < DonnesParOnglet; ++r) {
+      const int n = (t - 1) * DonnesParOnglet + r + 1;
+      const TLigneScores ligne =
+          n <= nbDonnes ? LigneScores(n, scoresJeu, scoresQuestions, catalogue) : TLigneScores{};
+      for (int k = 0; k < 5; ++k) {
+        grille->item(r, k)->setText(QString::fromStdString(ligne[static_cast<std::size_t>(k)]));
+      }
+    }
+  }
+  FPages->setCurrentIndex(0);
+  FOk->setFocus(Qt::OtherFocusReason);
+}
+
+void TFScores::Montre(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue) {
+  Prepare(scoresJeu, scoresQuestions, catalogue);
+  exec();
+}
+
+}  // namespace kalvo

@@ -1,0 +1,99 @@
+// TReglagesDlg: the settings dialog of the table's "Réglages" button. It
+// edits the settings record in memory: the eight check boxes and the order
+// of the deals on "Ok" (which also clears the deal filters), the speeds
+// and the look of the hands through its three small dialogs, whose choices
+// are stored at once.
+#pragma once
+
+#include "model/Reglages.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <utility>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace kalvo {
+
+class TAboutBox;
+class TAide;
+class TDelaiCartesDlg;
+class TDelaiDlg;
+class TFDispJeux;
+class TGroupeRadio;
+
+// The dialogs the settings dialog opens; all are created once by the main
+// window, some after this one. A missing dialog leaves its button idle.
+struct TDialoguesReglages {
+  TDelaiDlg* Delai = nullptr;
+  TDelaiCartesDlg* DelaiCartes = nullptr;
+  TFDispJeux* DispJeux = nullptr;
+  TAboutBox* Infos = nullptr;
+  TAide* Aide = nullptr;
+};
+
+class TReglagesDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TReglagesDlg(QWidget* parent = nullptr);
+
+  // The record edited (the main window's settings); none leaves the dialog idle.
+  void SetReglages(TReglages* reglages) { FReglages = reglages; }
+  void SetDialogues(const TDialoguesReglages& dialogues);
+
+  QFrame* Panel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QCheckBox* EWvisibles = nullptr;
+  QCheckBox* isQuestions = nullptr;
+  QCheckBox* ErreursCommentees = nullptr;
+  QCheckBox* isBids = nullptr;
+  QCheckBox* isTheme = nullptr;
+  QCheckBox* isForce = nullptr;
+  QCheckBox* isCompteur = nullptr;
+  QCheckBox* ModeNotation = nullptr;
+  QPushButton* BAspectMains = nullptr;
+  QPushButton* BVitesseBids = nullptr;
+  QPushButton* BVitesseCartes = nullptr;
+  TGroupeRadio* OrdreDonnes = nullptr;
+  TGroupeRadio* TypeDonnes = nullptr;
+  QComboBox* CBThemes = nullptr;
+  QComboBox* CBForces = nullptr;
+  QComboBox* CBScores = nullptr;
+  QFrame* Panel2 = nullptr;
+  QPushButton* BAide = nullptr;
+  QPushButton* BInfos = nullptr;
+  QPushButton* BOk = nullptr;
+
+ public slots:
+  void BokClick();
+  void BAideClick();
+  void BInfosClick();
+  void JvXPButton2Click();  // "Vitesse des enchères"
+  void JvXPButton3Click();  // "Vitesse des cartes"
+  void AspectMainsClick();
+
+ protected:
+  void showEvent(QShowEvent* evenement) override;
+
+ private:
+  void CreeCasesACocher();
+  void CreeGroupes();
+  // The eight check boxes with the setting each one edits.
+  std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> Cases() const;
+
+  TReglages* FReglages = nullptr;
+  QPointer<TDelaiDlg> FDelai;
+  QPointer<TDelaiCartesDlg> FDelaiCartes;
+  QPointer<TFDispJeux> FDispJeux;
+  QPointer<TAboutBox> FInfos;
+  QPointer<TAide> FAide;
+};
+
+}  // namespace kalvo

@@ -1,0 +1,103 @@
+#include "table/ScoreGlobalDlg.h"
+
+#include "table/FScores.h"
+#include "table/Palette.h"
+#include "table/Polices.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kalvo {
+
+namespace {
+
+// One felt panel: the caption on the left, the value in a lime-on-black box
+// like the table's mark displays.
+QLabel* Panneau(const QString& legende, const QString& nomLegende, const QString& nomValeur, QWidget* parent,
+                QVBoxLayout* disposition) {
+  QWidget* panneau = NouveauPanneau(parent);
+  auto* rangee = new QHBoxLayout(panneau);
+  rangee->setContentsMargins(16, 12, 16, 12);
+  rangee->setSpacing(16);
+  QLabel* texte = NouvelleEtiquette(legende, PoliceTexteGras(), QColor(CouleurTexteTapis), panneau);
+  texte->setObjectName(nomLegende);
+  texte->setWordWrap(true);
+  texte->setFixedWidth(260);
+  QLabel* valeur = NouvelleEtiquette(QStringLiteral("---"), PoliceEnPixels(QStringLiteral("Verdana"), 24, true),
+                                     QColor(CouleurLime), panneau);
+  valeur->setObjectName(nomValeur);
+  valeur->setAlignment(Qt::AlignCenter);
+  valeur->setFixedSize(100, 44);
+  valeur->setStyleSheet(QStringLiteral("background: #000000; border: 2px solid #2e5a2e; border-radius: 6px;"));
+  rangee->addWidget(texte, 1);
+  rangee->addWidget(valeur, 0, Qt::AlignVCenter);
+  disposition->addWidget(panneau);
+  return valeur;
+}
+
+}  // namespace
+
+TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueKalvo(parent, false), FFScores(detail) {
+  setWindowTitle(QStringLiteral("Vos scores"));
+  auto* principal = new QVBoxLayout(this);
+  principal->setContentsMargins(12, 12, 12, 12);
+  principal->setSpacing(10);
+  principal->addWidget(NouveauBandeau(QStringLiteral("Vos scores"), this));
+  FScoreJeu = Panneau(QStringLiteral("Votre score en pourcentage au jeu de la carte"), QStringLiteral("Label1"),
+                      QStringLiteral("ScoreLb"), this, principal);
+  FScoreQuestions = Panneau(QStringLiteral("Votre coefficient d'attention et de mémorisation"),
+                            QStringLiteral("Label3"), QStringLiteral("Score2"), this, principal);
+
+  auto* boutons = new QHBoxLayout;
+  boutons->setSpacing(10);
+  FDetail = NouveauBouton(QStringLiteral("Scores détaillés"), this, 170);
+  FDetail->setObjectName(QStringLiteral("BScores"));
+  FEfface = NouveauBouton(QStringLiteral("Remise des scores à zéro"), this, 200);
+  FEfface->setObjectName(QStringLiteral("BEffaceScores"));
+  boutons->addWidget(FDetail);
+  boutons->addWidget(FEfface);
+  principal->addSpacing(4);
+  principal->addLayout(boutons);
+  FOk = NouveauBouton(QStringLiteral("Ok"), this, 140);
+  FOk->setObjectName(QStringLiteral("btn1"));
+  FOk->setDefault(true);
+  principal->addWidget(FOk, 0, Qt::AlignHCenter);
+
+  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(FEfface, &QPushButton::clicked, this, &TScoreGlobalDlg::RemetAZero);
+  connect(FDetail, &QPushButton::clicked, this, [this] {
+    if (FFScores && FJeu && FQuestions && FCatalogue) FFScores->Montre(*FJeu, *FQuestions, *FCatalogue);
+  });
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TScoreGlobalDlg::Prepare(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue) {
+  FJeu = &scoresJeu;
+  FQuestions = &scoresQuestions;
+  FCatalogue = &catalogue;
+  FRemisAZero = false;
+  Actualise();
+  FOk->setFocus(Qt::OtherFocusReason);
+}
+
+bool TScoreGlobalDlg::Montre(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue) {
+  Prepare(scoresJeu, scoresQuestions, catalogue);
+  exec();
+  return FRemisAZero;
+}
+
+void TScoreGlobalDlg::Actualise() {
+  if (!FJeu || !FQuestions) return;
+  FScoreJeu->setText(QString::fromStdString(TexteScoreDialogue(*FJeu)));
+  FScoreQuestions->setText(QString::fromStdString(TexteScoreDialogue(*FQuestions)));
+}
+
+void TScoreGlobalDlg::RemetAZero() {
+  if (!FJeu || !FQuestions) return;
+  RemiseAZeroScores(*FJeu, *FQuestions);
+  FRemisAZero = true;
+  Actualise();
+}
+
+}  // namespace kalvo

@@ -1,0 +1,101 @@
+// kalvo-deals run as a program: compile, check and dump --source, on the
+// delivered database (build/data) and on sources of the tests.
+#include "tests/tools/SourcesDeTest.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+namespace kalvo {
+namespace {
+
+using ::testing::HasSubstr;
+
+struct TResultat {
+  int Statut = -1;
+  std::string Sortie, Erreurs;
+};
+
+// Arguments are passed between single quotes; none of ours contains one.
+TResultat Lance(const std::vector<std::string>& arguments, const std::filesystem::path& dossier) {
+  const std::string programme = std::string(KALVO_BUILD_DIR) + "/tools/kalvo-deals/kalvo-deals";
+  std::string commande = "cd '" + dossier.string() + "' && '" + programme + "'";
+  for (const std::string& a : arguments) commande += " '" + a + "'";
+  commande += " >sortie.txt 2>erreurs.txt";
+  const int brut = std::system(commande.c_str());
+  TResultat r;
+  r.Statut = WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+  r.Sortie = test::LitOctets(dossier / "sortie.txt");
+  r.Erreurs = test::LitOctets(dossier / "erreurs.txt");
+  return r;
+}
+
+const std::filesystem::path DonneesLivrees = std::filesystem::path(KALVO_BUILD_DIR) / "data";
+const std::vector<std::string> Fichiers{"K01FR_DEMO.DAT", "KALVO01.ASK", "K01FR_DEMO.VOL"};
+
+TEST(KalvoDeals, CompileDeuxFoisLesMemesOctets) {
+  test::TDossierTemporaire dossier;
+  test::EcritOctets(dossier / "demo.donne", test::SourceDemo());
+  test::EcritOctets(dossier / "exemple.donne", test::Remplace(test::ExempleDuReadme(), "collection 21", "collection 2"));
+  const TResultat r = Lance({"compile", "exemple.donne", "demo.donne", "-o", "a"}, dossier.Chemin());
+  ASSERT_EQ(r.Statut, 0) << r.Erreurs;
+  EXPECT_EQ(r.Sortie, "K01FR_DEMO.DAT : 2 donnes, KALVO01.ASK : 21 fiches.\n");
+  EXPECT_EQ(r.Erreurs, "");
+  ASSERT_EQ(Lance({"compile", "exemple.donne", "demo.donne", "-o", "b", "--base", "AUTRE.DAT"}, dossier.Chemin()).Statut, 0);
+  EXPECT_EQ(test::LitOctets(dossier / "a/K01FR_DEMO.DAT"), test::LitOctets(dossier / "b/AUTRE.DAT"));
+  EXPECT_EQ(test::LitOctets(dossier / "a/KALVO01.ASK"), test::LitOctets(dossier / "b/KALVO01.ASK"));
+  EXPECT_EQ(test::LitOctets(dossier / "a/K01FR_DEMO.VOL"), test::LitOctets(dossier / "b/AUTRE.VOL"));
+  EXPECT_EQ(std::filesystem::file_size(dossier / "a/K01FR_DEMO.DAT"), 2 * TDonne::Taille);
+  EXPECT_FALSE(std::filesystem::exists(dossier / "a/K01FR_DEMO.DAT.tmp"));
+}
+
+TEST(KalvoDeals, SourceFautiveMessageFrancaisSansFichier) {
+  test::TDossierTemporaire dossier;
+  test::EcritOctets(dossier / "faute.donne", test::Remplace(test::SourceDemo(), "Nord  : H4 H7", "Nord  : H4 HQ"));
+  const TResultat r = Lance({"compile", "faute.donne", "-o", "sortie"}, dossier.Chemin());
+  EXPECT_EQ(r.Statut, 1);
+  EXPECT_THAT(r.Erreurs, HasSubstr("faute.donne, ligne 22 : carte 2 de Nord : la Dame de Cœur n'est pas dans la main de Nord.\n"));
+  EXPECT_THAT(r.Erreurs, HasSubstr("erreur : la base n'est pas écrite.\n"));
+  EXPECT_FALSE(std::filesystem::exists(dossier / "sortie/K01FR_DEMO.DAT"));
+  EXPECT_EQ(Lance({"compile", "absente.donne", "-o", "sortie"}, dossier.Chemin()).Erreurs,
+            "absente.donne : impossible de lire ce fichier.\n");
+}
+
+TEST(KalvoDeals, VerifieLaBaseLivree) {
+  test::TDossierTemporaire dossier;
+  const TResultat r = Lance({"check", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "--questions",
+                             (DonneesLivrees / "KALVO01.ASK").string()}, dossier.Chemin());
+  EXPECT_EQ(r.Statut, 0) << r.Erreurs;
+  EXPECT_THAT(r.Sortie, HasSubstr("Donne 1 (collection 21) : entame Roi de Cœur, 10 levées en double mort (il en faut 9), "
+                                  "jeu complet 10 levées ["));
+  // A damaged copy: the findings name the database, the deal and the place.
+  std::string base = test::LitOctets(DonneesLivrees / "K01FR_DEMO.DAT");
+  base[2680 + 266 + 4] = 9;  // chain 2 goes on to an empty chain
+  test::EcritOctets(dossier / "ABIMEE.DAT", base);
+  const TResultat abimee = Lance({"check", "ABIMEE.DAT", "--sans-double-mort"}, dossier.Chemin());
+  EXPECT_EQ(abimee.Statut, 1);
+  EXPECT_THAT(abimee.Erreurs, HasSubstr("ABIMEE.DAT, donne 1, chaîne 2 : la suivante mène à la chaîne 9, qui est vide.\n"));
+  EXPECT_EQ(Lance({"check", "ABSENTE.DAT"}, dossier.Chemin()).Statut, 1);
+}
+
+// The delivered database, written back as sources and compiled again.
+TEST(KalvoDeals, BaseLivreeAllerRetour) {
+  test::TDossierTemporaire dossier;
+  const TResultat dump = Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "--questions",
+                                (DonneesLivrees / "KALVO01.ASK").string(), "-o", "sources"}, dossier.Chemin());
+  ASSERT_EQ(dump.Statut, 0) << dump.Erreurs;
+  EXPECT_EQ(dump.Sortie, "donne-001.donne\n");
+  std::vector<std::string> arguments{"compile"};
+  for (const auto& f : std::filesystem::directory_iterator(dossier / "sources")) arguments.push_back(f.path().string());
+  arguments.insert(arguments.end(), {"-o", "recompilee"});
+  const TResultat compile = Lance(arguments, dossier.Chemin());
+  ASSERT_EQ(compile.Statut, 0) << compile.Erreurs;
+  for (const std::string& f : Fichiers)
+    EXPECT_EQ(test::LitOctets(dossier / "recompilee" / f), test::LitOctets(DonneesLivrees / f)) << f;
+  EXPECT_EQ(Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string()}, dossier.Chemin()).Statut, 1);
+}
+
+}  // namespace
+}  // namespace kalvo

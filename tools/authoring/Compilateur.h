@@ -1,0 +1,90 @@
+// The deal compiler: deal sources (.donne) in, the deals database, the
+// questions file and the table of collection numbers out. The same sources
+// always give the same bytes.
+#pragma once
+
+#include "model/Donne.h"
+#include "model/Questions.h"
+#include "tools/authoring/Diagnostics.h"
+#include "tools/authoring/SourceDonne.h"
+#include "tools/authoring/Verificateur.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+// The line of the source each part of the deal comes from.
+struct TLieuxSource {
+  std::map<std::pair<TGenreLieu, int>, int> Lignes;
+  int LigneParDefaut = 1;
+  int Ligne(const TLieu& lieu) const;
+};
+
+struct TDonneCompilee {
+  std::string Fichier;
+  TDonne Donne;
+  TQuestionsDonne Questions;
+  std::optional<TValeurLigne<int>> Ordre, Collection;
+  TLieuxSource Lieux;
+  std::vector<std::string> NomsChaines;  // index = chain number
+  struct TLeveeAnnoncee {
+    int Chaine = 0;
+    int Levee = 0;
+    int Ligne = 0;
+  };
+  std::vector<TLeveeAnnoncee> LeveesAnnoncees;  // "chaine NOM levee N": checked against the script's walk
+  bool JeuDeduit = false;                // the complete play comes from the script
+  bool JeuCompletInconnu = false;        // ... and could not be derived
+  std::optional<TDoubleMortDonne> DoubleMort;  // filled by the checks
+};
+
+struct TOptionsConstruction {
+  // Derive the complete play from the script when the source gives none.
+  bool DeduitJeu = true;
+};
+
+// Lays one source into a record, without the checks. Faults of the source
+// itself (unknown name, a table too full, a commentary too long) are errors
+// with their line; nothing is returned when there is one.
+std::optional<TDonneCompilee> ConstruitDonne(const TSourceDonne& source, TDiagnostics& diagnostics,
+                                             const TOptionsConstruction& options = {});
+
+// Reads, builds and checks one source text.
+std::optional<TDonneCompilee> CompileDonne(std::string_view texte, const std::string& fichier,
+                                           TDiagnostics& diagnostics, bool doubleMort = true);
+
+// The checks' findings as diagnostics at the lines of the source.
+void RapporteConstats(const TResultatVerification& resultat, const TDonneCompilee& donne, TDiagnostics& diagnostics);
+
+struct TFichierSource {
+  std::string Nom;  // as it is shown in the messages
+  std::string Texte;
+};
+
+struct TBaseCompilee {
+  std::vector<TDonneCompilee> Donnes;      // in the order of the database
+  std::vector<int> NumerosVolume;          // collection number of each deal
+  std::vector<TQuestionsDonne> Questions;  // record k = collection number k + 1
+};
+
+// Every source, in the order given unless they say otherwise ("ordre N").
+// Nothing is returned when there is an error.
+std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
+                                            bool doubleMort = true);
+
+// The three files' bytes.
+std::string OctetsBase(const TBaseCompilee& base);
+std::string OctetsQuestions(const TBaseCompilee& base);
+std::string TexteVolume(const TBaseCompilee& base);
+
+// Writes the database, the questions file and the collection table (named
+// after the database) into dossier, each through a temporary file.
+// Throws ErreurFichier.
+void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, const std::string& nomDonnes,
+               const std::string& nomQuestions);
+
+}  // namespace kalvo

@@ -1,0 +1,47 @@
+#include "tools/authoring/Diagnostics.h"
+
+#include <algorithm>
+
+namespace kalvo {
+
+std::string Formate(const TDiagnostic& diagnostic) {
+  std::string texte = diagnostic.Fichier;
+  if (diagnostic.Ligne > 0) texte += ", ligne " + std::to_string(diagnostic.Ligne);
+  texte += " : ";
+  if (diagnostic.Gravite == grAvertissement) texte += "attention : ";
+  return texte + diagnostic.Message;
+}
+
+std::string NomCarteArticle(TCard carte) {
+  const char* article = carte.h == 14 ? "l'" : (carte.h == 12 ? "la " : "le ");
+  return article + NomCarte(carte);
+}
+
+void TDiagnostics::Erreur(std::string fichier, int ligne, std::string message) {
+  Ajoute({grErreur, std::move(fichier), ligne, std::move(message)});
+}
+
+void TDiagnostics::Avertissement(std::string fichier, int ligne, std::string message) {
+  Ajoute({grAvertissement, std::move(fichier), ligne, std::move(message)});
+}
+
+void TDiagnostics::Ajoute(TDiagnostic diagnostic) {
+  if (std::find(liste_.begin(), liste_.end(), diagnostic) == liste_.end()) liste_.push_back(std::move(diagnostic));
+}
+
+void TDiagnostics::Ajoute(const TDiagnostics& autres) {
+  for (const TDiagnostic& d : autres.liste_) Ajoute(d);
+}
+
+int TDiagnostics::NbErreurs() const {
+  return static_cast<int>(std::count_if(liste_.begin(), liste_.end(),
+                                        [](const TDiagnostic& d) { return d.Gravite == grErreur; }));
+}
+
+std::string TDiagnostics::Texte() const {
+  std::string texte;
+  for (const TDiagnostic& d : liste_) texte += Formate(d) + '\n';
+  return texte;
+}
+
+}  // namespace kalvo

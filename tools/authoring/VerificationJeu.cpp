@@ -1,0 +1,106 @@
+// Checks of the play: the script's main line, the complete play, and the
+// double-dummy result after the scripted opening lead.
+#include "tools/authoring/ChoixScript.h"
+#include "tools/authoring/DoubleMort.h"
+#include "tools/authoring/LignePrincipale.h"
+#include "tools/authoring/Verifications.h"
+
+#include <chrono>
+
+namespace kalvo {
+
+namespace {
+
+// West's lead as the script gives it, when chain 1 is a trick led by West.
+std::optional<TCard> EntameScriptee(const TDonne& donne) {
+  if (Lit8Chaine(donne, 1, 17) != tcLevee || Lit8Chaine(donne, 1, 12) != jrOuest) return std::nullopt;
+  const TPartieSimulee partie(donne.Mains(), donne.Atout());
+  const TCard entame = ChoisitCarteDefenseur(donne, 1, partie).Carte;
+  if (!entame.EstReelle()) return std::nullopt;
+  return entame;
+}
+
+// Plays the complete play and the thirteenth trick it implies; the tricks
+// of North-South, or nothing when a card cannot be played.
+std::optional<int> JoueJeuComplet(const TDonne& donne, TConstats& constats) {
+  TPartieSimulee partie(donne.Mains(), donne.Atout());
+  for (int t = 1; t <= NbLeveesJeuComplet; ++t) {
+    for (int i = 1; i <= 4; ++i) {
+      const TCard carte = donne.JeuComplet(t, i);
+      const std::string ou = "levée " + std::to_string(t) + " du jeu complet : ";
+      if (!carte.EstReelle()) {
+        constats.Erreur({glJeu, t}, ou + "la carte " + std::to_string(i) + " (" + TexteCarte(carte) + ") n'est pas une carte.");
+        return std::nullopt;
+      }
+      if (const auto refus = partie.Joue(carte)) {
+        const std::string tour = i == 1 ? " (le gagnant de la levée précédente entame)" : "";
+        constats.Erreur({glJeu, t}, ou + "c'est à " + std::string(NomsJoueurs[partie.JoueurActuel()]) + " de jouer" + tour +
+                                        " : " + *refus + ".");
+        return std::nullopt;
+      }
+    }
+  }
+  for (int i = 0; i < 4; ++i) {
+    const TJoueur j = partie.JoueurActuel();
+    for (T4Couleur s : ToutesLesCouleurs)
+      if (const auto reste = partie.Restantes(j, s); !reste.empty()) {
+        partie.Joue(reste.front());
+        break;
+      }
+  }
+  return partie.LeveesNS();
+}
+
+}  // namespace
+
+void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleMortDonne>& doubleMort) {
+  const int requises = 6 + donne.NiveauContrat();
+  const TLignePrincipale ligne = SuitLignePrincipale(donne, constats.Options());
+  if (ligne.Erreur) constats.Liste().push_back(*ligne.Erreur);
+  const std::optional<TCard> entame = EntameScriptee(donne);
+
+  std::optional<int> leveesJeu;
+  if (!constats.Options().JeuCompletInconnu) {
+    leveesJeu = JoueJeuComplet(donne, constats);
+    if (entame && donne.JeuComplet(1, 1) != *entame)
+      constats.Erreur({glJeu, 1}, "le jeu complet commence par " + (donne.JeuComplet(1, 1).EstReelle() ? NomCarteArticle(donne.JeuComplet(1, 1)) : TexteCarte(donne.JeuComplet(1, 1))) +
+                                      " alors que le script fait entamer " + NomCarteArticle(*entame) + ".");
+    if (leveesJeu && *leveesJeu < requises)
+      constats.Erreur({glJeu, 0}, "le jeu complet ne fait pas le contrat : " + std::to_string(*leveesJeu) +
+                                      " levées pour le déclarant, il en faut " + std::to_string(requises) + ".");
+  }
+  if (!constats.Options().DoubleMort || !entame) return;
+
+  const auto debut = std::chrono::steady_clock::now();
+  TDoubleMortDonne resultat;
+  resultat.Entame = *entame;
+  resultat.LeveesRequises = requises;
+  resultat.LeveesJeuComplet = leveesJeu.value_or(-1);
+  try {
+    TSolveurDoubleMort solveur;
+    TPartieSimulee partie(donne.Mains(), donne.Atout());
+    partie.Joue(*entame);
+    resultat.LeveesApresEntame = solveur.LeveesNS(partie);
+    if (resultat.LeveesApresEntame < requises)
+      constats.Avertissement({glContrat, 0}, "en double mort, après l'entame (" + NomCarte(*entame) + ")" +
+                                                 ", le déclarant ne fait que " + std::to_string(resultat.LeveesApresEntame) +
+                                                 " levées (il en faut " + std::to_string(requises) + ").");
+    if (ligne.Fin == TLignePrincipale::lfRevendication) {
+      TPartieSimulee fin(donne.Mains(), donne.Atout());
+      for (const TCard c : ligne.Cartes) fin.Joue(c);
+      const int leveesNS = solveur.LeveesNS(fin);
+      if (leveesNS != ligne.RevendicationNS)
+        constats.Avertissement({glChaine, ligne.ChaineFin},
+                               "la revendication donne " + std::to_string(ligne.RevendicationNS) +
+                                   " levées à Nord-Sud ; sur la ligne principale, le double mort en donne " +
+                                   std::to_string(leveesNS) + ".");
+    }
+  } catch (const ErreurDoubleMort& e) {
+    constats.Erreur({glContrat, 0}, e.what());
+    return;
+  }
+  resultat.Millisecondes = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+  doubleMort = resultat;
+}
+
+}  // namespace kalvo

@@ -1,0 +1,35 @@
+#include "model/ErreurDonnee.h"
+#include "tools/kalvo-deals/Commandes.h"
+#include "tools/kalvo-deals/VerificationBase.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace kalvo {
+
+void AjouteCommandeCheck(CLI::App& programme, int& statut) {
+  auto* commande = programme.add_subcommand(
+      "check", "Vérifie chaque donne d'une base (.DAT) et donne son résultat en double mort.");
+  auto base = std::make_shared<std::string>();
+  auto questions = std::make_shared<std::string>();
+  auto volume = std::make_shared<std::string>();
+  auto sansDoubleMort = std::make_shared<bool>(false);
+  commande->add_option("FICHIER", *base, "Base de donnes (.DAT)")->required();
+  commande->add_option("--questions", *questions, "Fichier de questions (.ASK)");
+  commande->add_option("--volume", *volume, "Table des numéros de collection (par défaut : .VOL à côté de la base)");
+  commande->add_flag("--sans-double-mort", *sansDoubleMort, "Ne pas faire l'analyse en double mort");
+  commande->callback([=, &statut] {
+    try {
+      const TBaseLue lue = LitBase(*base, questions->empty() ? std::nullopt : std::optional<std::filesystem::path>(*questions),
+                                   volume->empty() ? std::nullopt : std::optional<std::filesystem::path>(*volume));
+      statut = VerifieBase(lue, !*sansDoubleMort, std::cout, std::cerr);
+    } catch (const ErreurFichier& e) {
+      std::cerr << e.what() << '\n';
+      statut = 1;
+    }
+  });
+}
+
+}  // namespace kalvo

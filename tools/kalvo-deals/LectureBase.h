@@ -1,0 +1,34 @@
+// A deals database read whole for the tools that go through all its
+// deals: the records, the collection numbers, and the questions file when
+// one is given.
+#pragma once
+
+#include "model/Donne.h"
+#include "model/NumerosVolume.h"
+#include "model/Questions.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+struct TBaseLue {
+  std::string Nom;  // file name of the database, for the messages
+  std::vector<TDonne> Donnes;
+  TNumerosVolume Volume;
+  std::optional<std::vector<TQuestionsDonne>> Questions;  // record k = collection number k + 1
+  std::vector<std::string> Avertissements;                 // French
+  // The questions of deal n (1-based), when the file has its record.
+  const TQuestionsDonne* QuestionsDe(int n) const;
+};
+
+// Throws ErreurFichier when the database cannot be read or holds no whole
+// record. A truncated database, a bad collection table and a questions file
+// whose length is not a whole number of records give warnings.
+// volume: the collection table (default: beside the database).
+TBaseLue LitBase(const std::filesystem::path& base, const std::optional<std::filesystem::path>& questions,
+                 const std::optional<std::filesystem::path>& volume);
+
+}  // namespace kalvo

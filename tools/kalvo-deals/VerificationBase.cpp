@@ -1,0 +1,67 @@
+#include "tools/kalvo-deals/VerificationBase.h"
+
+#include <cstdio>
+#include <map>
+
+namespace kalvo {
+
+std::string TexteLieu(const TLieu& lieu) {
+  const std::string n = std::to_string(lieu.Indice);
+  switch (lieu.Genre) {
+    case glMains: return "mains";
+    case glEncheres: return "enchères";
+    case glContrat: return "contrat";
+    case glAlerte: return lieu.Indice ? "alerte " + n : "alertes";
+    case glCommentaire: return lieu.Indice ? "commentaire " + n : "commentaires";
+    case glPoint: return "« Le point »";
+    case glResume: return "résumé";
+    case glChaine: return lieu.Indice ? "chaîne " + n : "script";
+    case glGroupe: return "groupe " + n;
+    case glCompteur: return "table de compteurs " + n;
+    case glPool: return "pool " + n;
+    case glJeu: return lieu.Indice ? "jeu complet, levée " + n : "jeu complet";
+    case glQuestion: return lieu.Indice ? "question " + n : "questions";
+    case glDonne: break;
+  }
+  return {};
+}
+
+int VerifieBase(const TBaseLue& base, bool doubleMort, std::ostream& sortie, std::ostream& erreurs) {
+  TDiagnostics diagnostics;
+  for (const std::string& a : base.Avertissements) diagnostics.Avertissement(base.Nom, 0, a);
+  std::map<int, int> fiches;  // collection number -> first deal
+  for (std::size_t k = 0; k < base.Donnes.size(); ++k) {
+    const int n = static_cast<int>(k) + 1;
+    const std::string donne = base.Nom + ", donne " + std::to_string(n);
+    const int fiche = base.Volume[n];
+    if (const auto [i, nouveau] = fiches.emplace(fiche, n); !nouveau)
+      diagnostics.Avertissement(donne, 0, "même numéro de collection (" + std::to_string(fiche) + ") que la donne " +
+                                              std::to_string(i->second) + " : elles partagent leurs questions.");
+    const TQuestionsDonne* questions = base.QuestionsDe(n);
+    if (base.Questions && !questions)
+      diagnostics.Avertissement(donne, 0, "le fichier de questions n'a pas de fiche " + std::to_string(fiche) + ".");
+    TOptionsVerification options;
+    options.DoubleMort = doubleMort;
+    const TResultatVerification resultat = VerifieDonne(base.Donnes[k], questions, options);
+    for (const TConstat& c : resultat.Constats) {
+      const std::string lieu = TexteLieu(c.Lieu);
+      diagnostics.Ajoute({c.Gravite, donne + (lieu.empty() ? "" : ", " + lieu), 0, c.Message});
+    }
+    sortie << "Donne " << n << " (collection " << fiche << ")";
+    if (const auto& dm = resultat.DoubleMort) {
+      char temps[32];
+      std::snprintf(temps, sizeof temps, "%.1f", dm->Millisecondes);
+      sortie << " : entame " << NomCarte(dm->Entame) << ", " << dm->LeveesApresEntame << " levées en double mort (il en faut "
+             << dm->LeveesRequises << ")";
+      if (dm->LeveesJeuComplet >= 0) sortie << ", jeu complet " << dm->LeveesJeuComplet << " levées";
+      sortie << " [" << temps << " ms]";
+    } else if (doubleMort) {
+      sortie << " : pas d'analyse en double mort (donne incomplète)";
+    }
+    sortie << (resultat.Reussi() ? "" : " — ERREURS") << "\n";
+  }
+  erreurs << diagnostics.Texte();
+  return diagnostics.AErreurs() ? 1 : 0;
+}
+
+}  // namespace kalvo

@@ -1,0 +1,19 @@
+// "kalvo-deals check": the checks of every deal of a database, with the
+// double-dummy result of each deal.
+#pragma once
+
+#include "tools/authoring/Verificateur.h"
+#include "tools/kalvo-deals/LectureBase.h"
+
+#include <ostream>
+
+namespace kalvo {
+
+// "chaîne 3", "jeu complet, levée 5", "question 2"... empty for the deal itself.
+std::string TexteLieu(const TLieu& lieu);
+
+// Prints each deal's double-dummy line on `sortie` and the findings on
+// `erreurs`; returns 1 when there is an error, else 0.
+int VerifieBase(const TBaseLue& base, bool doubleMort, std::ostream& sortie, std::ostream& erreurs);
+
+}  // namespace kalvo
