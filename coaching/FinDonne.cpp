@@ -29,7 +29,10 @@ std::string TexteMainCouleur(const T4Jeux& mains, TJoueur joueur, T4Couleur coul
   if (rangs.empty()) return " —";
   std::sort(rangs.rbegin(), rangs.rend());
   std::string texte;
-  for (int h : rangs) texte += " " + TexteRang(h);
+  for (int h : rangs) {
+    texte += ' ';
+    texte += TexteRang(h);
+  }
   return texte;
 }
 
@@ -50,7 +53,12 @@ TEncheresFinDonne EncheresFinDonne(const TDonne& donne) {
       cellule.Alerte = n;
       if (marques < NbMarquesAlertes) cellule.Marque = ++marques;
       std::string& ligne = resultat.LignesAlertes[static_cast<std::size_t>(n - 1)];
-      if (ligne.empty()) ligne = "(" + std::to_string(n) + ") " + Windows1252VersUtf8(donne.Alerte(n));
+      if (ligne.empty()) {
+        ligne = '(';
+        ligne += std::to_string(n);
+        ligne += ") ";
+        ligne += Windows1252VersUtf8(donne.Alerte(n));
+      }
     }
     resultat.Cellules.push_back(std::move(cellule));
   }

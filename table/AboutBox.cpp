@@ -25,7 +25,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Panel1->setFrameShape(QFrame::Panel);
   Panel1->setFrameShadow(QFrame::Sunken);
   Panel1->setGeometry(8, 8, 567, 179);
-  FixeFond(Panel1, QColor(255, 224, 128));
+  FondUni(Panel1, QColor(255, 224, 128));
 
   ProgramIcon = new QLabel(Panel1);
   ProgramIcon->setPixmap(ImageIconeProgramme(32));

@@ -16,7 +16,7 @@ namespace {
 QGroupBox* Groupe(QWidget* parent, const QString& titre, const QRect& place) {
   auto* groupe = new QGroupBox(titre, parent);
   groupe->setGeometry(place);
-  FixeFond(groupe, QColor(CouleurTapisDefaut));
+  FondUni(groupe, QColor(CouleurTapisDefaut));
   FixeCouleurTexte(groupe, Qt::black);
   return groupe;
 }
@@ -45,7 +45,7 @@ TFDispJeux::TFDispJeux(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Présentation des jeux"));
   setModal(true);
   FixeTailleClient(this, 762, 363);
-  FixeFond(this, QColor(CouleurMarron));
+  FondUni(this, QColor(CouleurMarron));
   setFont(PoliceEnPixels(QStringLiteral("Trebuchet MS"), 16));
 
   GBNord = Groupe(this, QStringLiteral("Main du mort"), QRect(12, 14, 169, 341));

@@ -26,7 +26,7 @@ QFrame* Panneau(QWidget* parent, const QColor& couleur) {
   auto* panneau = new QFrame(parent);
   panneau->setFrameShape(QFrame::Panel);
   panneau->setFrameShadow(QFrame::Raised);
-  FixeFond(panneau, couleur);
+  FondUni(panneau, couleur);
   return panneau;
 }
 
@@ -37,7 +37,7 @@ int Indice(int ronde, TJoueur joueur) { return (ronde - 1) * 4 + joueur; }
 TFEncheres::TFEncheres(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Les enchères"));
   setModal(true);
-  FixeFond(this, QColor(CouleurMarron));
+  FondUni(this, QColor(CouleurMarron));
   setFont(PoliceEnPixels(QStringLiteral("Trebuchet MS"), 13));
   CreeEntete();
   CreeGrille();

@@ -13,7 +13,7 @@ TFLastL::TFLastL(QWidget* parent) : QDialog(parent) {
   setModal(true);
   setFont(PoliceDialogue());
   FixeTailleClient(this, 260, 225);
-  FixeFond(this, QColor(CouleurMarron));
+  FondUni(this, QColor(CouleurMarron));
 
   struct TPlace {
     const char* Nom;

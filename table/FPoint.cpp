@@ -17,7 +17,7 @@ TFPoint::TFPoint(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Le Point"));
   setModal(true);
   setFont(PoliceDialogue());
-  FixeFond(this, QColor(CouleurVertFonce));
+  FondUni(this, QColor(CouleurVertFonce));
 
   REPoint = new VisionneuseRtf(this);
   REPoint->setFrameShape(QFrame::NoFrame);

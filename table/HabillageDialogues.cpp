@@ -12,13 +12,6 @@ namespace kalvo {
 
 void FixeTailleClient(QWidget* fenetre, int largeur, int hauteur) { fenetre->setFixedSize(largeur, hauteur); }
 
-void FixeFond(QWidget* widget, const QColor& couleur) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, couleur);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 void FixeFondDegradeOrange(QWidget* widget) {
   QLinearGradient degrade(0, 0, 0, 1);
   degrade.setCoordinateMode(QGradient::ObjectMode);

@@ -4,6 +4,8 @@
 // and buttons placed at fixed coordinates.
 #pragma once
 
+#include "table/StyleDialogues.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -15,8 +17,6 @@ class QWidget;
 
 namespace kalvo {
 
-inline constexpr QRgb CouleurMarron = qRgb(128, 0, 0);
-inline constexpr QRgb CouleurVertFonce = qRgb(0, 66, 0);
 inline constexpr QRgb CouleurVertPale = qRgb(232, 255, 232);
 inline constexpr QRgb CouleurVert = qRgb(0, 128, 0);
 inline constexpr QRgb CouleurBleuMarine = qRgb(0, 0, 128);
@@ -26,8 +26,6 @@ inline constexpr QRgb DegradeOrangeBas = qRgb(255, 102, 0);
 
 // The client area keeps this size whatever the window manager does.
 void FixeTailleClient(QWidget* fenetre, int largeur, int hauteur);
-// A ground of one colour, drawn by the widget itself.
-void FixeFond(QWidget* widget, const QColor& couleur);
 // The orange gradient, top to bottom, following the widget's height.
 void FixeFondDegradeOrange(QWidget* widget);
 void FixeCouleurTexte(QWidget* widget, const QColor& couleur);

@@ -39,4 +39,8 @@ inline constexpr QRgb CouleurLime = qRgb(0, 255, 0);
 inline constexpr QRgb CouleurJaune = qRgb(255, 255, 0);
 inline constexpr QRgb CouleurContourEtiquette = qRgb(0, 128, 0);
 
+// The dialogs' maroon ground and dark green bands.
+inline constexpr QRgb CouleurMarron = qRgb(128, 0, 0);
+inline constexpr QRgb CouleurVertFonce = qRgb(0, 66, 0);
+
 }  // namespace kalvo

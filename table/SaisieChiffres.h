@@ -1,20 +1,18 @@
-// A small number field of the quiz dialogs: digits only, a few of them,
-// large navy figures, the value read as a whole number.
+// The number field of the quiz dialogs: a TNumberEdit (digits only reach
+// it, the text reads as a whole number) dressed for the quiz, with a few
+// large navy figures.
 #pragma once
 
-#include <QLineEdit>
+#include "table/NumberEdit.h"
 
 namespace kalvo {
 
-class TSaisieChiffres : public QLineEdit {
+class TSaisieChiffres : public TNumberEdit {
   Q_OBJECT
 
  public:
   explicit TSaisieChiffres(int chiffresMax = 2, QWidget* parent = nullptr);
 
-  // The number typed; 0 when the field is empty.
-  int Value() const;
-  void SetValue(int valeur);
   // The value in the field, the whole text selected and the focus on it.
   void Reinitialise(int valeur);
 };

@@ -3,6 +3,8 @@
 // every modal dialog created once and reused.
 #pragma once
 
+#include "table/Palette.h"
+
 #include <QColor>
 #include <QDialog>
 #include <QFont>
@@ -11,9 +13,7 @@
 
 namespace kalvo {
 
-inline constexpr QRgb CouleurMarron = qRgb(128, 0, 0);
 inline constexpr QRgb CouleurMarronFonce = qRgb(86, 0, 0);
-inline constexpr QRgb CouleurVertFonce = qRgb(0, 66, 0);
 inline constexpr QRgb CouleurTapisPanneau = qRgb(152, 187, 152);
 inline constexpr QRgb CouleurFondCommentaire = qRgb(232, 255, 232);
 inline constexpr QRgb CouleurValeurBandeau = qRgb(240, 250, 255);
