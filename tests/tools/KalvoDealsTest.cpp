@@ -68,15 +68,15 @@ TEST(KalvoDeals, VerifieLaBaseLivree) {
   const TResultat r = Lance({"check", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "--questions",
                              (DonneesLivrees / "KALVO01.ASK").string()}, dossier.Chemin());
   EXPECT_EQ(r.Statut, 0) << r.Erreurs;
-  EXPECT_THAT(r.Sortie, HasSubstr("Donne 1 (collection 21) : entame Roi de Cœur, 10 levées en double mort (il en faut 9), "
-                                  "jeu complet 10 levées ["));
+  EXPECT_THAT(r.Sortie, HasSubstr("Donne 1 (collection 21) : entame Roi de Pique, 9 levées en double mort (il en faut 9), "
+                                  "jeu complet 9 levées ["));
   // A damaged copy: the findings name the database, the deal and the place.
   std::string base = test::LitOctets(DonneesLivrees / "K01FR_DEMO.DAT");
-  base[2680 + 266 + 4] = 9;  // chain 2 goes on to an empty chain
+  base[2680 + 266 + 4] = 60;  // chain 2 goes on to an empty chain
   test::EcritOctets(dossier / "ABIMEE.DAT", base);
   const TResultat abimee = Lance({"check", "ABIMEE.DAT", "--sans-double-mort"}, dossier.Chemin());
   EXPECT_EQ(abimee.Statut, 1);
-  EXPECT_THAT(abimee.Erreurs, HasSubstr("ABIMEE.DAT, donne 1, chaîne 2 : la suivante mène à la chaîne 9, qui est vide.\n"));
+  EXPECT_THAT(abimee.Erreurs, HasSubstr("ABIMEE.DAT, donne 1, chaîne 2 : la suivante mène à la chaîne 60, qui est vide.\n"));
   EXPECT_EQ(Lance({"check", "ABSENTE.DAT"}, dossier.Chemin()).Statut, 1);
 }
 
@@ -86,7 +86,10 @@ TEST(KalvoDeals, BaseLivreeAllerRetour) {
   const TResultat dump = Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "--questions",
                                 (DonneesLivrees / "KALVO01.ASK").string(), "-o", "sources"}, dossier.Chemin());
   ASSERT_EQ(dump.Statut, 0) << dump.Erreurs;
-  EXPECT_EQ(dump.Sortie, "donne-001.donne\n");
+  const auto nombre = std::filesystem::file_size(DonneesLivrees / "K01FR_DEMO.DAT") / TDonne::Taille;
+  std::string noms;
+  for (std::uintmax_t n = 1; n <= nombre; ++n) noms += "donne-00" + std::to_string(n) + ".donne\n";
+  EXPECT_EQ(dump.Sortie, noms);
   std::vector<std::string> arguments{"compile"};
   for (const auto& f : std::filesystem::directory_iterator(dossier / "sources")) arguments.push_back(f.path().string());
   arguments.insert(arguments.end(), {"-o", "recompilee"});

@@ -1,4 +1,4 @@
-// kalvo-play run as a program on the delivered demo deal: a scripted user,
+// kalvo-play run as a program on the demo deal of the tests: a scripted user,
 // the exit statuses, and 200 random users whose play must be legal bridge.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -30,7 +30,19 @@ std::string Lit(const std::string& chemin) {
   return s.str();
 }
 
-const std::string Donnees = std::string(KALVO_BUILD_DIR) + "/data";
+// The small hold-up deal of the tests (tests/data/demo.donne), compiled once
+// per process by kalvo-deals: these tests know its cards by heart, while the
+// delivered deals may change.
+const std::string& Donnees() {
+  static const std::string dossier = [] {
+    const std::string d = ::testing::TempDir() + "kalvo-play-demo-" + std::to_string(::getpid());
+    const std::string commande = "'" + std::string(KALVO_BUILD_DIR) + "/tools/kalvo-deals/kalvo-deals' compile '" +
+                                 std::string(KALVO_TEST_DATA) + "/demo.donne' -o '" + d + "' >/dev/null";
+    if (std::system(commande.c_str()) != 0) ADD_FAILURE() << "demo.donne ne se compile pas";
+    return d;
+  }();
+  return dossier;
+}
 
 // Runs kalvo-play on the demo deal; `script` goes to its standard input.
 TResultat Lance(const std::vector<std::string>& arguments, const std::string& script = "") {
@@ -39,8 +51,8 @@ TResultat Lance(const std::vector<std::string>& arguments, const std::string& sc
   const std::string dossier = ::testing::TempDir() + "kalvo-play-" + std::to_string(::getpid());
   const std::string entree = dossier + ".in", sortie = dossier + ".out", erreurs = dossier + ".err";
   std::ofstream(entree) << script;
-  std::string commande = "timeout 60 '" + programme + "' --db '" + Donnees + "/K01FR_DEMO.DAT' --questions '" +
-                         Donnees + "/KALVO01.ASK' --deal 1";
+  std::string commande = "timeout 60 '" + programme + "' --db '" + Donnees() + "/K01FR_DEMO.DAT' --questions '" +
+                         Donnees() + "/KALVO01.ASK' --deal 1";
   for (const std::string& a : arguments) commande += " '" + a + "'";
   commande += " <'" + entree + "' >'" + sortie + "' 2>'" + erreurs + "'";
   const int brut = std::system(commande.c_str());

@@ -16,7 +16,9 @@ inline std::filesystem::path DossierDonnes() {
   return std::filesystem::path(KALVO_TEST_DATA).parent_path().parent_path() / "deals";
 }
 
-inline std::string SourceDemo() { return LitOctets(DossierDonnes() / "demo.donne"); }
+// The small hold-up deal the compiler tests work on; a test fixture now that
+// the delivered deals are written in deals/.
+inline std::string SourceDemo() { return LitOctets(std::filesystem::path(KALVO_TEST_DATA) / "demo.donne"); }
 
 // The complete example of deals/README.md, as it is written there.
 inline std::string ExempleDuReadme() {
