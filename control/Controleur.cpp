@@ -22,6 +22,26 @@ TControleur::TControleur(TEcranJeu& ecran, TConfigurationControleur configuratio
   reglages_ = LitReglagesConfigures(configuration_, 0).Etat;
 }
 
+TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
+    : ecran_(ecran),
+      configuration_(modele.configuration_),
+      etat_(modele.etat_),
+      reglages_(modele.reglages_),
+      catalogue_(modele.catalogue_),
+      volume_(modele.volume_),
+      donne_(modele.donne_),
+      donneLue_(modele.donneLue_),
+      suivi_(modele.suivi_),
+      historique_(modele.historique_),
+      actif_(modele.actif_),
+      statistiques_(modele.statistiques_),
+      OrdreAleatoire_(modele.OrdreAleatoire_),
+      alea_(modele.alea_),
+      regimeSignale_(modele.regimeSignale_) {
+  if (modele.profondeur_ != 0 || !modele.differes_.empty())
+    throw std::logic_error("copie du contrôleur pendant un traitement");
+}
+
 void TControleur::Execute(TDifferable differable, const std::function<void()>& action) {
   if (profondeur_ > 0) {
     if (differable == TDifferable::Oui) differes_.push_back(action);
