@@ -5,6 +5,8 @@
 
 #include "model/ErreurDonnee.h"
 
+#include <stdexcept>
+
 namespace kalvo {
 
 namespace {
@@ -40,6 +42,26 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       regimeSignale_(modele.regimeSignale_) {
   if (modele.profondeur_ != 0 || !modele.differes_.empty())
     throw std::logic_error("copie du contrôleur pendant un traitement");
+}
+
+void TControleur::Reprend(const TControleur& modele) {
+  if (modele.profondeur_ != 0 || !modele.differes_.empty() || profondeur_ != 0)
+    throw std::logic_error("copie du contrôleur pendant un traitement");
+  configuration_ = modele.configuration_;
+  etat_ = modele.etat_;
+  reglages_ = modele.reglages_;
+  catalogue_ = modele.catalogue_;
+  volume_ = modele.volume_;
+  donne_ = modele.donne_;
+  donneLue_ = modele.donneLue_;
+  suivi_ = modele.suivi_;
+  historique_ = modele.historique_;
+  actif_ = modele.actif_;
+  statistiques_ = modele.statistiques_;
+  OrdreAleatoire_ = modele.OrdreAleatoire_;
+  alea_ = modele.alea_;
+  regimeSignale_ = modele.regimeSignale_;
+  differes_.clear();
 }
 
 void TControleur::Execute(TDifferable differable, const std::function<void()>& action) {

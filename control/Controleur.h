@@ -76,6 +76,9 @@ class TControleur {
   // journal: the script exploration follows every card from one position.
   // Only between two entry points (nothing may be running or deferred).
   TControleur(const TControleur& modele, TEcranJeu& ecran);
+  // The same into this controller, keeping its screen and journal and
+  // reusing its storage (a deal's record is large).
+  void Reprend(const TControleur& modele);
   TControleur(const TControleur&) = delete;
   TControleur& operator=(const TControleur&) = delete;
 

@@ -219,11 +219,16 @@ class TExploration {
   // One action from the position, once for each way the random nodes it
   // meets can fall; each accepted outcome is followed.
   TSuite Agit(const TControleur& position, const std::string& ligne, const TGeste& geste) {
+    const std::size_t profondeur = profondeur_++;
+    struct TRemonte {
+      std::size_t& p;
+      ~TRemonte() { --p; }
+    } remonte{profondeur_};
     std::vector<std::vector<bool>> aFaire{{}};
     while (!aFaire.empty() && !Arrete()) {
       const std::vector<bool> tirages = std::move(aFaire.back());
       aFaire.pop_back();
-      auto copie = std::make_unique<TControleur>(position, ecran_);
+      TControleur* copie = Copie(position, profondeur);
       journal_.Commence(*copie, ligne);
       tirages_.Impose(tirages, &journal_.Issue().Ligne);
       copie->SetJournal(&journal_);
@@ -253,6 +258,17 @@ class TExploration {
     return TSuite::Suivie;
   }
 
+  // One controller per depth of the walk, reused: copying into it keeps its
+  // storage, where a new copy would allocate a deal record every time.
+  TControleur* Copie(const TControleur& position, std::size_t profondeur) {
+    if (profondeur == copies_.size()) {
+      copies_.push_back(std::make_unique<TControleur>(position, ecran_));
+    } else {
+      copies_[profondeur]->Reprend(position);
+    }
+    return copies_[profondeur].get();
+  }
+
   static void Execute(TControleur& controleur, const TGeste& geste) {
     switch (geste.Genre) {
       case TGeste::Demarre: controleur.Jouer2Click(); break;
@@ -275,6 +291,8 @@ class TExploration {
   TTirages tirages_;
   TJournalExploration journal_;
   std::map<std::pair<int, std::string>, std::size_t> vus_;
+  std::vector<std::unique_ptr<TControleur>> copies_;
+  std::size_t profondeur_ = 0;
 };
 
 void TJournalExploration::ChoixDefense(TJoueur joueur, const TChoixDefense& choix) {

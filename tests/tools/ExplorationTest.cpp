@@ -1,0 +1,199 @@
+// The exploration of kalvo-deals check: deals seeded with each kind of
+// fault a script can hide off its main line, each found with its trick and
+// the line that leads there; a clean deal gives none.
+#include "tests/tools/SourcesDeTest.h"
+#include "tools/kalvo-deals/Exploration.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace kalvo {
+namespace {
+
+using ::testing::HasSubstr;
+
+// The demo deal of the first release, kept here so that the delivered
+// deals may change without moving these tests.
+const std::string Source = R"(collection 1
+theme 4
+force 1
+donneur Sud
+contrat 3SA
+mains S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 762.74.AQJT3.K85 J853.T82.K8.J642
+encheres 1SA passe 3SA passe passe passe
+commentaire 1 40 : Ne prenez pas tout de suite.
+commentaire 2 30 : Trop tôt.
+commentaire 3 20 : Ne défaussez pas un Carreau du mort.
+commentaire 4 10 : Attaquez les Carreaux.
+commentaire 5 10 : Faites l'impasse.
+commentaire 6 10 : Prenez de l'As.
+commentaire 7 0 : Le reste est à vous.
+chaine roi levee 1 entame Ouest suivante dame
+  Ouest : HK
+  Nord  : H4 H7
+  Est   : H2
+  Sud   : H3 H6 HA=1
+chaine dame levee 2 entame Ouest suivante valet
+  Ouest : HQ
+  Nord  : H7 H4
+  Est   : H8
+  Sud   : H6 H3 HA=2
+chaine valet levee 3 entame Ouest suivante impasse
+  Ouest : HJ
+  Nord  : S* C8 C5 D*=3
+  Est   : HT
+  Sud   : HA H6=6 H3=6
+chaine impasse levee 4 entame Sud suivante fin
+  Sud   : D2 D4 D9 S*=4 C*=4
+  Ouest : D5
+  Nord  : DT DJ DQ D3=5 DA=5
+  Est   : DK
+chaine fin revendication ns 10 eo 3 commentaire 7
+question levee 3 repartition H penalite 10
+point
+Le point.
+fin point
+resume
+Le résumé.
+fin resume
+)";
+
+struct TExploree {
+  TResultatExploration Resultat;
+  std::string Diagnostics;  // the compiler's, for the failure messages
+  // The findings as check prints them after the deal: "levée T : texte".
+  std::vector<std::string> Textes() const {
+    std::vector<std::string> textes;
+    for (const TConstatExploration& c : Resultat.Constats)
+      textes.push_back((c.Gravite == grErreur ? "" : "attention : ") + std::string("levée ") + std::to_string(c.Levee) +
+                       " : " + c.Texte());
+    return textes;
+  }
+};
+
+// The source compiled into a database of one deal, then explored.
+TExploree Explore(const std::string& source, TOptionsExploration options = {}) {
+  TDiagnostics diagnostics;
+  const std::optional<TBaseCompilee> base = CompileSources({{"essai.donne", source}}, diagnostics, false);
+  if (!base) throw std::runtime_error("la source ne compile pas : " + diagnostics.Texte());
+  test::TDossierTemporaire dossier;
+  EcritBase(*base, dossier.Chemin(), "ESSAI.DAT", "ESSAI.ASK");
+  TExploree e;
+  e.Resultat = ExploreDonne({dossier / "ESSAI.DAT", dossier / "ESSAI.ASK", std::nullopt}, 1, options);
+  e.Diagnostics = diagnostics.Texte();
+  return e;
+}
+
+TEST(Exploration, DonneSaineSansConstat) {
+  const TExploree e = Explore(Source);
+  EXPECT_THAT(e.Textes(), ::testing::IsEmpty());
+  EXPECT_FALSE(e.Resultat.Interrompue);
+  // Trick 1: 2 x 2 cards; trick 2: North's last heart, South's one small
+  // heart left; trick 3: North's five accepted discards (three spades, two
+  // clubs) and South's ace; trick 4: three leads of South, then North's
+  // three; the claim ends every line.
+  EXPECT_EQ(e.Resultat.Lignes, 2 * 2 * 5 * 3 * 3);
+  EXPECT_GT(e.Resultat.Millisecondes, 0);
+}
+
+TEST(Exploration, DefenseurSansCarteDuScript) {
+  // North's H7 at trick 1 makes East play the 8, which trick 2 names again.
+  const std::string source = test::Remplace(Source, "  Est   : H2\n", "  Est   : H8 si H7 H2\n");
+  const TExploree e = Explore(source);
+  ASSERT_EQ(e.Resultat.Constats.size(), 1u) << e.Diagnostics;
+  const TConstatExploration& c = e.Resultat.Constats[0];
+  EXPECT_EQ(c.Gravite, grErreur);
+  EXPECT_EQ(c.Levee, 2);
+  EXPECT_EQ(c.Message, "la chaîne 2 fait jouer le 8 de Cœur à Est, qui ne peut pas le jouer : il joue le 2 de Cœur "
+                       "par la règle de défausse.");
+  // The line goes up to North's card of trick 2; South's other card at
+  // trick 1 reaches it too.
+  EXPECT_EQ(c.Ligne, "HK H7 H8 H6 / HQ H4");
+  EXPECT_EQ(c.AutresLignes, 1);
+}
+
+TEST(Exploration, DefenseurQuiRenonceOuQuiNaRien) {
+  // When North plays the 4 of hearts (off the main line) no heart
+  // alternative holds, and the script's other card is a diamond.
+  const TExploree e = Explore(test::Remplace(Source, "  Est   : H8\n", "  Est   : D8 si H4  H8 si H7\n"));
+  ASSERT_EQ(e.Resultat.Constats.size(), 1u) << e.Diagnostics;
+  const TConstatExploration& renonce = e.Resultat.Constats[0];
+  EXPECT_EQ(renonce.Gravite, grErreur);
+  EXPECT_EQ(renonce.Levee, 2);
+  EXPECT_EQ(renonce.Message, "la chaîne 2 fait jouer le 8 de Carreau à Est, qui doit fournir à Cœur : il joue le 8 de Cœur.");
+  EXPECT_EQ(renonce.Ligne, "HK H7 H2 H6 / HQ H4");
+
+  // Only a condition: when North plays the 4 the chain gives East nothing.
+  const TExploree rien = Explore(test::Remplace(Source, "  Est   : H8\n", "  Est   : H8 si H7\n"));
+  ASSERT_EQ(rien.Resultat.Constats.size(), 1u) << rien.Diagnostics;
+  EXPECT_EQ(rien.Resultat.Constats[0].Gravite, grAvertissement);
+  EXPECT_EQ(rien.Resultat.Constats[0].Message,
+            "la chaîne 2 ne donne aucune carte à Est : il joue le 8 de Cœur par la règle de défausse.");
+  EXPECT_EQ(rien.Resultat.Constats[0].Ligne, "HK H7 H2 H6 / HQ H4");
+}
+
+TEST(Exploration, CarteForceeOuAucuneCarteAcceptee) {
+  // After North's 7 at trick 1, its 4 is forced at trick 2 and no chain has it.
+  const TExploree forcee = Explore(test::Remplace(Source, "  Nord  : H7 H4\n", "  Nord  : H7\n"));
+  ASSERT_EQ(forcee.Resultat.Constats.size(), 1u) << forcee.Diagnostics;
+  EXPECT_EQ(forcee.Resultat.Constats[0].Message, "la carte forcée de Nord (le 4 de Cœur) n'est acceptée par aucune chaîne.");
+  EXPECT_EQ(forcee.Resultat.Constats[0].Levee, 2);
+  EXPECT_THAT(forcee.Resultat.Constats[0].Ligne, ::testing::StartsWith("HK H7 H2 H"));
+
+  // After South's 6 at trick 1, South holds the ace (refused) and the 3 (in no line).
+  const TExploree aucune = Explore(test::Remplace(Source, "  Sud   : H6 H3 HA=2\n", "  Sud   : H6 HA=2\n"));
+  ASSERT_EQ(aucune.Resultat.Constats.size(), 1u) << aucune.Diagnostics;
+  EXPECT_EQ(aucune.Resultat.Constats[0].Message, "Sud n'a aucune carte acceptée (cartes permises : HA H3).");
+  EXPECT_THAT(aucune.Resultat.Constats[0].Ligne, HasSubstr(" H6 / HQ "));
+}
+
+TEST(Exploration, LigneQuiFaitChuterLeContrat) {
+  const TExploree e = Explore(test::Remplace(Source, "revendication ns 10 eo 3", "revendication ns 8 eo 5"));
+  ASSERT_EQ(e.Resultat.Constats.size(), 1u) << e.Diagnostics;
+  EXPECT_EQ(e.Resultat.Constats[0].Levee, 13);
+  EXPECT_EQ(e.Resultat.Constats[0].Message,
+            "une ligne acceptée fait chuter le contrat : 8 levées pour Nord-Sud, il en faut 9.");
+  EXPECT_EQ(e.Resultat.Constats[0].AutresLignes, e.Resultat.Lignes - 1);
+}
+
+TEST(Exploration, HasardSuiviDesDeuxCotes) {
+  // "alors" is the main line; "sinon" reaches a trick chain led by the wrong
+  // seat: a data error the main line never meets.
+  std::string source = test::Remplace(Source, "suivante impasse\n", "suivante pile\n");
+  source = test::Remplace(source, "chaine fin revendication", "chaine pile hasard alors impasse sinon faute\n"
+                                                            "chaine faute levee 4 entame Ouest suivante fin\n"
+                                                            "  Ouest : D5\n  Nord : DT\n  Est : DK\n  Sud : D2\n"
+                                                            "chaine fin revendication");
+  const TExploree e = Explore(source);
+  ASSERT_EQ(e.Resultat.Constats.size(), 1u) << e.Diagnostics;
+  const TConstatExploration& c = e.Resultat.Constats[0];
+  EXPECT_EQ(c.Levee, 4);
+  EXPECT_THAT(c.Message, HasSubstr("la donne s'arrête sur une donnée abîmée : "));
+  EXPECT_THAT(c.Message, HasSubstr("fait entamer Ouest alors que Sud a gagné la levée."));
+  EXPECT_THAT(c.Ligne, ::testing::EndsWith(" HA [hasard : sinon]"));
+  // Both branches after every trick-3 line: the sound lines, plus one
+  // stopped line for each.
+  EXPECT_EQ(e.Resultat.Lignes, 2 * 2 * 5 * (3 * 3 + 1));
+}
+
+TEST(Exploration, InterrompueAuPlafond) {
+  TOptionsExploration options;
+  options.LignesMax = 10;
+  const TExploree e = Explore(Source, options);
+  EXPECT_TRUE(e.Resultat.Interrompue);
+  EXPECT_EQ(e.Resultat.Lignes, 10);
+  ASSERT_EQ(e.Resultat.Constats.size(), 1u);
+  EXPECT_EQ(e.Resultat.Constats[0].Gravite, grAvertissement);
+  EXPECT_EQ(e.Resultat.Constats[0].Texte(), "exploration interrompue après 10 lignes.");
+}
+
+TEST(Exploration, BaseAbsenteOuDonneHorsBase) {
+  test::TDossierTemporaire dossier;
+  const TResultatExploration absente = ExploreDonne({dossier / "ABSENTE.DAT", std::nullopt, std::nullopt}, 1);
+  ASSERT_EQ(absente.Constats.size(), 1u);
+  EXPECT_THAT(absente.Constats[0].Message, ::testing::StartsWith("la base ne peut pas être jouée : "));
+  EXPECT_EQ(absente.Lignes, 0);
+}
+
+}  // namespace
+}  // namespace kalvo
