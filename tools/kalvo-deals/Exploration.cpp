@@ -16,17 +16,15 @@
 namespace kalvo {
 
 std::string TConstatExploration::Texte() const {
-  std::string texte = Message;
-  if (!Ligne.empty() || AutresLignes > 0) {
-    texte += " (";
-    if (!Ligne.empty()) texte += "après " + Ligne;
-    if (AutresLignes > 0) {
-      if (!Ligne.empty()) texte += " ; ";
-      texte += std::to_string(AutresLignes) + (AutresLignes == 1 ? " autre ligne" : " autres lignes");
-    }
-    texte += ")";
+  if (Ligne.empty() && AutresLignes == 0) return Message;
+  const bool point = Message.ends_with('.');
+  std::string texte = Message.substr(0, Message.size() - (point ? 1 : 0)) + " (";
+  if (!Ligne.empty()) texte += "après " + Ligne;
+  if (AutresLignes > 0) {
+    if (!Ligne.empty()) texte += " ; ";
+    texte += std::to_string(AutresLignes) + (AutresLignes == 1 ? " autre ligne" : " autres lignes");
   }
-  return texte;
+  return texte + (point ? ")." : ")");
 }
 
 namespace {

@@ -31,7 +31,7 @@ struct TConstatExploration {
   std::string Ligne;     // the cards that lead there, "HK H4 H2 H3 / HQ", with the draws
   std::string Message;   // French
   long AutresLignes = 0; // other lines that reach the same finding
-  // "message (après HK H4 H2 H3 / HQ ; 2 autres lignes)".
+  // "message (après HK H4 H2 H3 / HQ ; 2 autres lignes)."
   std::string Texte() const;
 };
 
