@@ -5,6 +5,8 @@
 
 #include "model/ErreurDonnee.h"
 
+#include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 namespace kalvo {
@@ -32,6 +34,7 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       catalogue_(modele.catalogue_),
       volume_(modele.volume_),
       donne_(modele.donne_),
+      versionDonne_(modele.versionDonne_),
       donneLue_(modele.donneLue_),
       suivi_(modele.suivi_),
       historique_(modele.historique_),
@@ -44,6 +47,11 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
     throw std::logic_error("copie du contrôleur pendant un traitement");
 }
 
+void TControleur::NouvelleVersionDonne() {
+  static std::atomic<std::uint64_t> versions{0};
+  versionDonne_ = ++versions;
+}
+
 void TControleur::Reprend(const TControleur& modele) {
   if (modele.profondeur_ != 0 || !modele.differes_.empty() || profondeur_ != 0)
     throw std::logic_error("copie du contrôleur pendant un traitement");
@@ -52,7 +60,13 @@ void TControleur::Reprend(const TControleur& modele) {
   reglages_ = modele.reglages_;
   catalogue_ = modele.catalogue_;
   volume_ = modele.volume_;
-  donne_ = modele.donne_;
+  if (versionDonne_ != modele.versionDonne_) {
+    donne_ = modele.donne_;
+    versionDonne_ = modele.versionDonne_;
+  } else {
+    const auto source = modele.donne_.Donne.Octets().subspan(offsets::Compteurs, offsets::Pools - offsets::Compteurs);
+    std::ranges::copy(source, donne_.Donne.Octets().begin() + offsets::Compteurs);
+  }
   donneLue_ = modele.donneLue_;
   suivi_ = modele.suivi_;
   historique_ = modele.historique_;

@@ -225,6 +225,11 @@ class TControleur {
   TCatalogue catalogue_;
   TNumerosVolume volume_;
   TDonneLue donne_;
+  // Changes with each deal read: Reprend copies the large record only when
+  // the stamps differ, and otherwise the counter tables, the only bytes
+  // the play changes.
+  std::uint64_t versionDonne_ = 0;
+  void NouvelleVersionDonne();
   bool donneLue_ = false;
   TSuiviMains suivi_;
   std::vector<TLeveeJouee> historique_;

@@ -45,11 +45,12 @@ TEST(Exploration, DonneSaineSansConstat) {
   const TExploree e = Explore(Source);
   EXPECT_THAT(e.Textes(), ::testing::IsEmpty());
   EXPECT_FALSE(e.Resultat.Interrompue);
-  // Trick 1: 2 x 2 cards; trick 2: North's last heart, South's one small
-  // heart left; trick 3: North's five accepted discards (three spades, two
-  // clubs) and South's ace; trick 4: three leads of South, then North's
-  // three; the claim ends every line.
-  EXPECT_EQ(e.Resultat.Lignes, 2 * 2 * 5 * 3 * 3);
+  // Tricks 1 and 2: North's two small hearts and South's in either order
+  // (2 x 2 lines) end in one position, explored once (3 met again); trick
+  // 3: North's five accepted discards (three spades, two clubs); trick 4:
+  // three leads of South, then North's three; the claim ends every line.
+  EXPECT_EQ(e.Resultat.PositionsDejaVues, 3);
+  EXPECT_EQ(e.Resultat.Lignes, 5 * 3 * 3);
   EXPECT_GT(e.Resultat.Millisecondes, 0);
 }
 
@@ -130,7 +131,7 @@ TEST(Exploration, HasardSuiviDesDeuxCotes) {
   EXPECT_THAT(c.Ligne, ::testing::EndsWith(" HA [hasard : sinon]"));
   // Both branches after every trick-3 line: the sound lines, plus one
   // stopped line for each.
-  EXPECT_EQ(e.Resultat.Lignes, 2 * 2 * 5 * (3 * 3 + 1));
+  EXPECT_EQ(e.Resultat.Lignes, 5 * (3 * 3 + 1));
 }
 
 TEST(Exploration, InterrompueAuPlafond) {

@@ -12,6 +12,8 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <type_traits>
+#include <unordered_set>
 
 namespace kalvo {
 
@@ -121,6 +123,40 @@ std::vector<TCard> CartesPermises(const TControleur& controleur) {
   return cartes;
 }
 
+// What decides the rest of the game from a position: the cards played by
+// each seat, the trick on the table, the script's state and the counters
+// the chains use up. Positions reached by other orders of the same cards
+// share it and are explored once. The marks, the questions' statistics and
+// the draws of the quiz are left out: they decide no card.
+std::string ClePosition(const TControleur& controleur) {
+  std::string cle;
+  cle.reserve(320);
+  const auto ajoute = [&cle](const auto& valeur) {
+    static_assert(std::is_trivially_copyable_v<std::decay_t<decltype(valeur)>>);
+    cle.append(reinterpret_cast<const char*>(&valeur), sizeof valeur);
+  };
+  const TSuiviMains& suivi = controleur.Suivi();
+  for (TJoueur j : TousLesJoueurs) {
+    std::uint16_t jouees = 0;
+    for (int i = 1; i <= 13; ++i) jouees = static_cast<std::uint16_t>(jouees | (suivi.s_isCarteJouee(j, i) ? 1 << i : 0));
+    ajoute(jouees);
+  }
+  const TEtatControleur& e = controleur.Etat();
+  ajoute(e.OnTable);
+  for (int n : {e.CompteCartesJouees, e.CompteurLevees, e.ChaineActuelle, e.FirstChaine, e.LastChaine, e.indiceSolution,
+                e.indiceCouplesJoues, e.NumeroPool, e.numero_carte, e.Levee, e.LeveesNS, e.LeveesEO})
+    ajoute(n);
+  for (TJoueur j : {e.PremierJoueurSolution, e.Gagnant, e.JoueurActuel, e.LastEntameur, e.Entameur}) ajoute(j);
+  for (bool b : {e.isJ1Maitresse, e.ModeProgramme, e.EnAutomatique, e.ModeSolution, e.PoolJeuEnCours, e.LeveeComplete,
+                 e.PeutJouerDirectement, e.DerniereLevee, e.InJeu})
+    ajoute(b);
+  ajoute(e.Carte1);
+  ajoute(e.CouplesJoues);
+  const auto octets = controleur.Donne().Donne.Octets();
+  cle.append(reinterpret_cast<const char*>(octets.data()) + offsets::Compteurs, offsets::Pools - offsets::Compteurs);
+  return cle;
+}
+
 class TExploration;
 
 // Listens to the controller during one action: the cards for the line, the
@@ -174,7 +210,7 @@ class TExploration {
   void Demarre(const TControleur& depart) { Agit(depart, {}, TGeste{TGeste::Demarre, jrSud, {}}); }
 
  private:
-  enum class TSuite : std::uint8_t { Suivie, SansIssue };
+  enum class TSuite : std::uint8_t { Refusee, Suivie, SansIssue };
 
   bool Arrete() {
     if (resultat_.Lignes < options_.LignesMax) return false;
@@ -187,6 +223,10 @@ class TExploration {
   // The position waits for the user: every card, or the gathering.
   void Parcourt(const TControleur& position, const std::string& ligne) {
     if (Arrete()) return;
+    if (!vues_.insert(ClePosition(position)).second) {
+      ++resultat_.PositionsDejaVues;
+      return;
+    }
     const TEtatControleur& e = position.Etat();
     if (e.LeveeComplete) {
       Agit(position, ligne, TGeste{TGeste::Ramasse, jrSud, {}});
@@ -199,7 +239,11 @@ class TExploration {
     }
     const std::vector<TCard> cartes = CartesPermises(position);
     for (TCard carte : cartes) {
-      if (Agit(position, ligne, TGeste{TGeste::Clic, e.JoueurActuel, carte}) != TSuite::SansIssue) continue;
+      const TSuite suite = Agit(position, ligne, TGeste{TGeste::Clic, e.JoueurActuel, carte});
+      // The solutions are the engine's best lines: every card they accept
+      // keeps the same number of tricks, one of them is enough.
+      if (suite == TSuite::Suivie && e.ModeSolution) return;
+      if (suite != TSuite::SansIssue) continue;
       const std::string main = Qui(e.JoueurActuel);
       if (cartes.size() == 1) {
         Constate(grErreur, e.Levee, ligne,
@@ -217,6 +261,7 @@ class TExploration {
   // One action from the position, once for each way the random nodes it
   // meets can fall; each accepted outcome is followed.
   TSuite Agit(const TControleur& position, const std::string& ligne, const TGeste& geste) {
+    TSuite suite = TSuite::Refusee;
     const std::size_t profondeur = profondeur_++;
     struct TRemonte {
       std::size_t& p;
@@ -246,6 +291,7 @@ class TExploration {
       }
       if (issue.SansIssue) return TSuite::SansIssue;
       if (issue.Refusee) continue;
+      suite = TSuite::Suivie;
       if (issue.LeveesNS) {
         VerifieContrat(*copie, *issue.LeveesNS, issue.Ligne);
         FinDeLigne();
@@ -253,7 +299,7 @@ class TExploration {
       }
       Parcourt(*copie, issue.Ligne);
     }
-    return TSuite::Suivie;
+    return suite;
   }
 
   // One controller per depth of the walk, reused: copying into it keeps its
@@ -290,6 +336,7 @@ class TExploration {
   TJournalExploration journal_;
   std::map<std::pair<int, std::string>, std::size_t> vus_;
   std::vector<std::unique_ptr<TControleur>> copies_;
+  std::unordered_set<std::string> vues_;
   std::size_t profondeur_ = 0;
 };
 

@@ -37,6 +37,8 @@ struct TConstatExploration {
 
 struct TResultatExploration {
   long Lignes = 0;  // lines followed to their end (or to a finding that ends them)
+  // Positions met again by another order of the same cards: not explored twice.
+  long PositionsDejaVues = 0;
   bool Interrompue = false;
   std::vector<TConstatExploration> Constats;  // in the order found, each once
   double Millisecondes = 0;

@@ -42,7 +42,8 @@ std::string Explore(const TOptionsCheck& options, int n, const std::string& donn
     diagnostics.Ajoute({c.Gravite, lieu, 0, c.Texte()});
   }
   return ", exploration " + std::to_string(r.Lignes) + (r.Lignes == 1 ? " ligne" : " lignes") +
-         (r.Interrompue ? " (interrompue)" : "") + " [" + Millisecondes(r.Millisecondes) + " ms]";
+         (r.Interrompue ? " (interrompue)" : "") + " et " + std::to_string(r.PositionsDejaVues) +
+         " positions déjà vues [" + Millisecondes(r.Millisecondes) + " ms]";
 }
 
 }  // namespace
