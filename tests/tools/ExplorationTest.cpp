@@ -134,6 +134,26 @@ TEST(Exploration, HasardSuiviDesDeuxCotes) {
   EXPECT_EQ(e.Resultat.Lignes, 5 * (3 * 3 + 1));
 }
 
+TEST(Exploration, ModeSolutionLanceTropTotOuParUnFlanc) {
+  // Solutions are computed for the last six tricks at most: launched after
+  // trick 3, they accept none of South's cards.
+  const auto debut = Source.find("chaine impasse"), fin = Source.find("question levee");
+  const TExploree tot = Explore(Source.substr(0, debut) + "chaine impasse solution\n" + Source.substr(fin));
+  ASSERT_EQ(tot.Resultat.Constats.size(), 1u);
+  EXPECT_EQ(tot.Resultat.Constats[0].Levee, 4);
+  EXPECT_EQ(tot.Resultat.Constats[0].Message,
+            "Sud n'a aucune carte acceptée (cartes permises : SA SK S4 D9 D4 D2 CA CQ CT C3).");
+  EXPECT_EQ(tot.Resultat.Lignes, 5);
+
+  // After trick 4 East is on lead: the trainer would stop the deal.
+  const TExploree flanc = Explore(test::Remplace(Source, "chaine fin revendication ns 10 eo 3 commentaire 7", "chaine fin solution"));
+  ASSERT_EQ(flanc.Resultat.Constats.size(), 1u);
+  EXPECT_EQ(flanc.Resultat.Constats[0].Levee, 5);
+  EXPECT_EQ(flanc.Resultat.Constats[0].Message,
+            "la donne s'arrête sur une donnée abîmée : Donne 1 : la chaîne 5 lance le mode solutions alors que Est a la main.");
+  EXPECT_EQ(flanc.Resultat.Constats[0].AutresLignes, 44);
+}
+
 TEST(Exploration, InterrompueAuPlafond) {
   TOptionsExploration options;
   options.LignesMax = 10;
