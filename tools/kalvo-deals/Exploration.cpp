@@ -199,7 +199,7 @@ class TExploration {
   TEcranMuet& Ecran() { return ecran_; }
 
   void Constate(TGravite gravite, int levee, const std::string& ligne, const std::string& message) {
-    const auto [place, nouveau] = vus_.emplace(std::make_pair(levee, message), resultat_.Constats.size());
+    const auto [place, nouveau] = constatsVus_.emplace(std::make_pair(levee, message), resultat_.Constats.size());
     if (!nouveau) {
       ++resultat_.Constats[place->second].AutresLignes;
       return;
@@ -334,7 +334,7 @@ class TExploration {
   TEcranMuet ecran_;
   TTirages tirages_;
   TJournalExploration journal_;
-  std::map<std::pair<int, std::string>, std::size_t> vus_;
+  std::map<std::pair<int, std::string>, std::size_t> constatsVus_;
   std::vector<std::unique_ptr<TControleur>> copies_;
   std::unordered_set<std::string> vues_;
   std::size_t profondeur_ = 0;
