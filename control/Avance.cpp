@@ -221,6 +221,9 @@ void TControleur::JoueDerniereLevee() {
   InviteApresLevee();
 }
 
-bool TControleur::TireHasard() { return std::uniform_int_distribution<int>(0, 1)(alea_) == 0; }
+bool TControleur::TireHasard() {
+  if (configuration_.Hasard) return configuration_.Hasard();
+  return std::uniform_int_distribution<int>(0, 1)(alea_) == 0;
+}
 
 }  // namespace kalvo

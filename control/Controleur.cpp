@@ -5,6 +5,10 @@
 
 #include "model/ErreurDonnee.h"
 
+#include <algorithm>
+#include <atomic>
+#include <stdexcept>
+
 namespace kalvo {
 
 namespace {
@@ -20,6 +24,58 @@ std::mt19937 Generateur(const std::optional<std::uint32_t>& graine) {
 TControleur::TControleur(TEcranJeu& ecran, TConfigurationControleur configuration)
     : ecran_(ecran), configuration_(std::move(configuration)), alea_(Generateur(configuration_.Graine)) {
   reglages_ = LitReglagesConfigures(configuration_, 0).Etat;
+}
+
+TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
+    : ecran_(ecran),
+      configuration_(modele.configuration_),
+      etat_(modele.etat_),
+      reglages_(modele.reglages_),
+      catalogue_(modele.catalogue_),
+      volume_(modele.volume_),
+      donne_(modele.donne_),
+      versionDonne_(modele.versionDonne_),
+      donneLue_(modele.donneLue_),
+      suivi_(modele.suivi_),
+      historique_(modele.historique_),
+      actif_(modele.actif_),
+      statistiques_(modele.statistiques_),
+      OrdreAleatoire_(modele.OrdreAleatoire_),
+      alea_(modele.alea_),
+      regimeSignale_(modele.regimeSignale_) {
+  if (modele.profondeur_ != 0 || !modele.differes_.empty())
+    throw std::logic_error("copie du contrôleur pendant un traitement");
+}
+
+void TControleur::NouvelleVersionDonne() {
+  static std::atomic<std::uint64_t> versions{0};
+  versionDonne_ = ++versions;
+}
+
+void TControleur::Reprend(const TControleur& modele) {
+  if (modele.profondeur_ != 0 || !modele.differes_.empty() || profondeur_ != 0)
+    throw std::logic_error("copie du contrôleur pendant un traitement");
+  configuration_ = modele.configuration_;
+  etat_ = modele.etat_;
+  reglages_ = modele.reglages_;
+  catalogue_ = modele.catalogue_;
+  volume_ = modele.volume_;
+  if (versionDonne_ != modele.versionDonne_) {
+    donne_ = modele.donne_;
+    versionDonne_ = modele.versionDonne_;
+  } else {
+    const auto source = modele.donne_.Donne.Octets().subspan(offsets::Compteurs, offsets::Pools - offsets::Compteurs);
+    std::ranges::copy(source, donne_.Donne.Octets().begin() + offsets::Compteurs);
+  }
+  donneLue_ = modele.donneLue_;
+  suivi_ = modele.suivi_;
+  historique_ = modele.historique_;
+  actif_ = modele.actif_;
+  statistiques_ = modele.statistiques_;
+  OrdreAleatoire_ = modele.OrdreAleatoire_;
+  alea_ = modele.alea_;
+  regimeSignale_ = modele.regimeSignale_;
+  differes_.clear();
 }
 
 void TControleur::Execute(TDifferable differable, const std::function<void()>& action) {

@@ -48,6 +48,10 @@ struct TConfigurationControleur {
   // Seed of the random draws (deal order, random nodes, quiz proposals);
   // none: drawn from the system.
   std::optional<std::uint32_t> Graine;
+  // The draw of each random node met in play (true: its first branch);
+  // unset: the seeded generator. The script exploration of the tools sets
+  // it to walk both branches.
+  std::function<bool()> Hasard;
 };
 
 enum class TToucheJeu : std::uint8_t { Autre, CtrlAltF9 };
@@ -68,6 +72,13 @@ class TControleur {
   // The settings are read at once (without the marks, which need the
   // catalogue): the window can size its controls before Active().
   TControleur(TEcranJeu& ecran, TConfigurationControleur configuration);
+  // The whole game as it stands, played on another screen and without a
+  // journal: the script exploration follows every card from one position.
+  // Only between two entry points (nothing may be running or deferred).
+  TControleur(const TControleur& modele, TEcranJeu& ecran);
+  // The same into this controller, keeping its screen and journal and
+  // reusing its storage (a deal's record is large).
+  void Reprend(const TControleur& modele);
   TControleur(const TControleur&) = delete;
   TControleur& operator=(const TControleur&) = delete;
 
@@ -214,6 +225,11 @@ class TControleur {
   TCatalogue catalogue_;
   TNumerosVolume volume_;
   TDonneLue donne_;
+  // Changes with each deal read: Reprend copies the large record only when
+  // the stamps differ, and otherwise the counter tables, the only bytes
+  // the play changes.
+  std::uint64_t versionDonne_ = 0;
+  void NouvelleVersionDonne();
   bool donneLue_ = false;
   TSuiviMains suivi_;
   std::vector<TLeveeJouee> historique_;

@@ -61,7 +61,9 @@ TCoupUtilisateur TControleur::Coup() const {
 // The defender to play: the script in chain mode, the engine otherwise.
 int TControleur::CarteDefenseur() {
   if (etat_.ModeProgramme || etat_.ModeSolution) return CarteDefenseurModeProgramme();
-  return ChoisitCarteDefense(donne_.Donne, suivi_, PositionDefense());
+  const TChoixDefense choix = ChoisitCarteDefenseExpliquee(donne_.Donne, suivi_, PositionDefense());
+  if (journal_) journal_->ChoixDefense(etat_.JoueurActuel, choix);
+  return choix.Indice;
 }
 
 // Outside the chains the defender follows with its lowest card, or

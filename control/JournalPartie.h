@@ -5,6 +5,7 @@
 #pragma once
 
 #include "coaching/Quiz.h"
+#include "engine/DefenseScript.h"
 #include "model/BaseDonnes.h"
 #include "model/BridgeTypes.h"
 
@@ -45,6 +46,9 @@ class TJournalPartie {
 
   virtual void DonneChargee(int /*numero*/, const TDonneLue& /*donne*/) {}
   virtual void CarteJouee(int /*levee*/, TJoueur /*joueur*/, TCard /*carte*/) {}
+  // A defender's card in the chains, with where it came from (told before
+  // CarteJouee): the script checks look for the fallbacks.
+  virtual void ChoixDefense(TJoueur /*joueur*/, const TChoixDefense& /*choix*/) {}
   virtual void CarteRefusee(const TRefus& /*refus*/) {}
   // Every card the hand could play would have been refused: the clicked
   // one is played without charge.

@@ -58,6 +58,7 @@ bool TControleur::LitDonneActuelle() {
   }
   VerifieOrdreMains(lue.Donne);
   donne_ = std::move(lue);
+  NouvelleVersionDonne();
   donneLue_ = true;
   for (const std::string& avertissement : donne_.Avertissements) ecran_.AfficheErreur(avertissement);
   suivi_.s_Initialise(donne_.Donne.Mains(), DonneActuelle(), donne_.Donne.Atout());

@@ -45,7 +45,9 @@ TControleur::TJugement TControleur::Juge(TCard carte, std::mt19937& alea) const 
     j.Solution = VerifieCarteSolution(suivi_, coup, solution, carte);
     j.Code = j.Solution.Code;
   } else {
-    const auto hasard = [&alea] { return std::uniform_int_distribution<int>(0, 1)(alea) == 0; };
+    // A trial judgement (alea is a copy) must not draw from the hook.
+    const bool crochet = configuration_.Hasard && &alea == &alea_;
+    const auto hasard = [&] { return crochet ? configuration_.Hasard() : std::uniform_int_distribution<int>(0, 1)(alea) == 0; };
     j.Chaine = VerifieCarteChaine(donne_.Donne, suivi_, coup, e.ChaineActuelle, carte, hasard);
     j.Trouvee = j.Chaine.Trouvee;
     j.Code = j.Chaine.Code;

@@ -121,21 +121,44 @@ int SansRenonce(const TSuiviMains& suivi, const TPositionDefense& position, int 
 }
 
 int ChoisitCarteDefense(const TDonne& donne, const TSuiviMains& suivi, const TPositionDefense& position) {
+  return ChoisitCarteDefenseExpliquee(donne, suivi, position).Indice;
+}
+
+TChoixDefense ChoisitCarteDefenseExpliquee(const TDonne& donne, const TSuiviMains& suivi,
+                                           const TPositionDefense& position) {
   const TChaine chaine = donne.Chaine(position.ChaineActuelle);
-  int indice = 0;
+  TChoixDefense choix;
   if (chaine.TypeChaine() == tcLevee) {
     const int n = NombreAlternatives(chaine, chaine.Place(Joueur(position)));
     if (n == 1) {
-      indice = PremiereAlternative(donne, suivi, position, 1, std::nullopt);
+      choix.Indice = PremiereAlternative(donne, suivi, position, 1, std::nullopt);
     } else if (n > 1) {
       const std::optional<T4Couleur> entame = CouleurEntame(position);
       if (entame && Tient(suivi, Joueur(position), *entame))
-        indice = PremiereAlternative(donne, suivi, position, n, entame);
-      if (indice == 0) indice = PremiereAlternative(donne, suivi, position, n, std::nullopt);
+        choix.Indice = PremiereAlternative(donne, suivi, position, n, entame);
+      if (choix.Indice == 0) choix.Indice = PremiereAlternative(donne, suivi, position, n, std::nullopt);
     }
+    if (choix.Indice == 0) {
+      choix.Origine = TOrigineDefense::SansCarte;
+      for (int a = 1; a <= n && choix.Origine == TOrigineDefense::SansCarte; ++a) {
+        const TCard carte = CarteChaineDefense(donne, suivi, position, position.ChaineActuelle, a);
+        if (carte.h != RangFinDeListe) {
+          choix.Origine = TOrigineDefense::NonTenue;
+          choix.Nommee = carte;
+        }
+      }
+    }
+  } else {
+    choix.Origine = TOrigineDefense::HorsChaine;
   }
-  if (indice == 0) indice = ChoisitDefausse(suivi, position);
-  return SansRenonce(suivi, position, indice);
+  if (choix.Indice == 0) choix.Indice = ChoisitDefausse(suivi, position);
+  const int corrigee = SansRenonce(suivi, position, choix.Indice);
+  if (corrigee != choix.Indice && choix.Origine == TOrigineDefense::Script) {
+    choix.Origine = TOrigineDefense::Renonce;
+    choix.Nommee = suivi.Carte(Joueur(position), choix.Indice);
+  }
+  choix.Indice = corrigee;
+  return choix;
 }
 
 }  // namespace kalvo

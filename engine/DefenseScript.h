@@ -28,10 +28,28 @@ int PositionCarteDefense(const TSuiviMains& suivi, const TPositionDefense& posit
 // otherwise `indice` itself.
 int SansRenonce(const TSuiviMains& suivi, const TPositionDefense& position, int indice);
 
+// Where the defender's card came from, for the tools that check scripts.
+enum class TOrigineDefense : std::uint8_t {
+  Script,        // an alternative of the trick chain gave it
+  HorsChaine,    // a mode node is current: the discard rules, as intended
+  SansCarte,     // the trick chain has no alternative for this defender, or none whose condition holds
+  NonTenue,      // the alternatives name cards, none of which the defender can play now
+  Renonce,       // the script's card is of another suit while the defender can follow: its lowest of the suit led
+};
+
+struct TChoixDefense {
+  int Indice = 0;  // as ChoisitCarteDefense
+  TOrigineDefense Origine = TOrigineDefense::Script;
+  TCard Nommee;    // NonTenue: the first card named; Renonce: the script's card
+};
+
 // The card the defender plays: the first alternative of the current chain
 // that gives a card (cards of the suit led first when following), else the
 // discard rules. Outside a trick chain (a mode node) the discard rules
 // decide. Never a revoke; -1 only when the defender holds no card at all.
 int ChoisitCarteDefense(const TDonne& donne, const TSuiviMains& suivi, const TPositionDefense& position);
+// The same card, with where it came from.
+TChoixDefense ChoisitCarteDefenseExpliquee(const TDonne& donne, const TSuiviMains& suivi,
+                                           const TPositionDefense& position);
 
 }  // namespace kalvo

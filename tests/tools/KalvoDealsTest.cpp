@@ -80,6 +80,23 @@ TEST(KalvoDeals, VerifieLaBaseLivree) {
   EXPECT_EQ(Lance({"check", "ABSENTE.DAT"}, dossier.Chemin()).Statut, 1);
 }
 
+// The exploration's findings come with the base, the deal and the trick;
+// the summary line counts the lines; --sans-exploration leaves it out.
+TEST(KalvoDeals, CheckExploreLesLignesAcceptees) {
+  test::TDossierTemporaire dossier;
+  // North's 4 of hearts is forced at trick 2 after its 7 at trick 1.
+  test::EcritOctets(dossier / "forcee.donne", test::Remplace(test::SourceDemo(), "Nord  : H7 H4", "Nord  : H7"));
+  ASSERT_EQ(Lance({"compile", "forcee.donne", "-o", "."}, dossier.Chemin()).Statut, 0);
+  const TResultat r = Lance({"check", "K01FR_DEMO.DAT", "--sans-double-mort"}, dossier.Chemin());
+  EXPECT_EQ(r.Statut, 1);
+  EXPECT_THAT(r.Sortie, ::testing::MatchesRegex("Donne 1 \\(collection 21\\), exploration [0-9]+ lignes et [0-9]+ positions déjà vues \\[[0-9.]+ ms\\] — ERREURS\n"));
+  EXPECT_THAT(r.Erreurs, HasSubstr("K01FR_DEMO.DAT, donne 1, levée 2 : la carte forcée de Nord (le 4 de Cœur) n'est "
+                                   "acceptée par aucune chaîne (après HK H7 H2 H6 / HQ ; 1 autre ligne).\n"));
+  const TResultat sans = Lance({"check", "K01FR_DEMO.DAT", "--sans-double-mort", "--sans-exploration"}, dossier.Chemin());
+  EXPECT_EQ(sans.Statut, 0) << sans.Erreurs;
+  EXPECT_EQ(sans.Sortie, "Donne 1 (collection 21)\n");
+}
+
 // The delivered database, written back as sources and compiled again.
 TEST(KalvoDeals, BaseLivreeAllerRetour) {
   test::TDossierTemporaire dossier;

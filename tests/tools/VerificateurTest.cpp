@@ -144,7 +144,7 @@ TEST(Verificateur, CommentairesEtPenalites) {
       {"commentaire 1 40 :", "commentaire 1 :", "ligne 13 : le commentaire 1 sanctionne une carte mais n'a pas de pénalité."},
       {"HA=1", "HA=30", "le commentaire 30 n'existe pas : 1 à 18 pour ceux de la donne, 50 à 58 et 70 à 95 pour ceux du programme."},
       {"eo 3 commentaire 7", "eo 3 commentaire 91", "une revendication montre un commentaire de la donne (1 à 18), pas le commentaire 91."},
-      {"commentaire 6 10 :", "commentaire 6 150 :", "attention : la pénalité du commentaire 6 dépasse 100 points."},
+      {"commentaire 6 10 :", "commentaire 6 150 :", "la pénalité du commentaire 6 dépasse 100 points : l'entraîneur arrêterait la donne en la retirant."},
   });
   EXPECT_THAT(Diagnostics(demo + "commentaire 9 10 : Jamais dit.\n"), HasSubstr("attention : le commentaire 9 n'est jamais utilisé."));
   EXPECT_THAT(Diagnostics(test::Remplace(demo, "HA=1", "HA=72")), Not(HasSubstr("HA")));  // a message of the program

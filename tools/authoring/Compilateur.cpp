@@ -129,6 +129,8 @@ void TConstructeur::Mains() {
 void TConstructeur::Encheres() {
   const int ligne = source_.LigneEncheres > 0 ? source_.LigneEncheres : source_.DerniereLigne;
   Lieu(glEncheres, 0, ligne);
+  // An alert the auction calls without its "alerte" line is found there.
+  Lieu(glAlerte, 0, ligne);
   Lieu(glContrat, 0, source_.Contrat ? source_.Contrat->Ligne : ligne);
   const std::vector<TEnchere>& appels = source_.Appels;
   auto estPasse = [](const TEnchere& e) { return e.Niveau == 0 && e.Couleur == 1; };

@@ -42,7 +42,10 @@ void VerifieCommentaires(const TDonne& donne, const TCodesUtilises& codes, TCons
     const TLieu lieu{glCommentaire, n};
     const std::int32_t penalite = donne.Penalite(n);
     if (penalite < 0) constats.Erreur(lieu, "la pénalité du commentaire " + std::to_string(n) + " est négative.");
-    if (penalite > 100) constats.Avertissement(lieu, "la pénalité du commentaire " + std::to_string(n) + " dépasse 100 points.");
+    // The trainer stops a deal that charges more than 100 points.
+    if (penalite > 100)
+      constats.Erreur(lieu, "la pénalité du commentaire " + std::to_string(n) +
+                                " dépasse 100 points : l'entraîneur arrêterait la donne en la retirant.");
     if (!comment[n].empty() && !utilise[static_cast<std::size_t>(n)])
       constats.Avertissement(lieu, "le commentaire " + std::to_string(n) + " n'est jamais utilisé.");
     if (comment[n].empty() && penalite != 0)

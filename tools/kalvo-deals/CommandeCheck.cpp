@@ -16,15 +16,23 @@ void AjouteCommandeCheck(CLI::App& programme, int& statut) {
   auto questions = std::make_shared<std::string>();
   auto volume = std::make_shared<std::string>();
   auto sansDoubleMort = std::make_shared<bool>(false);
+  auto sansExploration = std::make_shared<bool>(false);
   commande->add_option("FICHIER", *base, "Base de donnes (.DAT)")->required();
   commande->add_option("--questions", *questions, "Fichier de questions (.ASK)");
   commande->add_option("--volume", *volume, "Table des numéros de collection (par défaut : .VOL à côté de la base)");
   commande->add_flag("--sans-double-mort", *sansDoubleMort, "Ne pas faire l'analyse en double mort");
+  commande->add_flag("--sans-exploration", *sansExploration,
+                     "Ne pas jouer le script de chaque donne par le contrôleur le long de toutes les lignes acceptées");
   commande->callback([=, &statut] {
     try {
-      const TBaseLue lue = LitBase(*base, questions->empty() ? std::nullopt : std::optional<std::filesystem::path>(*questions),
-                                   volume->empty() ? std::nullopt : std::optional<std::filesystem::path>(*volume));
-      statut = VerifieBase(lue, !*sansDoubleMort, std::cout, std::cerr);
+      const auto fichier = [](const std::string& f) {
+        return f.empty() ? std::nullopt : std::optional<std::filesystem::path>(f);
+      };
+      const TBaseLue lue = LitBase(*base, fichier(*questions), fichier(*volume));
+      TOptionsCheck options;
+      options.DoubleMort = !*sansDoubleMort;
+      if (!*sansExploration) options.Exploration = TFichiersExploration{*base, fichier(*questions), fichier(*volume)};
+      statut = VerifieBase(lue, options, std::cout, std::cerr);
     } catch (const ErreurFichier& e) {
       std::cerr << e.what() << '\n';
       statut = 1;

@@ -26,7 +26,30 @@ std::string TexteLieu(const TLieu& lieu) {
   return {};
 }
 
-int VerifieBase(const TBaseLue& base, bool doubleMort, std::ostream& sortie, std::ostream& erreurs) {
+namespace {
+
+std::string Millisecondes(double ms) {
+  char temps[32];
+  std::snprintf(temps, sizeof temps, "%.1f", ms);
+  return temps;
+}
+
+// The exploration's findings, placed at their trick; the summary's words.
+std::string Explore(const TOptionsCheck& options, int n, const std::string& donne, TDiagnostics& diagnostics) {
+  const TResultatExploration r = ExploreDonne(*options.Exploration, n, options.OptionsExploration);
+  for (const TConstatExploration& c : r.Constats) {
+    const std::string lieu = c.Levee > 0 ? donne + ", levée " + std::to_string(c.Levee) : donne;
+    diagnostics.Ajoute({c.Gravite, lieu, 0, c.Texte()});
+  }
+  return ", exploration " + std::to_string(r.Lignes) + (r.Lignes == 1 ? " ligne" : " lignes") +
+         (r.Interrompue ? " (interrompue)" : "") + " et " + std::to_string(r.PositionsDejaVues) +
+         " positions déjà vues [" + Millisecondes(r.Millisecondes) + " ms]";
+}
+
+}  // namespace
+
+int VerifieBase(const TBaseLue& base, const TOptionsCheck& check, std::ostream& sortie, std::ostream& erreurs) {
+  const bool doubleMort = check.DoubleMort;
   TDiagnostics diagnostics;
   for (const std::string& a : base.Avertissements) diagnostics.Avertissement(base.Nom, 0, a);
   std::map<int, int> fiches;  // collection number -> first deal
@@ -49,16 +72,17 @@ int VerifieBase(const TBaseLue& base, bool doubleMort, std::ostream& sortie, std
     }
     sortie << "Donne " << n << " (collection " << fiche << ")";
     if (const auto& dm = resultat.DoubleMort) {
-      char temps[32];
-      std::snprintf(temps, sizeof temps, "%.1f", dm->Millisecondes);
       sortie << " : entame " << NomCarte(dm->Entame) << ", " << dm->LeveesApresEntame << " levées en double mort (il en faut "
              << dm->LeveesRequises << ")";
       if (dm->LeveesJeuComplet >= 0) sortie << ", jeu complet " << dm->LeveesJeuComplet << " levées";
-      sortie << " [" << temps << " ms]";
+      sortie << " [" << Millisecondes(dm->Millisecondes) << " ms]";
     } else if (doubleMort) {
       sortie << " : pas d'analyse en double mort (donne incomplète)";
     }
-    sortie << (resultat.Reussi() ? "" : " — ERREURS") << "\n";
+    const int avant = diagnostics.NbErreurs();
+    if (check.Exploration) sortie << Explore(check, n, donne, diagnostics);
+    const bool reussi = resultat.Reussi() && diagnostics.NbErreurs() == avant;
+    sortie << (reussi ? "" : " — ERREURS") << "\n";
   }
   erreurs << diagnostics.Texte();
   return diagnostics.AErreurs() ? 1 : 0;

@@ -4,8 +4,7 @@
 #include "control/Controleur.h"
 #include "control/EcranEnregistreur.h"
 #include "model/FichierIni.h"
-#include "tools/kalvo-play/SortieJson.h"
-#include "tools/kalvo-play/Utilisateur.h"
+#include "tools/kalvo-play/PartieJouee.h"
 
 #include <CLI/CLI.hpp>
 #include <unistd.h>
@@ -18,14 +17,6 @@
 
 namespace kalvo {
 namespace {
-
-constexpr int StatutFini = 0;
-constexpr int StatutArguments = 1;
-constexpr int StatutScript = 2;
-constexpr int StatutDonneeAbimee = 3;
-constexpr int StatutScriptEpuise = 4;
-constexpr int StatutLimite = 5;
-constexpr int LimiteGestes = 5000;
 
 struct TOptions {
   std::string base, questions, volume, reglages, script;
@@ -94,129 +85,6 @@ class TDossierTemporaire {
   std::filesystem::path chemin_;
 };
 
-class TPartie {
- public:
-  TPartie(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur)
-      : sortie_(std::cout), utilisateur_(std::move(utilisateur)), controleur_(ecran_, configuration) {
-    controleur_.SetJournal(&sortie_);
-    ecran_.RepondQuestion = [this](const TQuestionPosee& q) {
-      return Demande<TReponseQuestion>([&] { return utilisateur_->Reponse(q); }, TReponseQuestion{});
-    };
-    ecran_.ChoisitFinDonne = [this] { return Demande<int>([&] { return utilisateur_->ChoixFin(); }, ActionArreter); };
-  }
-
-  int Joue(int donne) {
-    if (!controleur_.Active()) {
-      Avertissements();
-      return StatutArguments;
-    }
-    if (donne < 1 || donne > controleur_.NbDonnes()) {
-      return Erreur("la donne " + std::to_string(donne) + " n'est pas dans la base (1 à " +
-                        std::to_string(controleur_.NbDonnes()) + ").",
-                    StatutArguments);
-    }
-    controleur_.EtatReglages().DonneActuelle = donne;
-    controleur_.Jouer2Click();
-    Avertissements();
-    int gestes = 0;
-    while (!Fini()) {
-      if (++gestes > LimiteGestes) {
-        sortie_.Ecrit({{"event", "limit"}, {"gestures", LimiteGestes}});
-        return StatutLimite;
-      }
-      std::optional<TGeste> geste;
-      try {
-        geste = utilisateur_->Geste(controleur_);
-      } catch (const ErreurScript& e) {
-        erreurScript_ = e;
-        break;
-      }
-      if (!geste) {
-        epuise_ = true;
-        break;
-      }
-      Execute(*geste);
-      Avertissements();
-    }
-    return Statut();
-  }
-
- private:
-  template <class T, class F>
-  T Demande(F demande, T parDefaut) {
-    if (erreurScript_ || epuise_) return parDefaut;
-    try {
-      if (auto r = demande()) return *r;
-      epuise_ = true;
-    } catch (const ErreurScript& e) {
-      erreurScript_ = e;
-    }
-    return parDefaut;
-  }
-
-  bool Fini() const {
-    return sortie_.ChoixFait() || sortie_.ErreurDonneeVue() || erreurScript_ || epuise_ || ecran_.FermetureDemandee;
-  }
-
-  int Statut() {
-    if (erreurScript_) {
-      sortie_.Ecrit({{"event", "script_error"}, {"line", erreurScript_->Ligne}, {"message", erreurScript_->what()}});
-      return StatutScript;
-    }
-    if (sortie_.ErreurDonneeVue()) return StatutDonneeAbimee;
-    if (sortie_.ChoixFait()) return StatutFini;
-    sortie_.Ecrit({{"event", "script_exhausted"}});
-    return StatutScriptEpuise;
-  }
-
-  void Execute(const TGeste& geste) {
-    const std::size_t avant = ecran_.Appels().size();
-    switch (geste.Genre) {
-      case TGeste::CarteJouee: JoueCarte(geste); break;
-      case TGeste::Clic: controleur_.FormMouseDown(); break;
-      case TGeste::Touche: controleur_.FormKeyDown(TToucheJeu::Autre); break;
-      case TGeste::Droit: controleur_.JeuMouseDown(controleur_.Etat().JoueurActuel, 0, true); break;
-      case TGeste::Suivant: controleur_.BNextClick(); break;
-      case TGeste::JouePourMoi: controleur_.BJeuAutoClick(); break;
-      case TGeste::DerniereLevee: controleur_.RevoirLeveeClick(); break;
-      case TGeste::Point: controleur_.BPointClick(); break;
-      case TGeste::Encheres: controleur_.BRevoirBidsClick(); break;
-      case TGeste::FinImmediate: controleur_.FormKeyDown(TToucheJeu::CtrlAltF9); break;
-    }
-    if (!erreurScript_ && ecran_.Appels().size() == avant)
-      sortie_.Ecrit({{"event", "ignored"}, {"gesture", geste.Texte}});
-  }
-
-  void JoueCarte(const TGeste& geste) {
-    const TSuiviMains& suivi = controleur_.Suivi();
-    for (TJoueur main : {jrSud, jrNord}) {
-      const int indice = suivi.s_ChercheIndiceCarte(main, geste.Carte);
-      if (indice == 0) continue;
-      if (suivi.s_isCarteJouee(main, indice)) break;
-      controleur_.JeuMouseDown(main, IndexCarte(geste.Carte), false);
-      return;
-    }
-    erreurScript_ = ErreurScript(geste.Ligne, "ligne " + std::to_string(geste.Ligne) + " : « " + geste.Texte +
-                                                  " » n'est pas une carte à jouer de Sud ou de Nord.");
-  }
-
-  void Avertissements() {
-    for (; avertissements_ < ecran_.Erreurs.size(); ++avertissements_)
-      sortie_.Ecrit({{"event", "warning"}, {"message", ecran_.Erreurs[avertissements_]}});
-    for (; fatales_ < ecran_.ErreursFatales.size(); ++fatales_)
-      sortie_.Ecrit({{"event", "fatal"}, {"messages", ecran_.ErreursFatales[fatales_]}});
-  }
-
-  TEcranEnregistreur ecran_;
-  TSortieJson sortie_;
-  std::unique_ptr<TUtilisateur> utilisateur_;
-  TControleur controleur_;
-  std::optional<ErreurScript> erreurScript_;
-  bool epuise_ = false;
-  std::size_t avertissements_ = 0;
-  std::size_t fatales_ = 0;
-};
-
 int Principal(int argc, char** argv) {
   CLI::App app{"Joue une donne de la base par le contrôleur de l'entraîneur, sans écran ; écrit une ligne JSON par événement."};
   TOptions o;
@@ -271,7 +139,7 @@ int Principal(int argc, char** argv) {
       o.volume.empty() ? base.parent_path() / NomTableVolume(base.filename().string()) : std::filesystem::path(o.volume);
   configuration.TexteReglages = *reglages;
   configuration.Graine = o.graine;
-  TPartie partie(configuration, std::move(utilisateur));
+  TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
   return partie.Joue(o.donne);
 }
 

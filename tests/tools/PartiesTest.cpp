@@ -1,0 +1,150 @@
+// Golden games: each tests/data/parties/NAME.partie is a kalvo-play script
+// played on the delivered database, whose exact output must be
+// NAME.attendu.jsonl. Lines "#! ARGS" give the other arguments, "#! statut N"
+// the expected exit status (default 0). KALVO_REGENERE=1 rewrites the
+// expected files instead of comparing. Also: every delivered deal played by
+// 500 random users through the code kalvo-play uses.
+#include "model/BaseDonnes.h"
+#include "tests/model/DonnesDeTest.h"
+#include "tools/kalvo-play/PartieJouee.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+namespace kalvo {
+namespace {
+
+const std::filesystem::path Livrees = std::filesystem::path(KALVO_BUILD_DIR) / "data";
+const std::filesystem::path DossierParties = std::filesystem::path(KALVO_TEST_DATA) / "parties";
+
+struct TPartieDore {
+  std::filesystem::path Script;
+  std::vector<std::string> Arguments;
+  int Statut = 0;
+};
+
+// The "#!" lines of a golden game; throws on a line it cannot read.
+TPartieDore LitPartie(const std::filesystem::path& fichier) {
+  TPartieDore partie{fichier, {}, 0};
+  std::istringstream lignes(test::LitOctets(fichier));
+  for (std::string ligne; std::getline(lignes, ligne);) {
+    if (!ligne.starts_with("#!")) continue;
+    std::istringstream mots(ligne.substr(2));
+    std::vector<std::string> liste;
+    for (std::string mot; mots >> mot;) liste.push_back(mot);
+    if (liste.size() == 2 && liste[0] == "statut") {
+      partie.Statut = std::stoi(liste[1]);
+      continue;
+    }
+    for (const std::string& mot : liste) {
+      if (mot.find('\'') != std::string::npos || mot == "--db" || mot == "--questions" || mot == "--script")
+        throw std::runtime_error(fichier.string() + " : argument « " + mot + " » interdit dans une ligne #!");
+      partie.Arguments.push_back(mot);
+    }
+  }
+  return partie;
+}
+
+struct TJeu {
+  int Statut = -1;
+  std::string Sortie, Erreurs;
+};
+
+TJeu LancePartie(const TPartieDore& partie, const std::filesystem::path& dossier) {
+  const std::string programme = std::string(KALVO_BUILD_DIR) + "/tools/kalvo-play/kalvo-play";
+  std::string commande = "timeout 120 '" + programme + "' --db '" + (Livrees / "K01FR_DEMO.DAT").string() +
+                         "' --questions '" + (Livrees / "KALVO01.ASK").string() + "' --script '" +
+                         partie.Script.string() + "'";
+  for (const std::string& a : partie.Arguments) commande += " '" + a + "'";
+  commande += " >'" + (dossier / "sortie.jsonl").string() + "' 2>'" + (dossier / "erreurs.txt").string() + "'";
+  const int brut = std::system(commande.c_str());
+  return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, test::LitOctets(dossier / "sortie.jsonl"),
+          test::LitOctets(dossier / "erreurs.txt")};
+}
+
+// The first line where two outputs differ, for the failure message.
+std::string PremiereDifference(const std::string& obtenu, const std::string& attendu) {
+  std::istringstream a(obtenu), b(attendu);
+  std::string la, lb;
+  for (int n = 1;; ++n) {
+    const bool fa = !std::getline(a, la), fb = !std::getline(b, lb);
+    if (fa && fb) return "aucune";
+    if (fa || fb || la != lb)
+      return "ligne " + std::to_string(n) + " :\n  obtenu  : " + (fa ? "(fin)" : la) + "\n  attendu : " + (fb ? "(fin)" : lb);
+  }
+}
+
+std::vector<std::filesystem::path> Parties() {
+  std::vector<std::filesystem::path> fichiers;
+  for (const auto& f : std::filesystem::directory_iterator(DossierParties))
+    if (f.path().extension() == ".partie") fichiers.push_back(f.path());
+  std::sort(fichiers.begin(), fichiers.end());
+  return fichiers;
+}
+
+TEST(Parties, SortieIdentiqueAuFichierAttendu) {
+  const bool regenere = std::getenv("KALVO_REGENERE") && std::string(std::getenv("KALVO_REGENERE")) == "1";
+  const std::vector<std::filesystem::path> fichiers = Parties();
+  ASSERT_FALSE(fichiers.empty()) << DossierParties;
+  test::TDossierTemporaire dossier;
+  for (const std::filesystem::path& fichier : fichiers) {
+    SCOPED_TRACE(fichier.filename().string());
+    const TPartieDore partie = LitPartie(fichier);
+    const TJeu jeu = LancePartie(partie, dossier.Chemin());
+    EXPECT_EQ(jeu.Statut, partie.Statut) << jeu.Erreurs;
+    const std::filesystem::path attendu = std::filesystem::path(fichier).replace_extension(".attendu.jsonl");
+    if (regenere) {
+      test::EcritOctets(attendu, jeu.Sortie);
+      continue;
+    }
+    ASSERT_TRUE(std::filesystem::exists(attendu)) << attendu << " manque (KALVO_REGENERE=1 l'écrit)";
+    const std::string texte = test::LitOctets(attendu);
+    EXPECT_EQ(jeu.Sortie, texte) << "première différence, " << PremiereDifference(jeu.Sortie, texte);
+  }
+}
+
+TEST(Parties, LecteurDesLignesDeCommande) {
+  test::TDossierTemporaire dossier;
+  test::EcritOctets(dossier / "a.partie", "#! --deal 2 --set Questions=1\n#! statut 4\n# commentaire\n#!--seed 3\nnext\n");
+  const TPartieDore partie = LitPartie(dossier / "a.partie");
+  EXPECT_EQ(partie.Arguments, (std::vector<std::string>{"--deal", "2", "--set", "Questions=1", "--seed", "3"}));
+  EXPECT_EQ(partie.Statut, 4);
+  test::EcritOctets(dossier / "b.partie", "#! --deal 1 --db AUTRE.DAT\n");
+  EXPECT_THROW(LitPartie(dossier / "b.partie"), std::runtime_error);
+}
+
+// A stream that keeps nothing: the random users' events are not needed.
+class TFluxNul : public std::ostream {
+ public:
+  TFluxNul() : std::ostream(nullptr) {}
+};
+
+TEST(Parties, CinqCentsUtilisateursAuHasardParDonne) {
+  const TResultatCatalogue catalogue = ChargeCatalogue(Livrees / "K01FR_DEMO.DAT");
+  ASSERT_TRUE(catalogue.Ok());
+  test::TDossierTemporaire dossier;
+  TConfigurationControleur configuration;
+  configuration.Emplacement.Dossier = dossier.Chemin();
+  configuration.Emplacement.FichierDonnes = (Livrees / "K01FR_DEMO.DAT").string();
+  configuration.Emplacement.FichierQuestions = (Livrees / "KALVO01.ASK").string();
+  configuration.FichierVolume = Livrees / "K01FR_DEMO.VOL";
+  configuration.TexteReglages = "";
+  configuration.Graine = 1;
+  TFluxNul nul;
+  std::ostringstream erreurs;
+  for (int donne = 1; donne <= catalogue.Catalogue.NbDonnes(); ++donne) {
+    for (std::uint32_t graine = 1; graine <= 500; ++graine) {
+      TPartieJouee partie(configuration, std::make_unique<TUtilisateurHasard>(graine), nul, erreurs);
+      const int statut = partie.Joue(donne);
+      ASSERT_EQ(statut, StatutFini) << "donne " << donne << ", --random-user " << graine << " : " << erreurs.str();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalvo

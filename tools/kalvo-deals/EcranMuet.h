@@ -1,0 +1,56 @@
+// A screen for the script exploration: it shows nothing, never waits,
+// answers every question with the same answer and closes every window at
+// once. It keeps only the errors, which the exploration reports.
+#pragma once
+
+#include "control/EcranJeu.h"
+
+#include <string>
+#include <vector>
+
+namespace kalvo {
+
+class TEcranMuet : public TEcranJeu {
+ public:
+  std::vector<std::string> ErreursDonnee;  // deals stopped on broken data
+  std::vector<std::string> Erreurs;        // warnings and files not written
+  std::vector<std::string> ErreursFatales;
+
+  void PrepareDonne(const TDonneLue&, const TSuiviMains&) override {}
+  void AfficheJeu(TJoueur, TAffichageJeu) override {}
+  void CacheJeu(TJoueur) override {}
+  void PoseCarte(TJoueur, TCard, int) override {}
+  void CacheCartesJouees() override {}
+  void CacheTable() override {}
+  void RejoueEncheres(const TDonne&, int) override {}
+  void CacheEncheres() override {}
+  void MontreRevueEncheres() override {}
+  void IndiqueTour(int) override {}
+  void Sablier(bool) override {}
+  void AfficheTitre(const std::string&) override {}
+  void MontreBouton(TBoutonJeu, bool) override {}
+  void AfficheNotation(bool) override {}
+  void AfficheNoteQuestions(bool) override {}
+  void AfficheCompteurLevees(bool) override {}
+  void ChangeNotation(int) override {}
+  void ChangeNoteQuestions(int) override {}
+  void ChangeLevees(int, int) override {}
+  void MontreDerniereLevee(const TCartesJouees&) override {}
+  void MontrePoint() override {}
+  void AfficheCommentaire(const std::string&) override {}
+  void AfficheMessage(const std::string&) override {}
+  void Bip() override {}
+  TReponseQuestion PoseQuestion(const TQuestionPosee&) override { return TReponseQuestion{TCard{14, clPique}, 0, 0, jrSud}; }
+  void MontreReponseAttendue(const TTexteReponseAttendue&) override {}
+  int MontreFinDonne(const TDonneLue&, const TReglages&) override { return ActionArreter; }
+  std::optional<int> DemandeNumeroDonne(int, int) override { return std::nullopt; }
+  void PosteFinDonne(int) override {}
+  void FermeFenetre() override {}
+  void AfficheErreurDonnee(const std::string& message) override { ErreursDonnee.push_back(message); }
+  void AfficheErreur(const std::string& message) override { Erreurs.push_back(message); }
+  void AfficheErreurFatale(const std::vector<std::string>& messages) override {
+    ErreursFatales.insert(ErreursFatales.end(), messages.begin(), messages.end());
+  }
+};
+
+}  // namespace kalvo

@@ -1,0 +1,116 @@
+#include "tools/kalvo-play/PartieJouee.h"
+
+namespace kalvo {
+
+TPartieJouee::TPartieJouee(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur,
+                           std::ostream& sortie, std::ostream& erreurs)
+    : erreurs_(erreurs), sortie_(sortie), utilisateur_(std::move(utilisateur)), controleur_(ecran_, configuration) {
+  controleur_.SetJournal(&sortie_);
+  ecran_.RepondQuestion = [this](const TQuestionPosee& q) {
+    return Demande<TReponseQuestion>([&] { return utilisateur_->Reponse(q); }, TReponseQuestion{});
+  };
+  ecran_.ChoisitFinDonne = [this] { return Demande<int>([&] { return utilisateur_->ChoixFin(); }, ActionArreter); };
+}
+
+int TPartieJouee::Joue(int donne) {
+  if (!controleur_.Active()) {
+    Avertissements();
+    return StatutArguments;
+  }
+  if (donne < 1 || donne > controleur_.NbDonnes()) {
+    erreurs_ << "kalvo-play : la donne " << donne << " n'est pas dans la base (1 à " << controleur_.NbDonnes()
+             << ").\n";
+    return StatutArguments;
+  }
+  controleur_.EtatReglages().DonneActuelle = donne;
+  controleur_.Jouer2Click();
+  Avertissements();
+  int gestes = 0;
+  while (!Fini()) {
+    if (++gestes > LimiteGestes) {
+      sortie_.Ecrit({{"event", "limit"}, {"gestures", LimiteGestes}});
+      return StatutLimite;
+    }
+    std::optional<TGeste> geste;
+    try {
+      geste = utilisateur_->Geste(controleur_);
+    } catch (const ErreurScript& e) {
+      erreurScript_ = e;
+      break;
+    }
+    if (!geste) {
+      epuise_ = true;
+      break;
+    }
+    Execute(*geste);
+    Avertissements();
+  }
+  return Statut();
+}
+
+template <class T, class F>
+T TPartieJouee::Demande(F demande, T parDefaut) {
+  if (erreurScript_ || epuise_) return parDefaut;
+  try {
+    if (auto r = demande()) return *r;
+    epuise_ = true;
+  } catch (const ErreurScript& e) {
+    erreurScript_ = e;
+  }
+  return parDefaut;
+}
+
+bool TPartieJouee::Fini() const {
+  return sortie_.ChoixFait() || sortie_.ErreurDonneeVue() || erreurScript_ || epuise_ || ecran_.FermetureDemandee;
+}
+
+int TPartieJouee::Statut() {
+  if (erreurScript_) {
+    sortie_.Ecrit({{"event", "script_error"}, {"line", erreurScript_->Ligne}, {"message", erreurScript_->what()}});
+    return StatutScript;
+  }
+  if (sortie_.ErreurDonneeVue()) return StatutDonneeAbimee;
+  if (sortie_.ChoixFait()) return StatutFini;
+  sortie_.Ecrit({{"event", "script_exhausted"}});
+  return StatutScriptEpuise;
+}
+
+void TPartieJouee::Execute(const TGeste& geste) {
+  const std::size_t avant = ecran_.Appels().size();
+  switch (geste.Genre) {
+    case TGeste::CarteJouee: JoueCarte(geste); break;
+    case TGeste::Clic: controleur_.FormMouseDown(); break;
+    case TGeste::Touche: controleur_.FormKeyDown(TToucheJeu::Autre); break;
+    case TGeste::Droit: controleur_.JeuMouseDown(controleur_.Etat().JoueurActuel, 0, true); break;
+    case TGeste::Suivant: controleur_.BNextClick(); break;
+    case TGeste::JouePourMoi: controleur_.BJeuAutoClick(); break;
+    case TGeste::DerniereLevee: controleur_.RevoirLeveeClick(); break;
+    case TGeste::Point: controleur_.BPointClick(); break;
+    case TGeste::Encheres: controleur_.BRevoirBidsClick(); break;
+    case TGeste::FinImmediate: controleur_.FormKeyDown(TToucheJeu::CtrlAltF9); break;
+  }
+  if (!erreurScript_ && ecran_.Appels().size() == avant)
+    sortie_.Ecrit({{"event", "ignored"}, {"gesture", geste.Texte}});
+}
+
+void TPartieJouee::JoueCarte(const TGeste& geste) {
+  const TSuiviMains& suivi = controleur_.Suivi();
+  for (TJoueur main : {jrSud, jrNord}) {
+    const int indice = suivi.s_ChercheIndiceCarte(main, geste.Carte);
+    if (indice == 0) continue;
+    if (suivi.s_isCarteJouee(main, indice)) break;
+    controleur_.JeuMouseDown(main, IndexCarte(geste.Carte), false);
+    return;
+  }
+  erreurScript_ = ErreurScript(geste.Ligne, "ligne " + std::to_string(geste.Ligne) + " : « " + geste.Texte +
+                                                " » n'est pas une carte à jouer de Sud ou de Nord.");
+}
+
+void TPartieJouee::Avertissements() {
+  for (; avertissements_ < ecran_.Erreurs.size(); ++avertissements_)
+    sortie_.Ecrit({{"event", "warning"}, {"message", ecran_.Erreurs[avertissements_]}});
+  for (; fatales_ < ecran_.ErreursFatales.size(); ++fatales_)
+    sortie_.Ecrit({{"event", "fatal"}, {"messages", ecran_.ErreursFatales[fatales_]}});
+}
+
+}  // namespace kalvo

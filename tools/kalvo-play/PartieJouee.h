@@ -1,0 +1,58 @@
+// One deal of a database played by kalvo-play's user (a script or chance)
+// through the game controller, the events written as JSON lines. The
+// program and the tests that play many deals in one process share it.
+#pragma once
+
+#include "control/Controleur.h"
+#include "control/EcranEnregistreur.h"
+#include "tools/kalvo-play/SortieJson.h"
+#include "tools/kalvo-play/Utilisateur.h"
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace kalvo {
+
+// kalvo-play's exit statuses.
+inline constexpr int StatutFini = 0;
+inline constexpr int StatutArguments = 1;
+inline constexpr int StatutScript = 2;
+inline constexpr int StatutDonneeAbimee = 3;
+inline constexpr int StatutScriptEpuise = 4;
+inline constexpr int StatutLimite = 5;
+inline constexpr int LimiteGestes = 5000;
+
+class TPartieJouee {
+ public:
+  // The JSON lines go to `sortie`, the argument errors to `erreurs`.
+  TPartieJouee(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur,
+               std::ostream& sortie, std::ostream& erreurs = std::cerr);
+  TPartieJouee(const TPartieJouee&) = delete;
+  TPartieJouee& operator=(const TPartieJouee&) = delete;
+
+  // Plays deal `donne` (1-based) to the end-of-deal choice; the exit status.
+  int Joue(int donne);
+
+ private:
+  template <class T, class F>
+  T Demande(F demande, T parDefaut);
+  bool Fini() const;
+  int Statut();
+  void Execute(const TGeste& geste);
+  void JoueCarte(const TGeste& geste);
+  void Avertissements();
+
+  std::ostream& erreurs_;
+  TEcranEnregistreur ecran_;
+  TSortieJson sortie_;
+  std::unique_ptr<TUtilisateur> utilisateur_;
+  TControleur controleur_;
+  std::optional<ErreurScript> erreurScript_;
+  bool epuise_ = false;
+  std::size_t avertissements_ = 0;
+  std::size_t fatales_ = 0;
+};
+
+}  // namespace kalvo
