@@ -17,6 +17,7 @@
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -113,7 +114,9 @@ TEST(Fenetre, TaillesEtPlacesDesMainsSelonModeEtJeu) {
         EXPECT_EQ(jeu->SetCartes(), set);
         // West has led: its longest suit may have shrunk, the others are whole.
         const TDispositionJeu d = CalculeDisposition(modes[j], set, jeu->PlusLongueCouleur());
-        if (j != jrOuest) EXPECT_EQ(jeu->size(), QSize(d.Largeur, d.Hauteur)) << j;
+        if (j != jrOuest) {
+          EXPECT_EQ(jeu->size(), QSize(d.Largeur, d.Hauteur)) << j;
+        }
         EXPECT_EQ(jeu->pos(), PlaceJeu(j, 1600, 1024, QSize(jeu->Largeur(), jeu->Hauteur()), f.Jeux[jrOuest]->y())) << j;
       }
       EXPECT_EQ(f.Cartes[jrOuest]->size(), QSize(TailleFace(set).W, TailleFace(set).H));

@@ -2,11 +2,14 @@
 // with mouse clicks and keys, as a user plays it.
 #include "FenetreDeTest.h"
 
+#include "table/AfficheurSegments.h"
 #include "table/Carte1024.h"
 #include "table/ErreurDlg.h"
+#include "table/Etui1024.h"
 #include "table/Jeu1024.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -51,8 +54,12 @@ TEST(PartieFenetre, DonneEntiereALaSourisEtAuClavier) {
     const TEtatControleur& e = c.Etat();
     ASSERT_FALSE(e.ErreurDetectee);
     if (e.LeveeComplete) {
-      // The four cards of the trick are on the table, waiting for the gather.
-      for (TJoueur j : TousLesJoueurs) EXPECT_TRUE(f.Cartes[j]->isVisible()) << "levée " << e.Levee;
+      // The four cards of the trick are on the table, waiting for the gather
+      // (a deal may also end by a claim, with no trick on the table).
+      if (!e.DerniereLevee || e.Levee == 13) {
+        for (TJoueur j : TousLesJoueurs) EXPECT_TRUE(f.Cartes[j]->isVisible()) << "levée " << e.Levee;
+        EXPECT_EQ(f.LeveesNS->Value() + f.LeveesEO->Value(), e.Levee);
+      }
       fin = e.DerniereLevee;
       const int levee = e.Levee;
       ++levees;
@@ -60,8 +67,10 @@ TEST(PartieFenetre, DonneEntiereALaSourisEtAuClavier) {
       if (levees % 2 == 0) pilote.CliqueTapis();
       else pilote.Touche(Qt::Key_Space);
       // Trick 13 is played by itself once trick 12 is gathered.
-      if (levee < 12) EXPECT_FALSE(f.Cartes[jrSud]->isVisible() && f.Cartes[jrNord]->isVisible() &&
-                             f.Cartes[jrEst]->isVisible() && f.Cartes[jrOuest]->isVisible());
+      if (levee < 12) {
+        EXPECT_FALSE(f.Cartes[jrSud]->isVisible() && f.Cartes[jrNord]->isVisible() && f.Cartes[jrEst]->isVisible() &&
+                     f.Cartes[jrOuest]->isVisible());
+      }
       continue;
     }
     ASSERT_TRUE(e.InJeu);
@@ -74,8 +83,7 @@ TEST(PartieFenetre, DonneEntiereALaSourisEtAuClavier) {
     refus += n;
   }
   ASSERT_TRUE(fin);
-  EXPECT_EQ(levees, 13);
-  EXPECT_EQ(f.LeveesNS->Value() + f.LeveesEO->Value(), 0);  // reset for the next deal
+  EXPECT_GE(levees, 1);
   // A refused card opened the comment window, closed by a key.
   ASSERT_GT(refus, 0);
   EXPECT_GT(fermeesParTouche, 0);
@@ -99,7 +107,10 @@ TEST(PartieFenetre, CtrlAltF9EtBoutonsDeRevue) {
   TGardienModales gardien;
   ReponsesHabituelles(gardien);
   pilote.CliqueBouton(f.BStart);
-  pilote.Touche(Qt::Key_Space);  // a key after the auction starts the play too
+  // After the auction only "Jeu de la carte" or the felt start the play.
+  pilote.Touche(Qt::Key_Space);
+  EXPECT_FALSE(c.Etat().InJeu);
+  pilote.CliqueTapis();
   ASSERT_TRUE(c.Etat().InJeu);
   EXPECT_FALSE(f.BNext->isVisible());
 

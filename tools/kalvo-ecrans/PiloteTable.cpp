@@ -97,21 +97,32 @@ TGardienModales::TGardienModales() {
   minuterie_.setInterval(15);
   QObject::connect(&minuterie_, &QTimer::timeout, this, [this] { Verifie(); });
   minuterie_.start();
+  QApplication::instance()->installEventFilter(this);
+}
+
+TGardienModales::~TGardienModales() {
+  if (QApplication::instance() != nullptr) QApplication::instance()->removeEventFilter(this);
 }
 
 int TGardienModales::Vues(const std::string& classe) const {
   return static_cast<int>(std::count(historique_.begin(), historique_.end(), classe));
 }
 
+bool TGardienModales::eventFilter(QObject* objet, QEvent* evenement) {
+  if (evenement->type() == QEvent::Show && objet->isWidgetType()) {
+    auto* w = static_cast<QWidget*>(objet);
+    if (w->isWindow() && w->isModal()) aRepondre_.emplace_back(w);
+  }
+  return false;
+}
+
 void TGardienModales::Verifie() {
   QWidget* modale = QApplication::activeModalWidget();
-  if (modale == nullptr || !modale->isVisible()) {
-    derniere_ = nullptr;
-    return;
-  }
-  // One answer per showing: the window may take a moment to close.
-  if (modale == derniere_) return;
-  derniere_ = modale;
+  if (modale == nullptr || !modale->isVisible()) return;
+  // Only the window on top answers; the others wait their turn.
+  const auto place = std::find(aRepondre_.begin(), aRepondre_.end(), QPointer<QWidget>(modale));
+  if (place == aRepondre_.end()) return;
+  aRepondre_.erase(place);
   const std::string classe = modale->metaObject()->className();
   historique_.push_back(classe);
   const auto reponse = reponses_.find(classe);

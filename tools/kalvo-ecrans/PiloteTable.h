@@ -7,6 +7,7 @@
 #include "table/FMain.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
@@ -50,16 +51,22 @@ class TGardienModales : public QObject {
  public:
   using TReponse = std::function<void(QWidget*)>;
   TGardienModales();
+  ~TGardienModales() override;
   void Repond(const std::string& classe, TReponse reponse) { reponses_[classe] = std::move(reponse); }
   int Vues(const std::string& classe) const;
   const std::vector<std::string>& Historique() const { return historique_; }
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* evenement) override;
 
  private:
   void Verifie();
   QTimer minuterie_;
   std::map<std::string, TReponse> reponses_;
   std::vector<std::string> historique_;
-  QWidget* derniere_ = nullptr;
+  // Windows shown and not yet answered: the dialogs are made once and
+  // shown again and again, so each showing is noted as it happens.
+  std::vector<QPointer<QWidget>> aRepondre_;
 };
 
 // The usual answers: any key for the comment and warning windows, "Suivante"
