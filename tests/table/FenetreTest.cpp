@@ -21,6 +21,8 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 namespace kalvo {
 namespace {
@@ -233,6 +235,34 @@ TEST(Fenetre, EncheresSurLaTable) {
   EXPECT_TRUE(f.Notation->isVisible());
   EXPECT_EQ(f.Notation->Value(), 100);
   EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("Contrat : ")));
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST(Fenetre, BaseEndommageeFermeSansEcrire) {
+  // A database that is no database: the messages are shown, the window
+  // closes at once and the settings file is not written.
+  QTemporaryDir dossier;
+  const std::filesystem::path base = std::filesystem::path(dossier.path().toStdString());
+  {
+    std::ofstream f(base / NomFichierDonnes, std::ios::binary);
+    f << "pas une base de donnes";
+  }
+  TConfigurationControleur configuration;
+  configuration.Emplacement = TEmplacementBase{base};
+  configuration.FichierReglages = base / "kalvo.INI";
+  TFMain f(configuration, QRect(0, 0, 1024, 768));
+  f.show();
+  TGardienModales gardien;
+  EXPECT_FALSE(f.PremiereActivation());
+  EXPECT_TRUE(f.EchecActivation());
+  EXPECT_GE(gardien.Vues("QMessageBox"), 1);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_FALSE(std::filesystem::exists(base / "kalvo.INI"));
 }
 
 }  // namespace
