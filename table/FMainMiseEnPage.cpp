@@ -12,6 +12,7 @@
 #include "table/Jeu1024.h"
 #include "table/Polices.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -24,6 +25,15 @@ namespace {
 constexpr int LargeurContrat = 520;
 constexpr int HauteurContrat = 22;
 constexpr int LargeurMinBoutonsDepart = 150;
+
+// The row's font, made smaller only when the caption would not fit its
+// button (the narrow "# donne" on a 1024-pixel screen).
+QFont PoliceAjustee(const QString& texte, int points, int largeur) {
+  QFont police = PoliceEnPoints(QStringLiteral("Arial"), points);
+  for (int p = points - 1; p >= 6 && QFontMetrics(police).horizontalAdvance(texte) + 8 > largeur; --p)
+    police = PoliceEnPoints(QStringLiteral("Arial"), p);
+  return police;
+}
 
 }  // namespace
 
@@ -48,7 +58,7 @@ void TFMain::PlaceElementsFixes() {
   for (int i = 0; i < NbBoutonsRangee; ++i) {
     QPushButton* b = rangee_[static_cast<std::size_t>(i)];
     b->setGeometry(rangeeBoutons_.Boutons[static_cast<std::size_t>(i)]);
-    b->setFont(police);
+    b->setFont(PoliceAjustee(b->text(), rangeeBoutons_.Points, b->width()));
   }
   const QSize depart(std::max(rangeeBoutons_.Largeur, LargeurMinBoutonsDepart), HauteurBouton);
   for (QPushButton* b : {BStart, BNext}) {

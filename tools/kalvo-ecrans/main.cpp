@@ -68,9 +68,9 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
   pilote.CliqueBouton(fenetre.BNext);
   ok &= Ecrit(fenetre, sortie, prefixe + QStringLiteral("3-entame.png"));
 
-  // Tricks 1 to 5, then the four hands shown as the settings dialog would.
+  // Tricks 1 and 2, then the four hands shown as the settings dialog would.
   const TControleur& c = fenetre.Controleur();
-  while (c.Etat().InJeu && c.Etat().Levee < 6) {
+  while (c.Etat().InJeu && c.Etat().Levee < 3) {
     if (c.Etat().LeveeComplete) pilote.CliqueTapis();
     else if (pilote.JoueCarteAcceptee() < 0) return false;
   }
