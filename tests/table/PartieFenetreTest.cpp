@@ -2,6 +2,7 @@
 // with mouse clicks and keys, as a user plays it.
 #include "FenetreDeTest.h"
 
+#include "model/Encheres.h"
 #include "table/AfficheurSegments.h"
 #include "table/Carte1024.h"
 #include "table/ErreurDlg.h"
@@ -9,6 +10,7 @@
 #include "table/Jeu1024.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -171,6 +173,41 @@ TEST(PartieFenetre, ReglagesEnCoursDeDonne) {
   EXPECT_EQ(f.Cartes[jrOuest]->size(), QSize(90, 121));
   EXPECT_TRUE(f.Cartes[jrOuest]->isVisible());
   EXPECT_TRUE(f.Controleur().Etat().InJeu);
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST(PartieFenetre, PausesDesEncheresEtDesCartes) {
+  // Speed 1: each call waits half a second, each closing pass a tenth; a
+  // card that does not end its trick waits the card setting (3 tenths).
+  auto t = TTableDeTest::Ouvre("[Options]\r\nVitesse=1\r\nCartes=3\r\nQuestions=0\r\nErreursComments=0\r\n");
+  ASSERT_TRUE(t);
+  TFMain& f = *t->Fenetre;
+  const TControleur& c = f.Controleur();
+  TPiloteTable pilote(f);
+  QElapsedTimer chrono;
+  chrono.start();
+  pilote.CliqueBouton(f.BStart);
+  const qint64 encheres = chrono.elapsed();
+  const int appels = static_cast<int>(SuiteEncheres(c.Donne().Donne).size());
+  EXPECT_GE(encheres, appels * 500 + 300);
+  EXPECT_LT(encheres, appels * 500 + 300 + 3000);
+  EXPECT_TRUE(f.BNext->isVisible());
+
+  // West's lead waits its pause before it reaches the table.
+  chrono.restart();
+  pilote.CliqueBouton(f.BNext);
+  EXPECT_GE(chrono.elapsed(), 300);
+  ASSERT_TRUE(c.AttendCarteUtilisateur());
+  // North's card, then East's after its pause; South plays last.
+  chrono.restart();
+  ASSERT_GE(pilote.JoueCarteAcceptee(), 0);
+  EXPECT_GE(chrono.elapsed(), 300);
+  EXPECT_TRUE(f.Cartes[jrEst]->isVisible());
 }
 
 }  // namespace
