@@ -68,7 +68,8 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
   pilote.CliqueBouton(fenetre.BNext);
   ok &= Ecrit(fenetre, sortie, prefixe + QStringLiteral("3-entame.png"));
 
-  // Tricks 1 and 2, then the four hands shown as the settings dialog would.
+  // Tricks 1 and 2, then the four hands shown as the settings dialog would,
+  // while the third trick is under way.
   const TControleur& c = fenetre.Controleur();
   while (c.Etat().InJeu && c.Etat().Levee < 3) {
     if (c.Etat().LeveeComplete) pilote.CliqueTapis();
@@ -76,7 +77,6 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
   }
   fenetre.Controleur().Reglages().QuatreJeux = true;
   fenetre.Controleur().ApresReglages();
-  if (c.AttendCarteUtilisateur()) pilote.JoueCarteAcceptee();
   ok &= Ecrit(fenetre, sortie, prefixe + QStringLiteral("4-quatre-jeux.png"));
   while (c.Etat().InJeu && !c.Etat().LeveeComplete) {
     if (pilote.JoueCarteAcceptee() < 0) return false;
