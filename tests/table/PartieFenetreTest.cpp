@@ -7,6 +7,7 @@
 #include "table/Carte1024.h"
 #include "table/ErreurDlg.h"
 #include "table/Etui1024.h"
+#include "table/FinDonne1024.h"
 #include "table/Jeu1024.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
@@ -14,6 +15,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <fstream>
+#include <iterator>
 
 namespace kalvo {
 namespace {
@@ -208,6 +212,48 @@ TEST(PartieFenetre, PausesDesEncheresEtDesCartes) {
   ASSERT_GE(pilote.JoueCarteAcceptee(), 0);
   EXPECT_GE(chrono.elapsed(), 300);
   EXPECT_TRUE(f.Cartes[jrEst]->isVisible());
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST(PartieFenetre, ArreterFermeCommeQuitterEtEcritLesReglages) {
+  QTemporaryDir dossier;
+  const std::filesystem::path base = std::filesystem::path(dossier.path().toStdString());
+  TEmplacementBase emplacement{base};
+  ASSERT_TRUE(InstalleDonnees(emplacement, {test::DossierBaseLivree()}).Ok);
+  const std::filesystem::path ini = base / "kalvo.INI";
+  {
+    std::ofstream f(ini, std::ios::binary);
+    f << "[Options]\r\nVitesse=0\r\nCartes=0\r\nQuestions=0\r\nErreursComments=0\r\n";
+  }
+  TConfigurationControleur configuration;
+  configuration.Emplacement = emplacement;
+  configuration.FichierReglages = ini;
+  TFMain f(configuration, QRect(0, 0, 1024, 768));
+  f.show();
+  ASSERT_TRUE(f.PremiereActivation());
+  TPiloteTable pilote(f);
+  TGardienModales gardien;
+  gardien.Repond("kalvo::TFinDonne1024", [](QWidget* w) {
+    QPushButton* stop = static_cast<TFinDonne1024*>(w)->BStop();
+    QTest::mouseClick(stop, Qt::LeftButton, Qt::NoModifier, stop->rect().center());
+  });
+  pilote.CliqueBouton(f.BStart);
+  pilote.CliqueBouton(f.BNext);
+  pilote.Touche(Qt::Key_F9, Qt::ControlModifier | Qt::AltModifier);
+  ASSERT_EQ(gardien.Vues("kalvo::TFinDonne1024"), 1);
+  // The choice is posted, then the close: both run once the handlers return.
+  for (int i = 0; i < 5 && f.isVisible(); ++i) QApplication::processEvents();
+  EXPECT_FALSE(f.isVisible());
+  std::ifstream lu(ini, std::ios::binary);
+  const std::string texte((std::istreambuf_iterator<char>(lu)), std::istreambuf_iterator<char>());
+  // Written back by the closing steps: the keys the program keeps, CRLF.
+  EXPECT_NE(texte.find("SetCartes=1\r\n"), std::string::npos) << texte;
+  EXPECT_NE(texte.find("[Donne]"), std::string::npos) << texte;
 }
 
 }  // namespace
