@@ -4,6 +4,7 @@
 
 #include "model/Encheres.h"
 #include "table/AfficheurSegments.h"
+#include "table/Aide.h"
 #include "table/Bids1024.h"
 #include "table/Carte1024.h"
 #include "table/DialoguesQuiz.h"
@@ -19,6 +20,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <filesystem>
@@ -263,6 +265,36 @@ TEST(Fenetre, BaseEndommageeFermeSansEcrire) {
   EXPECT_GE(gardien.Vues("QMessageBox"), 1);
   EXPECT_FALSE(f.isVisible());
   EXPECT_FALSE(std::filesystem::exists(base / "kalvo.INI"));
+}
+
+}  // namespace
+}  // namespace kalvo
+
+namespace kalvo {
+namespace {
+
+TEST(Fenetre, AideEtTailleImposee) {
+  auto t = TTableDeTest::Ouvre(ReglagesRapides(), {1600, 1024});
+  ASSERT_TRUE(t);
+  TFMain& f = *t->Fenetre;
+  // F1: the manual at its table of contents.
+  TPiloteTable(f).Touche(Qt::Key_F1);
+  EXPECT_TRUE(f.Aide->isVisible());
+  EXPECT_EQ(f.Aide->Navigateur->source(), TAide::Sommaire());
+  f.Aide->close();
+
+  // A window manager that gives a smaller window: the row and the hands
+  // follow, so that nothing is left outside.
+  f.setMaximumSize(1280, 800);
+  f.resize(1280, 800);
+  QApplication::processEvents();
+  ASSERT_EQ(f.size(), QSize(1280, 800));
+  EXPECT_EQ(f.Bouton(brReglages)->geometry(), RangeeBoutons(1280, 800).Boutons[brReglages]);
+  EXPECT_EQ(f.LeveesEO->x(), 1280 - 187 + 73);
+  TPiloteTable(f).CliqueBouton(f.BStart);
+  TPiloteTable(f).CliqueBouton(f.BNext);
+  const TJeu1024* sud = f.Jeux[jrSud];
+  EXPECT_EQ(sud->y() + sud->height(), 800 - 75 - 16);
 }
 
 }  // namespace
