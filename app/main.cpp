@@ -1,10 +1,14 @@
-// The trainer. For now it prepares the data folder, reads the settings and
-// lists the deals of the database in the terminal; the card table takes
-// its place later.
+// The trainer: the card table in its window. With --catalogue it lists the
+// deals of the database in the terminal instead.
 #include "model/BaseDonnes.h"
 #include "model/DossierDonnees.h"
 #include "model/Encheres.h"
 #include "model/Reglages.h"
+#include "table/FMain.h"
+#include "table/Polices.h"
+
+#include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <iostream>
@@ -43,32 +47,17 @@ void AfficheListe(const std::vector<std::string>& messages) {
   for (const std::string& message : messages) std::cerr << message << '\n';
 }
 
-}  // namespace
+void AfficheErreursFenetre(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages)
+    QMessageBox::critical(nullptr, QStringLiteral("Kalvo !"), QString::fromStdString(message));
+}
 
-int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
-      std::cout << "Usage : kalvo [--data-dir DOSSIER]\n"
-                   "  --data-dir DOSSIER  dossier des données (sinon KALVO_DATA_DIR,\n"
-                   "                      sinon $XDG_DATA_HOME/Kalvo/K1FR)\n";
-      return 0;
-    }
-  }
-  std::string erreur;
-  const auto option = OptionDossierDonnees(argc, argv, erreur);
-  if (!erreur.empty()) {
-    std::cerr << erreur << '\n';
-    return 2;
-  }
-  const std::filesystem::path executable = CheminExecutable(argv[0]);
-  const TEmplacementBase emplacement{ResoutDossierDonnees(option)};
+std::filesystem::path FichierReglages(const TEmplacementBase& emplacement, const std::filesystem::path& executable) {
+  return emplacement.Dossier / NomFichierReglages(executable.empty() ? "kalvo" : executable.filename().string());
+}
 
-  const TInstallation installation = InstalleDonnees(emplacement, DossiersLivres(executable));
-  if (!installation.Ok) {
-    AfficheListe(installation.Erreurs);
-    std::cerr << installation.Detail << '\n';
-    return 1;
-  }
+int Catalogue(const TEmplacementBase& emplacement, const std::filesystem::path& executable,
+              const TInstallation& installation) {
   std::cout << "Kalvo — entraîneur au jeu de la carte\n"
             << "Dossier des données : " << emplacement.Dossier.string() << '\n';
   if (installation.Copiee) std::cout << installation.Detail << '\n';
@@ -83,8 +72,7 @@ int main(int argc, char** argv) {
   const TResultatVolume volume = ChargeNumerosVolume(emplacement.TableVolume(), nbDonnes);
   if (volume.Avertissement) std::cerr << *volume.Avertissement << '\n';
 
-  const std::filesystem::path fichierReglages =
-      emplacement.Dossier / NomFichierReglages(executable.empty() ? "kalvo" : executable.filename().string());
+  const std::filesystem::path fichierReglages = FichierReglages(emplacement, executable);
   const TLectureReglages reglages = LitReglages(fichierReglages, nbDonnes);
   AfficheListe(reglages.Avertissements);
 
@@ -94,10 +82,58 @@ int main(int argc, char** argv) {
   const int actuelle = reglages.Etat.DonneActuelle;
   std::cout << "\nDonne actuelle : Kalvo! (Vol 1) démo - Donne " << actuelle << " [" << volume.Numeros[actuelle]
             << "]\n";
+  return 0;
+}
 
-  if (const auto echec = EcritReglages(fichierReglages, reglages.Etat)) {
-    std::cerr << *echec << '\n';
+int Table(int argc, char** argv, const TEmplacementBase& emplacement, const std::filesystem::path& executable,
+          const TInstallation& installation) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kalvo !"));
+  InstallePolicesDeSubstitution();
+  if (!installation.Ok) {
+    std::cerr << installation.Detail << '\n';
+    AfficheErreursFenetre(installation.Erreurs);
     return 1;
   }
-  return 0;
+  TConfigurationControleur configuration;
+  configuration.Emplacement = emplacement;
+  configuration.FichierReglages = FichierReglages(emplacement, executable);
+  TFMain fenetre(std::move(configuration));
+  fenetre.showMaximized();
+  const int code = application.exec();
+  return fenetre.EchecActivation() ? 1 : code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool catalogue = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view option(argv[i]);
+    if (option == "--help" || option == "-h") {
+      std::cout << "Usage : kalvo [--data-dir DOSSIER] [--catalogue]\n"
+                   "  --data-dir DOSSIER  dossier des données (sinon KALVO_DATA_DIR,\n"
+                   "                      sinon $XDG_DATA_HOME/Kalvo/K1FR)\n"
+                   "  --catalogue         liste les donnes de la base dans le terminal\n"
+                   "                      au lieu d'ouvrir la table\n";
+      return 0;
+    }
+    if (option == "--catalogue") catalogue = true;
+  }
+  std::string erreur;
+  const auto option = OptionDossierDonnees(argc, argv, erreur);
+  if (!erreur.empty()) {
+    std::cerr << erreur << '\n';
+    return 2;
+  }
+  const std::filesystem::path executable = CheminExecutable(argv[0]);
+  const TEmplacementBase emplacement{ResoutDossierDonnees(option)};
+  const TInstallation installation = InstalleDonnees(emplacement, DossiersLivres(executable));
+  if (!catalogue) return Table(argc, argv, emplacement, executable, installation);
+  if (!installation.Ok) {
+    AfficheListe(installation.Erreurs);
+    std::cerr << installation.Detail << '\n';
+    return 1;
+  }
+  return Catalogue(emplacement, executable, installation);
 }

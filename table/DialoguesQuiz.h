@@ -4,6 +4,13 @@
 #pragma once
 
 #include "coaching/Quiz.h"
+// The accessors below convert QPointer, which needs the complete classes.
+#include "table/CarteDlg.h"
+#include "table/DejaVuesDlg.h"
+#include "table/PCarteDlg.h"
+#include "table/QuestionNombreDlg.h"
+#include "table/RepartitionDlg.h"
+#include "table/ReponseAttendue.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -167,3 +167,27 @@ QPixmap ImageSymbole(int numero) {
 }
 
 }  // namespace kalvo
+
+namespace kalvo {
+
+QPixmap ImageEtapeDonne(bool suivante) {
+  QImage image(18, 16, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(20, 40, 20), 1.0));
+  p.setBrush(QColor(30, 90, 30));
+  // Drawn pointing right, mirrored for the previous deal.
+  if (!suivante) p.setTransform(QTransform(-1, 0, 0, 1, 18, 0));
+  QPainterPath triangle;
+  triangle.moveTo(2.5, 1.5);
+  triangle.lineTo(12.5, 8.0);
+  triangle.lineTo(2.5, 14.5);
+  triangle.closeSubpath();
+  p.drawPath(triangle);
+  p.drawRect(QRectF(13.5, 1.5, 3.0, 13.0));
+  p.end();
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace kalvo

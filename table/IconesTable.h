@@ -12,6 +12,10 @@ namespace kalvo {
 // The arrow beside the hand whose turn it is, pointing at it (26 × 29).
 QPixmap ImageFleche();
 
+// The glyph of the previous-deal (suivante false) or next-deal button: a
+// triangle against a bar, 18 × 16.
+QPixmap ImageEtapeDonne(bool suivante);
+
 // Cursor numbers as the main window registers them; 0 is the usual pointer.
 enum TCurseurTable : std::uint8_t { crDefaut, crRamasse, crMainSud, crMainNord };
 // "RAMASSE" (gather the trick), "MAINSUD", "MAINNORD" (South's or North's

@@ -14,13 +14,43 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace kalvo::test {
+
+// True when the X server named by DISPLAY (":N" on this machine) accepts a
+// connection; Qt's xcb platform aborts the program otherwise.
+inline bool AffichageX11Joignable() {
+  const QByteArray affichage = qgetenv("DISPLAY");
+  if (!affichage.startsWith(':')) return false;
+  const std::string numero = affichage.mid(1).split('.').front().toStdString();
+  const std::string chemin = "/tmp/.X11-unix/X" + numero;
+  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (s < 0) return false;
+  sockaddr_un adresse{};
+  adresse.sun_family = AF_UNIX;
+  chemin.copy(adresse.sun_path, sizeof(adresse.sun_path) - 1);
+  const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&adresse), sizeof(adresse)) == 0;
+  ::close(s);
+  return ok;
+}
+
+// Set when the tests were asked to run on X but no X server could be
+// reached: they run offscreen, and those that need X skip.
+inline bool AffichageX11Absent = false;
 
 class EnvironnementQt : public ::testing::Environment {
  public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qgetenv("QT_QPA_PLATFORM").startsWith("xcb") && !AffichageX11Joignable()) {
+      AffichageX11Absent = true;
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     application_ = std::make_unique<QApplication>(argc_, argv_);
     InstallePolicesDeSubstitution();
   }

@@ -1,0 +1,253 @@
+// The main window's creation, first activation and closing.
+#include "table/FMain.h"
+
+#include "table/AboutBox.h"
+#include "table/AfficheurSegments.h"
+#include "table/Aide.h"
+#include "table/Bids1024.h"
+#include "table/Carte1024.h"
+#include "table/DecorTable.h"
+#include "table/DelaiDlg.h"
+#include "table/DialoguesQuiz.h"
+#include "table/DonneDlg.h"
+#include "table/ErreurDlg.h"
+#include "table/EtiquetteContour.h"
+#include "table/Etui1024.h"
+#include "table/FDispJeux.h"
+#include "table/FEncheres.h"
+#include "table/FErreur.h"
+#include "table/FLastL.h"
+#include "table/FPoint.h"
+#include "table/FScores.h"
+#include "table/FinDonne1024.h"
+#include "table/IconesTable.h"
+#include "table/Jeu1024.h"
+#include "table/Palette.h"
+#include "table/Polices.h"
+#include "table/ReglagesDlg.h"
+#include "table/ScoreGlobalDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace kalvo {
+
+namespace {
+
+QRect ZoneTravailEcran() {
+  const QScreen* ecran = QGuiApplication::primaryScreen();
+  return ecran ? ecran->availableGeometry() : QRect(0, 0, LargeurMaxFenetre, HauteurMaxFenetre);
+}
+
+}  // namespace
+
+TFMain::TFMain(TConfigurationControleur configuration, std::optional<QRect> zoneTravail)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      CouleurTapis(QColor(CouleurTapisDefaut)),
+      tapis_(TextureTapis(QColor(CouleurFondFenetre))) {
+  const QRect zone = zoneTravail.value_or(ZoneTravailEcran());
+  // The settings are read now, so that the controls take their card set.
+  controleur_ = std::make_unique<TControleur>(*this, std::move(configuration));
+  DimensionneFenetre(zone);
+  setObjectName(QStringLiteral("FMain"));
+  setFont(PoliceEnPoints(QStringLiteral("Arial"), 10));
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  CreeControlesTable();
+  CreeEtiquettes();
+  CreeBoutons();
+  PlaceElementsFixes();
+  CreeDialogues(zone);
+  Connecte();
+}
+
+TFMain::~TFMain() = default;
+
+void TFMain::DimensionneFenetre(const QRect& zoneTravail) {
+  const QSize taille = TailleFenetre(zoneTravail);
+  LargeurFenetre = taille.width();
+  HauteurFenetre = taille.height();
+  setMinimumWidth(LargeurMinFenetre);
+  setMaximumSize(taille);
+  setGeometry(QRect(zoneTravail.topLeft(), taille));
+}
+
+int TFMain::SetCartes() const { return controleur_->Reglages().SetCartes; }
+
+QRect TFMain::Geometrie() const { return QRect(mapToGlobal(QPoint(0, 0)), size()); }
+
+void TFMain::CreeControlesTable() {
+  static constexpr std::array<const char*, 4> nomsCartes{"CarteS", "CarteO", "CarteN", "CarteE"};
+  static constexpr std::array<const char*, 4> nomsJeux{"JeuSud", "JeuOuest", "JeuNord", "JeuEst"};
+  static constexpr std::array<const char*, 4> nomsBids{"BidsSud", "BidsOuest", "BidsNord", "BidsEst"};
+  const int k = SetCartes();
+  for (TJoueur j : TousLesJoueurs) {
+    auto* carte = new TCarte1024(this);
+    carte->setObjectName(QString::fromLatin1(nomsCartes[j]));
+    carte->SetTag(j);
+    carte->SetSens(true);
+    carte->SetSetCartes(k);
+    carte->SetBackground(CouleurTapis);
+    carte->hide();
+    Cartes[j] = carte;
+
+    auto* jeu = new TJeu1024(this);
+    jeu->setObjectName(QString::fromLatin1(nomsJeux[j]));
+    jeu->SetTag(j);
+    jeu->SetJoueur(j);
+    jeu->SetSetCartes(k);
+    jeu->SetColor(CouleurTapis);
+    jeu->SetAffichage(j == jrSud ? afjNormal : j == jrNord ? afjMort : afjCoteDecale);
+    Jeux[j] = jeu;
+
+    auto* bids = new TBids1024(this);
+    bids->setObjectName(QString::fromLatin1(nomsBids[j]));
+    bids->SetTag(j);
+    bids->SetJoueur(j);
+    bids->SetColor(CouleurTapis);
+    bids->SetDimension(k);
+    BidsSurTable[j] = bids;
+  }
+  Jeux[jrSud]->raise();
+  Etui = new TEtui1024(this);
+  Etui->setObjectName(QStringLiteral("Etui"));
+  Etui->SetColor(CouleurTapis);
+  Etui->SetDimension(k);
+  Etui->SetVisible(false);
+
+  Fleche = new QLabel(this);
+  Fleche->setObjectName(QStringLiteral("Fleche"));
+  Fleche->setPixmap(ImageFleche());
+  Fleche->resize(TailleFleche);
+  Fleche->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Fleche->hide();
+}
+
+void TFMain::CreeEtiquettes() {
+  auto etiquette = [this](const char* nom, const QString& texte) {
+    auto* e = new TEtiquetteContour(texte, this);
+    e->setObjectName(QString::fromLatin1(nom));
+    return e;
+  };
+  LContrat = etiquette("LContrat", QString());
+  LContrat->SetContour(false);
+  LContrat->SetAlignement(Qt::AlignHCenter | Qt::AlignTop);
+  LNotation = etiquette("LNotation", QStringLiteral("Jeu"));
+  LQuestions = etiquette("LQuestions", QStringLiteral("Questions"));
+  LNS = etiquette("LNS", QStringLiteral("NS"));
+  LEO = etiquette("LEO", QStringLiteral("EO"));
+
+  auto afficheur = [this](const char* nom, int chiffres, QRgb couleur) {
+    auto* a = new TAfficheurSegments(chiffres, QColor(couleur), this);
+    a->setObjectName(QString::fromLatin1(nom));
+    a->resize(TailleAfficheur(chiffres));
+    return a;
+  };
+  Notation = afficheur("Notation", 3, CouleurLime);
+  NoteQuestions = afficheur("NoteQuestions", 3, CouleurLime);
+  LeveesNS = afficheur("LeveesNS", 2, CouleurJaune);
+  LeveesEO = afficheur("LeveesEO", 2, CouleurJaune);
+}
+
+void TFMain::CreeBoutons() {
+  static constexpr std::array<const char*, NbBoutonsRangee> noms{
+      "BReglages", "BScores", "BRevoirBids", "BPoint", "BLastLevee",
+      "BJeuAuto",  "BPrecedente", "BDonne", "BSuivante", "BQuitter"};
+  static constexpr std::array<const char*, NbBoutonsRangee> textes{
+      "Réglages", "Scores", "Enchères", "Le point", "Dernière levée", "Jouer pour moi", "", "# donne", "", "Quitter"};
+  auto bouton = [this](const char* nom, const char* texte) {
+    auto* b = new QPushButton(QString::fromUtf8(texte), this);
+    b->setObjectName(QString::fromLatin1(nom));
+    // The window sees every key: no button takes the focus away from it.
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+  };
+  for (int i = 0; i < NbBoutonsRangee; ++i) rangee_[static_cast<std::size_t>(i)] = bouton(noms[static_cast<std::size_t>(i)], textes[static_cast<std::size_t>(i)]);
+  rangee_[brPrecedente]->setIcon(QIcon(ImageEtapeDonne(false)));
+  rangee_[brSuivante]->setIcon(QIcon(ImageEtapeDonne(true)));
+  rangee_[brPrecedente]->setToolTip(QStringLiteral("Donne précédente"));
+  rangee_[brSuivante]->setToolTip(QStringLiteral("Donne suivante"));
+  BStart = bouton("BStart", "Démarrer");
+  BNext = bouton("BNext", "Jeu de la carte");
+  BStart->hide();
+  BNext->hide();
+  // "Jouer pour moi" and the deal-stepping buttons take turns in one place.
+  rangee_[brJeuAuto]->hide();
+}
+
+void TFMain::CreeDialogues(const QRect& zoneTravail) {
+  FinDonne = new TFinDonne1024(this);
+  FinDonne->Dimensionne(zoneTravail);
+  DispJeux = new TFDispJeux(this);
+  Avertissement = new TFErreur(this);
+  // The score dialog opens the detailed scores, which must exist first.
+  Scores = new TFScores(this);
+  ScoreGlobal = new TScoreGlobalDlg(Scores, this);
+  Reglages = new TReglagesDlg(this);
+  Encheres = new TFEncheres(this);
+  LastL = new TFLastL(this);
+  Infos = new TAboutBox(this);
+  Delai = new TDelaiDlg(this);
+  DonneDlg = new TDonneDlg(this);
+  Quiz = std::make_unique<TDialoguesQuiz>(this);
+  Commentaire = new TErreurDlg(this);
+  DelaiCartes = new TDelaiCartesDlg(this);
+  Point = new TFPoint(this);
+  Aide = new TAide(this);
+  Reglages->SetReglages(&controleur_->Reglages());
+  Reglages->SetDialogues({Delai, DelaiCartes, DispJeux, Infos, Aide});
+}
+
+void TFMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (dejaMontree_) return;
+  dejaMontree_ = true;
+  // Once the window is on the screen, so that the messages of a damaged
+  // database stand in front of it.
+  QTimer::singleShot(0, this, [this] { PremiereActivation(); });
+}
+
+bool TFMain::PremiereActivation() {
+  if (actif_ || echecActivation_) return actif_;
+  if (!controleur_->Active()) {
+    echecActivation_ = true;
+    fermee_ = true;  // ends without writing the settings back
+    close();
+    return false;
+  }
+  actif_ = true;
+  const TReglages& r = controleur_->Reglages();
+  Jeux[jrSud]->SetAffichage(r.DispoSud ? afjNormalDecale : afjNormal);
+  Jeux[jrNord]->SetAffichage(r.DispoNord ? afjMortDecale : afjMort);
+  for (TBids1024* bids : BidsSurTable) {
+    bids->SetColor(CouleurTapis);
+    bids->SetDimension(SetCartes());
+  }
+  PlaceBids();
+  PlaceJeux();
+  setFocus(Qt::ActiveWindowFocusReason);
+  return true;
+}
+
+void TFMain::Quitter1Click() { close(); }
+
+void TFMain::FermeFenetre() {
+  // Asked from inside a handler: the window closes once it has returned.
+  QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+  if (!fermee_) {
+    fermee_ = true;
+    if (actif_) controleur_->Ferme();
+  }
+  Aide->close();
+  event->accept();
+}
+
+}  // namespace kalvo

@@ -1,0 +1,206 @@
+// TFMain: the main window, which is the card table. It owns the table
+// controls, every dialog of the program (each created once) and the game
+// controller, and shows what the controller decides through TEcranJeu.
+// Its members are spread over files named after what they hold: creation
+// and life (FMain.cpp), layout (FMainMiseEnPage.cpp), the screen interface
+// (FMainEcran.cpp), the auction replay (FMainEncheres.cpp), buttons, mouse
+// and keys (FMainEntrees.cpp).
+#pragma once
+
+#include "control/Controleur.h"
+#include "control/EcranJeu.h"
+#include "table/GeometrieTable.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+
+namespace kalvo {
+
+class TAboutBox;
+class TAfficheurSegments;
+class TAide;
+class TBids1024;
+class TCarte1024;
+class TDelaiCartesDlg;
+class TDelaiDlg;
+class TDialoguesQuiz;
+class TDonneDlg;
+class TErreurDlg;
+class TEtiquetteContour;
+class TEtui1024;
+class TFDispJeux;
+class TFEncheres;
+class TFErreur;
+class TFLastL;
+class TFPoint;
+class TFScores;
+class TFinDonne1024;
+class TJeu1024;
+class TReglagesDlg;
+class TScoreGlobalDlg;
+
+// An alert explanation box drawn on the felt during the auction replay.
+struct TAlerteAffichee {
+  int Numero = 0;  // 1, 2, ...: its place from the top
+  int Niveau = 0;
+  int Couleur = 0;
+  QString Texte;
+};
+
+class TFMain : public QWidget, public TEcranJeu {
+  Q_OBJECT
+
+ public:
+  // zoneTravail: the screen's work area the window is sized for; none: the
+  // primary screen's.
+  explicit TFMain(TConfigurationControleur configuration, std::optional<QRect> zoneTravail = std::nullopt);
+  ~TFMain() override;
+
+  TControleur& Controleur() { return *controleur_; }
+  const TControleur& Controleur() const { return *controleur_; }
+  // The first activation (runs once, when the window is first shown).
+  // False when the program must end at once: the window then closes
+  // without its closing steps.
+  bool PremiereActivation();
+  bool Active() const { return actif_; }
+  bool EchecActivation() const { return echecActivation_; }
+
+  // ---- Table controls, by seat ----
+  std::array<TCarte1024*, 4> Cartes{};
+  std::array<TJeu1024*, 4> Jeux{};
+  std::array<TBids1024*, 4> BidsSurTable{};
+  TEtui1024* Etui = nullptr;
+  QLabel* Fleche = nullptr;
+  TEtiquetteContour* LContrat = nullptr;
+  TEtiquetteContour* LNotation = nullptr;
+  TEtiquetteContour* LQuestions = nullptr;
+  TEtiquetteContour* LNS = nullptr;
+  TEtiquetteContour* LEO = nullptr;
+  TAfficheurSegments* Notation = nullptr;
+  TAfficheurSegments* NoteQuestions = nullptr;
+  TAfficheurSegments* LeveesNS = nullptr;
+  TAfficheurSegments* LeveesEO = nullptr;
+  QPushButton* BStart = nullptr;
+  QPushButton* BNext = nullptr;
+  QPushButton* Bouton(TBoutonRangee bouton) const { return rangee_[bouton]; }
+
+  // ---- Dialogs, created once ----
+  TFinDonne1024* FinDonne = nullptr;
+  TFDispJeux* DispJeux = nullptr;
+  TFErreur* Avertissement = nullptr;
+  TFScores* Scores = nullptr;
+  TScoreGlobalDlg* ScoreGlobal = nullptr;
+  TReglagesDlg* Reglages = nullptr;
+  TFEncheres* Encheres = nullptr;
+  TFLastL* LastL = nullptr;
+  TAboutBox* Infos = nullptr;
+  TDelaiDlg* Delai = nullptr;
+  TDonneDlg* DonneDlg = nullptr;
+  std::unique_ptr<TDialoguesQuiz> Quiz;
+  TErreurDlg* Commentaire = nullptr;
+  TDelaiCartesDlg* DelaiCartes = nullptr;
+  TFPoint* Point = nullptr;
+  TAide* Aide = nullptr;
+
+  // ---- Layout ----
+  int LargeurFenetre = 0;
+  int HauteurFenetre = 0;
+  const TRangeeBoutons& Rangee() const { return rangeeBoutons_; }
+  const std::vector<TAlerteAffichee>& Alertes() const { return alertes_; }
+  void PlaceJeu(TJoueur joueur);
+  void PlaceJeux();
+  void PlaceCartesJouees();
+  void PlaceEtui();
+  void PlaceBids();
+  void PlaceFleche();
+
+  // ---- Handlers of the window's own buttons ----
+  void BReglagesClick();
+  void BScoresClick();
+  void Quitter1Click();
+
+  // ---- TEcranJeu ----
+  void PrepareDonne(const TDonneLue& donne, const TSuiviMains& suivi) override;
+  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
+  void CacheJeu(TJoueur joueur) override;
+  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
+  void CacheCartesJouees() override;
+  void CacheTable() override;
+  void RejoueEncheres(const TDonne& donne, int vitesse) override;
+  void CacheEncheres() override;
+  void MontreRevueEncheres() override;
+  void IndiqueTour(int mode) override;
+  void Sablier(bool actif) override;
+  void AfficheTitre(const std::string& titre) override;
+  void MontreBouton(TBoutonJeu bouton, bool visible) override;
+  void AfficheNotation(bool visible) override;
+  void AfficheNoteQuestions(bool visible) override;
+  void AfficheCompteurLevees(bool visible) override;
+  void ChangeNotation(int note) override;
+  void ChangeNoteQuestions(int note) override;
+  void ChangeLevees(int leveesNS, int leveesEO) override;
+  void MontreDerniereLevee(const TCartesJouees& levee) override;
+  void MontrePoint() override;
+  void AfficheCommentaire(const std::string& texte) override;
+  void AfficheMessage(const std::string& texte) override;
+  void Bip() override;
+  TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
+  void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
+  int MontreFinDonne(const TDonneLue& donne, const TReglages& reglages) override;
+  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  void PosteFinDonne(int action) override;
+  void FermeFenetre() override;
+  void AfficheErreurDonnee(const std::string& message) override;
+  void AfficheErreur(const std::string& message) override;
+  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Creation, in order.
+  void DimensionneFenetre(const QRect& zoneTravail);
+  void CreeControlesTable();
+  void CreeEtiquettes();
+  void CreeBoutons();
+  void CreeDialogues(const QRect& zoneTravail);
+  void Connecte();
+  // Layout of the frame-bound elements for the current client size.
+  void PlaceElementsFixes();
+  void DessineAlerte(QPainter& p, const TAlerteAffichee& alerte) const;
+  void EcritTexteAlerte(QPainter& p, int x, int y, const QString& texte) const;
+  // After a modal window: the focus back to the table, which repaints.
+  void RetourTable();
+  QRect Geometrie() const;
+  int SetCartes() const;
+
+  std::unique_ptr<TControleur> controleur_;
+  QColor CouleurTapis;
+  QPixmap tapis_;
+  TRangeeBoutons rangeeBoutons_;
+  std::array<QPushButton*, NbBoutonsRangee> rangee_{};
+  QSize tailleMiseEnPage_;
+  std::vector<TAlerteAffichee> alertes_;
+  bool dejaMontree_ = false;
+  bool actif_ = false;
+  bool echecActivation_ = false;
+  bool fermee_ = false;
+  int sabliers_ = 0;
+};
+
+}  // namespace kalvo

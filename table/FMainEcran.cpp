@@ -1,0 +1,254 @@
+// What the controller asks of the table: hands, cards, buttons, marks,
+// pointer, and the modal windows, each opened from the main window.
+#include "table/FMain.h"
+
+#include "coaching/FinDonne.h"
+#include "table/AfficheurSegments.h"
+#include "table/Bids1024.h"
+#include "table/Carte1024.h"
+#include "table/DialoguesQuiz.h"
+#include "table/DonneDlg.h"
+#include "table/ErreurDlg.h"
+#include "table/EtiquetteContour.h"
+#include "table/Etui1024.h"
+#include "table/FEncheres.h"
+#include "table/FErreur.h"
+#include "table/FLastL.h"
+#include "table/FPoint.h"
+#include "table/FinDonne1024.h"
+#include "table/IconesTable.h"
+#include "table/Jeu1024.h"
+#include "table/Pause.h"
+#include "table/ReponseAttendue.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace kalvo {
+
+namespace {
+
+QString Texte(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+}  // namespace
+
+void TFMain::RetourTable() {
+  setFocus(Qt::OtherFocusReason);
+  update();
+}
+
+void TFMain::PrepareDonne(const TDonneLue& donne, const TSuiviMains&) {
+  const T4Jeux mains = donne.Donne.Mains();
+  const int atout = donne.Donne.Atout();
+  for (TJoueur j : TousLesJoueurs) {
+    TValeurCartes valeurs{};
+    for (int i = 1; i <= 13; ++i) {
+      const TCard carte = mains(j, i);
+      valeurs[static_cast<std::size_t>(i - 1)] = carte.EstReelle() ? static_cast<std::uint16_t>(IndexCarte(carte)) : 0;
+    }
+    Jeux[j]->SetJeu(valeurs);
+    Jeux[j]->SetAtout(atout);
+  }
+  const int numero = controleur_->DonneActuelle();
+  Encheres->PrepareRevueEncheres(donne.Donne, numero);
+  FinDonne->Prepare(PrepareFinDonne(donne.Donne, numero));
+}
+
+void TFMain::AfficheJeu(TJoueur joueur, TAffichageJeu mode) {
+  TJeu1024* jeu = Jeux[joueur];
+  jeu->SetColor(CouleurTapis);
+  // The mode first: it gives the size the hand is placed by.
+  jeu->SetSetCartes(SetCartes());
+  jeu->SetAffichage(mode);
+  jeu->SetVisible(true);
+  PlaceJeu(joueur);
+  if (joueur == jrSud) jeu->raise();
+  if (joueur == jrSud || joueur == jrNord) PlaceCartesJouees();
+}
+
+void TFMain::CacheJeu(TJoueur joueur) { Jeux[joueur]->SetVisible(false); }
+
+void TFMain::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
+  if (carte.EstVide()) return;
+  if (pauseMs > 0) Pause(pauseMs, TEntreesPause::Laissees);
+  const int value = carte.EstReelle() ? IndexCarte(carte) : 0;
+  TCarte1024* controle = Cartes[joueur];
+  controle->SetValue(value);
+  controle->show();
+  controle->raise();
+  Jeux[joueur]->SetCarteJouee(value);
+}
+
+void TFMain::CacheCartesJouees() {
+  for (TCarte1024* carte : Cartes) carte->hide();
+}
+
+void TFMain::CacheTable() {
+  CacheCartesJouees();
+  for (TJeu1024* jeu : Jeux) jeu->SetVisible(false);
+  CacheEncheres();
+  BNext->hide();
+}
+
+void TFMain::CacheEncheres() {
+  for (TBids1024* bids : BidsSurTable) bids->SetVisible(false);
+  Etui->SetVisible(false);
+  alertes_.clear();
+  update();
+}
+
+void TFMain::MontreRevueEncheres() {
+  Encheres->Place(Geometrie());
+  // At a deal's start (no auction on the table) the window must not hide
+  // South's hand, which is already shown.
+  if (!controleur_->Etat().InJeu && Jeux[jrSud]->Visible())
+    Encheres->RemonteAuDessusDe(Jeux[jrSud]->mapToGlobal(QPoint(0, 0)).y());
+  Encheres->exec();
+  RetourTable();
+}
+
+void TFMain::IndiqueTour(int mode) {
+  const int m = (mode >= TourAucun && mode <= TourNord) ? mode : TourAucun;
+  setCursor(CurseurTable(static_cast<TCurseurTable>(m)));
+  // The pointer takes the new cursor at once, without waiting for a move.
+  QCursor::setPos(QCursor::pos());
+  if (m == TourAucun || m == TourRamasse) {
+    Fleche->hide();
+    return;
+  }
+  const TJeu1024* sud = Jeux[jrSud];
+  const int haut = m == TourSud ? sud->y() + (sud->height() - Fleche->height()) / 2 : 80;
+  Fleche->move(GaucheFleche(sud->x()), haut);
+  Fleche->show();
+  Fleche->raise();
+}
+
+void TFMain::Sablier(bool actif) {
+  if (actif) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++sabliers_;
+  } else if (sabliers_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --sabliers_;
+  }
+}
+
+void TFMain::AfficheTitre(const std::string& titre) {
+  setWindowTitle(Texte(titre));
+  LContrat->SetCaption(Texte(titre));
+}
+
+void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
+  switch (bouton) {
+    case bjStart: BStart->setVisible(visible); break;
+    case bjNext: BNext->setVisible(visible); break;
+    case bjJeuAuto: rangee_[brJeuAuto]->setVisible(visible); break;
+    case bjLastLevee: rangee_[brLastLevee]->setVisible(visible); break;
+    case bjRevoirBids: rangee_[brRevoirBids]->setVisible(visible); break;
+    case bjPoint: rangee_[brPoint]->setVisible(visible); break;
+    case bjNavigation:
+      for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) rangee_[b]->setVisible(visible);
+      break;
+  }
+}
+
+void TFMain::AfficheNotation(bool visible) {
+  LNotation->setVisible(visible);
+  Notation->setVisible(visible);
+}
+
+void TFMain::AfficheNoteQuestions(bool visible) {
+  LQuestions->setVisible(visible);
+  NoteQuestions->setVisible(visible);
+}
+
+void TFMain::AfficheCompteurLevees(bool visible) {
+  for (QWidget* w : std::initializer_list<QWidget*>{LeveesNS, LeveesEO, LNS, LEO}) w->setVisible(visible);
+}
+
+void TFMain::ChangeNotation(int note) { Notation->SetValue(note); }
+void TFMain::ChangeNoteQuestions(int note) { NoteQuestions->SetValue(note); }
+
+void TFMain::ChangeLevees(int leveesNS, int leveesEO) {
+  LeveesNS->SetValue(leveesNS);
+  LeveesEO->SetValue(leveesEO);
+}
+
+void TFMain::MontreDerniereLevee(const TCartesJouees& levee) {
+  std::array<int, 4> cartes{};
+  for (TJoueur j : TousLesJoueurs) cartes[j] = levee[j].EstReelle() ? IndexCarte(levee[j]) : 0;
+  LastL->SetLevee(cartes);
+  LastL->exec();
+  RetourTable();
+}
+
+void TFMain::MontrePoint() {
+  const std::filesystem::path chemin = controleur_->Configuration().Emplacement.Dossier / NomFichierPoint;
+  Point->Affiche(QString::fromStdString(chemin.string()));
+  RetourTable();
+}
+
+void TFMain::AfficheCommentaire(const std::string& texte) {
+  Commentaire->Affiche(Texte(texte), Geometrie());
+  RetourTable();
+}
+
+void TFMain::AfficheMessage(const std::string& texte) {
+  Avertissement->Affiche(Texte(texte), Geometrie());
+  RetourTable();
+}
+
+void TFMain::Bip() { QApplication::beep(); }
+
+TReponseQuestion TFMain::PoseQuestion(const TQuestionPosee& question) {
+  const std::optional<TReponseQuestion> reponse = Quiz->Pose(question);
+  RetourTable();
+  // A dialog closed without an answer counts as no answer: nothing right.
+  if (reponse) return *reponse;
+  TReponseQuestion aucune;
+  aucune.Carte = TCard{};
+  aucune.Nombre = -1;
+  aucune.Proposition = -1;
+  return aucune;
+}
+
+void TFMain::MontreReponseAttendue(const TTexteReponseAttendue& reponse) {
+  Quiz->ReponseAttendueDlg()->Montre(reponse, width());
+  RetourTable();
+}
+
+int TFMain::MontreFinDonne(const TDonneLue&, const TReglages& reglages) {
+  const std::filesystem::path resume = controleur_->Configuration().Emplacement.Dossier / NomFichierResume;
+  const int action = FinDonne->Montre(QString::fromStdString(resume.string()), reglages);
+  RetourTable();
+  return action;
+}
+
+std::optional<int> TFMain::DemandeNumeroDonne(int maximum, int actuel) {
+  const std::optional<int> numero = DonneDlg->Choisit(actuel, maximum);
+  RetourTable();
+  return numero;
+}
+
+void TFMain::PosteFinDonne(int action) {
+  QMetaObject::invokeMethod(this, [this, action] { controleur_->MessageFinDonne(action); }, Qt::QueuedConnection);
+}
+
+void TFMain::AfficheErreurDonnee(const std::string& message) {
+  QMessageBox::warning(this, QStringLiteral("Kalvo !"), Texte(message));
+  RetourTable();
+}
+
+void TFMain::AfficheErreur(const std::string& message) {
+  QMessageBox::warning(this, QStringLiteral("Kalvo !"), Texte(message));
+  RetourTable();
+}
+
+void TFMain::AfficheErreurFatale(const std::vector<std::string>& messages) {
+  for (const std::string& message : messages) QMessageBox::critical(this, QStringLiteral("Kalvo !"), Texte(message));
+}
+
+}  // namespace kalvo
