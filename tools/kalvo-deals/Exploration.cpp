@@ -4,7 +4,7 @@
 #include "engine/NavigationScript.h"
 #include "model/FichierIni.h"
 #include "tools/authoring/Lexique.h"
-#include "tools/kalvo-deals/EcranMuet.h"
+#include "control/EcranMuet.h"
 
 #include <unistd.h>
 

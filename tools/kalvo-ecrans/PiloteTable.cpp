@@ -1,5 +1,6 @@
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
+#include "control/EcranMuet.h"
 #include "table/FinDonne1024.h"
 #include "table/Jeu1024.h"
 
@@ -61,6 +62,22 @@ int TPiloteTable::JoueCarteAcceptee() {
     ++refus;
   }
   return -1;
+}
+
+bool TPiloteTable::JoueCarteJuste() {
+  const TControleur& c = fenetre_.Controleur();
+  if (!c.AttendCarteUtilisateur()) return false;
+  const TJoueur joueur = c.Etat().JoueurActuel;
+  for (int value : CartesJouables()) {
+    TEcranMuet muet;
+    TControleur essai(c, muet);
+    essai.JeuMouseDown(joueur, value, false);
+    const bool posee = essai.Etat().CompteCartesJouees != c.Etat().CompteCartesJouees || essai.Etat().Levee != c.Etat().Levee;
+    if (!posee || essai.Etat().Notation != c.Etat().Notation) continue;
+    const int avant = fenetre_.Jeux[joueur]->TotalCartesJouees();
+    return CliqueCarte(joueur, value) && fenetre_.Jeux[joueur]->TotalCartesJouees() > avant;
+  }
+  return false;
 }
 
 void TPiloteTable::CliqueTapis() {

@@ -32,6 +32,10 @@ class TPiloteTable {
   // Clicks the playable cards one after the other until the controller
   // takes one; the number of refused cards, or -1 when none was taken.
   int JoueCarteAcceptee();
+  // Clicks a card that the deal's script accepts without a charge, found by
+  // trying each playable card on a silent copy of the controller first;
+  // false when there is none (then JoueCarteAcceptee is the way on).
+  bool JoueCarteJuste();
   // A click on the felt, beside West's hand, where no control lies.
   void CliqueTapis();
   void Touche(int touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);

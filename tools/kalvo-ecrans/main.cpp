@@ -1,10 +1,11 @@
 // kalvo-ecrans: plays the first deal of the delivered database on the real
 // main window, without a display, and writes PNG pictures of the table at
-// five moments, in each card set and at two screen sizes.
+// six moments (the last one the end-of-deal screen), in each card set and at two screen sizes.
 
 #include "model/BaseDonnes.h"
 #include "model/DossierDonnees.h"
 #include "table/FMain.h"
+#include "table/FinDonne1024.h"
 #include "table/Polices.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdio>
 #include <filesystem>
@@ -73,16 +75,36 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
   const TControleur& c = fenetre.Controleur();
   while (c.Etat().InJeu && c.Etat().Levee < 3) {
     if (c.Etat().LeveeComplete) pilote.CliqueTapis();
-    else if (pilote.JoueCarteAcceptee() < 0) return false;
+    else if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
   }
   fenetre.Controleur().Reglages().QuatreJeux = true;
   fenetre.Controleur().ApresReglages();
   ok &= Ecrit(fenetre, sortie, prefixe + QStringLiteral("4-quatre-jeux.png"));
   while (c.Etat().InJeu && !c.Etat().LeveeComplete) {
-    if (pilote.JoueCarteAcceptee() < 0) return false;
+    if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
   }
   ok &= Ecrit(fenetre, sortie, prefixe + QStringLiteral("5-levee-complete.png"));
-  return ok;
+
+  // On to the end of the deal, playing the script's right cards; the
+  // end-of-deal screen is pictured as it opens, then "Suivante" closes it.
+  bool finPhotographiee = false;
+  gardien.Repond("kalvo::TFinDonne1024", [&](QWidget* w) {
+    QApplication::processEvents();
+    const QString chemin = sortie.filePath(prefixe + QStringLiteral("6-fin-de-donne.png"));
+    finPhotographiee = w->grab().save(chemin, "PNG");
+    std::printf("%s %s\n", finPhotographiee ? "écrit" : "ÉCHEC", qPrintable(chemin));
+    QPushButton* suivante = static_cast<TFinDonne1024*>(w)->BSuivante();
+    QTest::mouseClick(suivante, Qt::LeftButton, Qt::NoModifier, suivante->rect().center());
+  });
+  for (int geste = 0; geste < 400 && !finPhotographiee; ++geste) {
+    if (c.Etat().InJeu && c.AttendCarteUtilisateur()) {
+      if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
+    } else {
+      pilote.CliqueTapis();
+    }
+    QApplication::processEvents();
+  }
+  return ok && finPhotographiee;
 }
 
 }  // namespace
