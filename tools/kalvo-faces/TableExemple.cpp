@@ -1,6 +1,7 @@
 #include "TableExemple.h"
 
 #include "table/DecorTable.h"
+#include "table/GeometrieTable.h"
 #include "table/IconesTable.h"
 #include "table/Palette.h"
 
@@ -79,29 +80,10 @@ void TTableExemple::PlaceJeux() {
 }
 
 void TTableExemple::PlaceCartesJouees() {
-  const int k = FSetCartes;
-  const int H = Cartes[jrSud]->height();
-  const int W = Cartes[jrSud]->width();
-  const TJeu1024* sud = Jeux[jrSud];
   const TJeu1024* nord = Jeux[jrNord];
-  const int b = sud->y() - (nord->y() + nord->height());
-  int c = 0;
-  int d = 0;
-  if (H > b) {
-    d = 8;
-    c = H * 5 / 10;
-  } else if (b < H * 18 / 10) {
-    d = 8;
-    c = std::max(b - H - 16, H * 4 / 10);
-  } else {
-    d = (b - H * 18 / 10) / 2;
-    c = H / 10;
-  }
-  Cartes[jrSud]->move((width() - W) / 2 + 4 * k, sud->y() - d - H);
-  Cartes[jrNord]->move(Cartes[jrSud]->x() - 8 * k, Cartes[jrSud]->y() - H + c);
-  const int demi = (Cartes[jrSud]->y() - Cartes[jrNord]->y()) / 2;
-  Cartes[jrOuest]->move(Cartes[jrSud]->x() - W + 8 * k, Cartes[jrNord]->y() + demi * 8 / 10);
-  Cartes[jrEst]->move(Cartes[jrNord]->x() + W - 8 * k, Cartes[jrNord]->y() + demi * 12 / 10);
+  const TCartesJoueesPlaces places = kalvo::PlaceCartesJouees(width(), FSetCartes, Cartes[jrSud]->size(),
+                                                              Jeux[jrSud]->y(), nord->y() + nord->height());
+  for (int j = 0; j < 4; ++j) Cartes[j]->move(places.Coins[static_cast<std::size_t>(j)]);
 }
 
 void TTableExemple::PlaceEtuiEtBids() {
