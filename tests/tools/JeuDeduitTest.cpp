@@ -88,7 +88,9 @@ TEST(JeuDeduit, LigneQuiCasseEtJeuDonneQuiNeSuitPasLeScript) {
   EXPECT_TRUE(casse.AErreurs());
   EXPECT_THAT(casse.Texte(), HasSubstr("essai.donne, ligne 30 : "));
   EXPECT_THAT(casse.Texte(), ::testing::Not(HasSubstr("jeu complet, levée")));
-  if (donne) EXPECT_TRUE(donne->JeuCompletInconnu);
+  if (donne) {
+    EXPECT_TRUE(donne->JeuCompletInconnu);
+  }
 
   // Written lines are taken as they are, and checked against the script.
   std::string jeu;
