@@ -1,5 +1,6 @@
 #include "tools/authoring/PartieSimulee.h"
 
+#include "coaching/Levee.h"
 #include "tools/authoring/Diagnostics.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ std::optional<std::string> TPartieSimulee::Joue(TCard carte) {
     joueur_ = JoueurSuivant(joueur_);
     return std::nullopt;
   }
-  gagnant_ = Gagnant();
+  gagnant_ = GagnantLevee(onTable_, entameur_, atout_);
   (gagnant_ == jrSud || gagnant_ == jrNord ? leveesNS_ : leveesEO_) += 1;
   // The trainer's order at the end of a trick, so that the engine's flags
   // are the ones its discard rules and claim test see.
@@ -82,27 +83,6 @@ std::optional<std::string> TPartieSimulee::Joue(TCard carte) {
   onTable_ = TCartesJouees{};
   nbSurTable_ = 0;
   return std::nullopt;
-}
-
-// In no trump the suit led decides; otherwise the trumps do, unless there
-// are none or all four cards are trumps.
-TJoueur TPartieSimulee::Gagnant() const {
-  T4Couleur decisive = CouleurEntame();
-  if (atout_ != clSA) {
-    int atouts = 0;
-    for (const TCard c : onTable_) atouts += c.c == atout_ ? 1 : 0;
-    if (atouts > 0 && atouts < 4) decisive = atout_;
-  }
-  TJoueur gagnant = entameur_;
-  int meilleur = -1;
-  for (TJoueur j : TousLesJoueurs) {
-    const TCard c = onTable_[j];
-    if (c.c == decisive && c.h > meilleur) {
-      meilleur = c.h;
-      gagnant = j;
-    }
-  }
-  return gagnant;
 }
 
 }  // namespace kalvo

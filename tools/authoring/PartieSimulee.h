@@ -48,8 +48,6 @@ class TPartieSimulee {
   const TSuiviMains& Suivi() const { return suivi_; }
 
  private:
-  TJoueur Gagnant() const;
-
   T4Jeux mains_;
   TCouleur atout_;
   TSuiviMains suivi_;
