@@ -6,7 +6,7 @@ KALVO_PAQUETS=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libdds-dev nlohmann-json3-dev libcli11-dev
-  fonts-dejavu-core fonts-liberation2 xvfb xauth
+  fonts-dejavu-core fonts-liberation2 xvfb xauth ccache
 )
 
 kalvo_installe_paquets() {
