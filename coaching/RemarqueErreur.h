@@ -9,6 +9,9 @@
 
 namespace kalvo {
 
+// A mark after n more are taken: never below 0.
+constexpr int NoteApresRetrait(int note, int n) { return note - n > 0 ? note - n : 0; }
+
 enum class TFenetreRemarque : std::uint8_t {
   Commentaire,    // the comment window: the deal's lines 1..18, the trump messages 50..58
   Avertissement,  // the warning window: the built-in messages 70..95

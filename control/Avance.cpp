@@ -25,8 +25,7 @@ void TControleur::Avance() {
   if (!e.LeveeComplete) return;
 
   e.LastLevee = e.OnTable;
-  suivi_.s_ActualiseSuiviJeux(e.Levee, e.CompteurLevees - 1);
-  suivi_.s_ActualiseCommunicationsBlocages(e.Levee);
+  SignaleFinDeLevee(suivi_, e.Levee, e.CompteurLevees - 1);
   MontreBouton(bjLastLevee, true);
   MontreJeuAuto(false);
   if (e.Levee > 5) MontreBouton(bjPoint, false);

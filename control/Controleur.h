@@ -19,6 +19,7 @@
 #include "control/EtatControleur.h"
 #include "control/JournalPartie.h"
 #include "engine/Defausse.h"
+#include "engine/Levee.h"
 #include "engine/NavigationScript.h"
 #include "engine/SuiviMains.h"
 #include "model/BaseDonnes.h"
@@ -59,13 +60,6 @@ enum class TToucheJeu : std::uint8_t { Autre, CtrlAltF9 };
 // The settings of the configuration (file or text) for a database of
 // nbDonnes deals; defaults when there is neither.
 TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes);
-
-// A completed trick, in playing order from its leader.
-struct TLeveeJouee {
-  TJoueur Entameur = jrOuest;
-  std::array<TCard, 4> Cartes{};
-  TJoueur Gagnant = jrSud;
-};
 
 class TControleur {
  public:

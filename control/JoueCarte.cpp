@@ -2,7 +2,6 @@
 // cards; the end of a trick.
 #include "control/Controleur.h"
 
-#include "coaching/Levee.h"
 #include "engine/DefenseScript.h"
 
 namespace kalvo {
@@ -37,8 +36,7 @@ void TControleur::JoueCarte(int indice) {
   const TCard carte = VerifieIndice(joueur, indice);
   e.OnTable[joueur] = carte;
   statistiques_.NoteCarte(joueur, carte, e.Levee, e.Entameur, e.OnTable[e.Entameur], donne_.Donne.Atout());
-  suivi_.s_SetCarteJouee(joueur, indice);
-  suivi_.s_Actualise(joueur, carte.Couleur());
+  SignaleCarteJouee(suivi_, joueur, indice);
   ecran_.PoseCarte(joueur, carte, PauseCarte(joueur));
   ++e.CompteCartesJouees;
   if (journal_) journal_->CarteJouee(e.Levee, joueur, carte);
@@ -81,15 +79,9 @@ int TControleur::CarteDefenseurModeProgramme() const {
 // The trick is complete: its winner, the counters, the journal.
 void TControleur::FinDeLevee() {
   TEtatControleur& e = etat_;
-  e.Gagnant = GagnantLevee(e.OnTable, e.Entameur, donne_.Donne.Atout());
+  historique_.push_back(LeveeJouee(e.OnTable, e.Entameur, donne_.Donne.Atout()));
+  e.Gagnant = historique_.back().Gagnant;
   CompteLevee(e.Gagnant);
-  TLeveeJouee levee{e.Entameur, {}, e.Gagnant};
-  TJoueur j = e.Entameur;
-  for (TCard& carte : levee.Cartes) {
-    carte = e.OnTable[j];
-    j = JoueurSuivant(j);
-  }
-  historique_.push_back(levee);
   if (journal_) journal_->LeveeTerminee(e.Levee, e.Gagnant, e.LeveesNS, e.LeveesEO);
 }
 

@@ -2,7 +2,6 @@
 // refused, played when accepted; then the rest of the trick.
 #include "control/Controleur.h"
 
-#include "coaching/Levee.h"
 #include "coaching/MessagesIntegres.h"
 #include "coaching/RemarqueErreur.h"
 #include "coaching/VerificationChaine.h"

@@ -44,6 +44,11 @@ std::string NomCarte(TCard carte) {
   return rang + " de " + std::string(NomsCouleurs[carte.c]);
 }
 
+std::string NomCarteArticle(TCard carte) {
+  const char* article = carte.h == 14 ? "l'" : (carte.h == 12 ? "la " : "le ");
+  return article + NomCarte(carte);
+}
+
 char LettreCouleurAnglaise(T4Couleur c) { return "CDHS"[c]; }
 char LettreJoueurAnglaise(TJoueur j) { return "SWNE"[j]; }
 

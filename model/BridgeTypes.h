@@ -124,6 +124,8 @@ constexpr TLigne LigneDe(TJoueur j) { return (j == jrSud || j == jrNord) ? liNS 
 
 // "Roi de Pique", "10 de Cœur", "2 de Trèfle".
 std::string NomCarte(TCard carte);
+// With its article: "le Roi de Cœur", "la Dame de Pique", "l'As de Trèfle".
+std::string NomCarteArticle(TCard carte);
 // The rank as written in a suit listing: "10" for the ten, else the letter.
 std::string TexteRang(int h);
 // Short form used by the tools: "SA", "HT", "C2" (suit letter then rank letter).

@@ -1,7 +1,6 @@
-// The trick's winner, the built-in messages and what a refused card costs.
+// The built-in messages and what a refused card costs.
 #include <gtest/gtest.h>
 
-#include "coaching/Levee.h"
 #include "coaching/MessagesIntegres.h"
 #include "coaching/RemarqueErreur.h"
 #include "tests/control/FabriqueDonne.h"
@@ -11,19 +10,8 @@ namespace {
 
 using test::TFabriqueDonne;
 
-TCard C(std::string_view code) { return test::CarteScript(code); }
-
 constexpr std::string_view Mains =
     "S:J32.A432.AK2.AK2 O:KQ4.KQJ5.QJ3.QJ3 N:A98.T96.T984.T98 E:T765.87.765.7654";
-
-TEST(GagnantLevee, CouleurEntameeOuAtout) {
-  TCartesJouees t{C("S2"), C("SK"), C("SA"), C("H3")};
-  EXPECT_EQ(GagnantLevee(t, jrSud, clSA), jrNord);
-  EXPECT_EQ(GagnantLevee(t, jrSud, clCoeur), jrEst);
-  EXPECT_EQ(GagnantLevee(t, jrSud, clCarreau), jrNord);
-  const TCartesJouees atouts{C("H2"), C("HK"), C("HA"), C("H3")};
-  EXPECT_EQ(GagnantLevee(atouts, jrOuest, clCoeur), jrNord);
-}
 
 TEST(MessagesIntegres, TextesEtCouts) {
   EXPECT_EQ(*TexteMessageIntegre(56), "Le bon moment pour retirer les atouts adverses\u00A0!");

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Levee.h"
 #include "engine/SuiviMains.h"
 #include "model/BridgeTypes.h"
 
@@ -61,15 +62,11 @@ inline void Joue(TSuiviMains& suivi, TJoueur j, TCard carte) {
   const int i = suivi.s_ChercheIndiceCarte(j, carte);
   ASSERT_NE(i, 0) << CodeCarte(carte);
   ASSERT_FALSE(suivi.s_isCarteJouee(j, i)) << CodeCarte(carte);
-  suivi.s_SetCarteJouee(j, i);
-  suivi.s_Actualise(j, carte.Couleur());
+  SignaleCarteJouee(suivi, j, i);
 }
 inline void Joue(TSuiviMains& suivi, TJoueur j, std::string_view code) { Joue(suivi, j, C(code)); }
 
-inline void FinDeLevee(TSuiviMains& suivi, int levee) {
-  suivi.s_ActualiseSuiviJeux(levee, levee - 1);
-  suivi.s_ActualiseCommunicationsBlocages(levee);
-}
+inline void FinDeLevee(TSuiviMains& suivi, int levee) { SignaleFinDeLevee(suivi, levee, levee - 1); }
 
 // Plays one trick from the leader (cards in playing order) and runs the trick end.
 inline void JoueLevee(TSuiviMains& suivi, int levee, TJoueur entameur, const std::array<std::string_view, 4>& cartes) {
@@ -152,16 +149,6 @@ inline T4Jeux JeuxAuHasard(std::mt19937& alea) {
   return jeux;
 }
 
-inline TJoueur GagnantLevee(const TCartesJouees& table, TJoueur entameur, TCouleur atout) {
-  TJoueur gagnant = entameur;
-  for (TJoueur j : TousLesJoueurs) {
-    const TCard c = table[j];
-    const TCard meilleure = table[gagnant];
-    if ((atout != clSA && c.c == atout && meilleure.c != atout) || (c.c == meilleure.c && c.h > meilleure.h)) gagnant = j;
-  }
-  return gagnant;
-}
-
 // Plays nb tricks from trick premiere with random legal cards; calls
 // apres(levee) after each trick end. Returns the next leader.
 inline TJoueur JoueAuHasard(TSuiviMains& suivi, TJoueur entameur, int premiere, int nb, std::mt19937& alea,
@@ -179,8 +166,7 @@ inline TJoueur JoueAuHasard(TSuiviMains& suivi, TJoueur entameur, int premiere, 
       }
       const int i = permises[alea() % permises.size()];
       table[j] = suivi.Carte(j, i);
-      suivi.s_SetCarteJouee(j, i);
-      suivi.s_Actualise(j, table[j].Couleur());
+      SignaleCarteJouee(suivi, j, i);
       j = JoueurSuivant(j);
     }
     FinDeLevee(suivi, levee);

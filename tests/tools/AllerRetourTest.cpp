@@ -14,6 +14,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 using ::testing::HasSubstr;
 
 // A source laid into a record without the checks (a variant need not be a

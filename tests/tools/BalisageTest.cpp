@@ -11,6 +11,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 const std::string EnTete = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}";
 const std::string Rouge = "{\\colortbl;\\red200\\green0\\blue0;}";
 

@@ -13,6 +13,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 using ::testing::HasSubstr;
 using ::testing::Not;
 

@@ -10,6 +10,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 struct TOctets {
   std::string Base, Questions, Volume;
   friend bool operator==(const TOctets&, const TOctets&) = default;

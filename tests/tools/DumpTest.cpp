@@ -13,6 +13,9 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+using namespace outil_donnes;
+
 TDonne Demo() { return test::Demo().Donne; }
 
 std::string Texte(const TDonne& d, int* problemes = nullptr, const TQuestionsDonne* questions = nullptr) {

@@ -13,6 +13,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 using ::testing::HasSubstr;
 
 // The twelve tricks of a compiled deal's complete play, "HK H4 H2 H3 / ...".
@@ -40,10 +42,8 @@ TEST(JeuDeduit, LignePrincipaleDuScript) {
   EXPECT_EQ(ligne.ChaineFin, 5);
   EXPECT_EQ(ligne.RevendicationNS, 10);
   EXPECT_EQ(ligne.RevendicationEO, 3);
-  std::string cartes;
-  for (TCard c : ligne.Cartes) cartes += (cartes.empty() ? "" : " ") + EcritCarteReelle(c);
   // North's "S*" is its lowest spade; the claim stops the line after trick 4.
-  EXPECT_EQ(cartes, "HK H4 H2 H3 HQ H7 H8 H6 HJ S2 HT HA D2 D5 DT DK");
+  EXPECT_EQ(ligne.Texte(), "HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT HA / D2 D5 DT DK");
 }
 
 TEST(JeuDeduit, DoubleMortApresLaLignePrincipaleToujoursLeMeme) {
@@ -78,6 +78,48 @@ TEST(JeuDeduit, PremiereCarteJusteEtBrancheAlors) {
   const TDonneCompilee donne = CompileSain(inverse, d3);
   EXPECT_EQ(donne.Donne.JeuComplet(4, 1), (TCard{4, clCarreau})) << d3.Texte();
   EXPECT_EQ(donne.Donne.JeuComplet(4, 3), (TCard{11, clCarreau}));
+}
+
+// South's list "S4=1 S*": one small card foreseen as a mistake, then any
+// spade. The trainer refuses the 4 (the first entry it matches says error
+// 1) and accepts a higher spade: the main line plays the king, which wins
+// the trick that South must win to lead the next one.
+TEST(JeuDeduit, PetiteCarteRefuseePuisToutesLesAutres) {
+  const std::string source = R"(collection 1
+theme 4
+force 1
+donneur Sud
+contrat 3SA
+mains S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 762.74.AQJT3.K85 J853.T82.K8.J642
+encheres 1SA passe 3SA passe passe passe
+commentaire 1 10 : Prenez du Roi : c'est à vous d'entamer la levée suivante.
+commentaire 2 : Le reste est à vous.
+chaine pique levee 1 entame Ouest suivante carreaux
+  Ouest : SQ
+  Nord  : S2
+  Est   : S3
+  Sud   : S4=1 S*
+chaine carreaux levee 2 entame Sud suivante fin
+  Sud   : D2
+  Ouest : D5
+  Nord  : DQ
+  Est   : DK
+chaine fin revendication ns 9 eo 4 commentaire 2
+point
+Le point.
+fin point
+resume
+Le résumé.
+fin resume
+)";
+  TDiagnostics diagnostics;
+  const TDonneCompilee donne = CompileSain(source, diagnostics);
+  EXPECT_EQ(diagnostics.NbErreurs(), 0) << diagnostics.Texte();
+  const TLignePrincipale ligne = SuitLignePrincipale(donne.Donne);
+  EXPECT_EQ(ligne.Fin, TLignePrincipale::lfRevendication);
+  EXPECT_EQ(ligne.Texte(), "SQ S2 S3 SK / D2 D5 DQ DK");
+  EXPECT_THAT(ligne.Constats, ::testing::IsEmpty());
+  EXPECT_EQ(JeuEnTexte(donne.Donne).substr(0, 11), "SQ S2 S3 SK");
 }
 
 TEST(JeuDeduit, LigneQuiCasseEtJeuDonneQuiNeSuitPasLeScript) {

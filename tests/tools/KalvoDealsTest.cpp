@@ -11,6 +11,9 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+using namespace outil_donnes;
+
 using ::testing::HasSubstr;
 
 struct TResultat {

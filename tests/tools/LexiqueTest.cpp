@@ -7,6 +7,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 TEST(Lexique, LignesEtMots) {
   const auto lignes = DecoupeLignesDonne("\xEF\xBB\xBFSud : HA  H3=2 # laisser passer\r\n\n  Nord: #tout\r\ncommentaire 1 : a # b");
   ASSERT_EQ(lignes.size(), 4u);

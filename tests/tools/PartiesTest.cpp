@@ -3,10 +3,15 @@
 // NAME.attendu.jsonl. Lines "#! ARGS" give the other arguments, "#! statut N"
 // the expected exit status (default 0). KALVO_REGENERE=1 rewrites the
 // expected files instead of comparing. Also: every delivered deal played by
-// 500 random users through the code kalvo-play uses.
+// 500 random users through the code kalvo-play uses, and each deal's main
+// line, as the authoring checks play it, played again by kalvo-play.
+#include "engine/PartieCartes.h"
 #include "model/BaseDonnes.h"
 #include "tests/model/DonnesDeTest.h"
+#include "tools/authoring/LignePrincipale.h"
 #include "tools/kalvo-play/PartieJouee.h"
+
+#include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -18,6 +23,9 @@
 
 namespace kalvo {
 namespace {
+
+using namespace outil_partie;
+using redaction::TLignePrincipale;
 
 const std::filesystem::path Livrees = std::filesystem::path(KALVO_BUILD_DIR) / "data";
 const std::filesystem::path DossierParties = std::filesystem::path(KALVO_TEST_DATA) / "parties";
@@ -116,6 +124,83 @@ TEST(Parties, LecteurDesLignesDeCommande) {
   EXPECT_EQ(partie.Statut, 4);
   test::EcritOctets(dossier / "b.partie", "#! --deal 1 --db AUTRE.DAT\n");
   EXPECT_THROW(LitPartie(dossier / "b.partie"), std::runtime_error);
+}
+
+// The kalvo-play script of a main line: South's and North's cards, a click
+// on the felt after each trick. The second card of the declarer side is
+// not written when it is the hand's only card of the suit led: the
+// trainer plays it itself.
+std::string ScriptDeLaLigne(const TDonne& donne, const TLignePrincipale& ligne) {
+  std::string script = "#! --deal " + std::to_string(donne.Numero()) + " --set Questions=0\nnext\n";
+  TPartieCartes partie(donne.Mains(), donne.Atout());
+  for (const TCard carte : ligne.Cartes) {
+    const TJoueur joueur = partie.JoueurActuel();
+    const bool partenaireAJoue = partie.OnTable()[Partenaire(joueur)].EstReelle();
+    const bool forcee = partenaireAJoue && partie.Compte(joueur, partie.CouleurEntame()) == 1;
+    if (!EstDefenseur(joueur) && !forcee) script += CodeCarte(carte) + "\n";
+    if (partie.Joue(carte)) throw std::runtime_error("la ligne principale joue " + CodeCarte(carte) + " à contretemps");
+    if (partie.FinDeLevee()) script += "click\n";
+  }
+  return script;
+}
+
+TEST(Parties, LignePrincipaleRejoueeParKalvoPlay) {
+  const std::filesystem::path base = Livrees / "K01FR_DEMO.DAT";
+  const TResultatCatalogue catalogue = ChargeCatalogue(base);
+  ASSERT_TRUE(catalogue.Ok());
+  test::TDossierTemporaire dossier;
+  for (int n = 1; n <= catalogue.Catalogue.NbDonnes(); ++n) {
+    SCOPED_TRACE("donne " + std::to_string(n));
+    TDonne donne = LitFicheDonne(base, n);
+    donne.SetNumero(n);
+    const TLignePrincipale ligne = redaction::SuitLignePrincipale(donne);
+    std::string constats;
+    for (const auto& c : ligne.Constats) constats += c.Message + "\n";
+    ASSERT_NE(ligne.Fin, TLignePrincipale::lfErreur) << constats;
+    EXPECT_EQ(constats, "");
+    ASSERT_GE(ligne.Cartes.size(), 4u);
+
+    const std::filesystem::path script = dossier / ("ligne-" + std::to_string(n) + ".partie");
+    test::EcritOctets(script, ScriptDeLaLigne(donne, ligne));
+    const TJeu jeu = LancePartie(LitPartie(script), dossier.Chemin());
+    std::vector<std::string> cartes, gagnants, verdicts, fin;
+    std::istringstream lignes(jeu.Sortie);
+    for (std::string texte; std::getline(lignes, texte);) {
+      const auto e = nlohmann::json::parse(texte);
+      const std::string genre = e["event"];
+      if (genre == "card") cartes.push_back(e["seat"].get<std::string>() + " " + e["card"].get<std::string>());
+      if (genre == "trick") gagnants.push_back(e["winner"]);
+      if (genre == "refused" || genre == "no_way_out" || genre == "data_error" || genre == "script_error") verdicts.push_back(texte);
+      if (genre == "claim") fin.push_back("claim " + std::to_string(e["ns"].get<int>()) + " " + std::to_string(e["ew"].get<int>()));
+      if (genre == "regime") fin.push_back("regime " + e["regime"].get<std::string>());
+    }
+    // Every card the main line plays is one the trainer accepts.
+    EXPECT_EQ(verdicts, std::vector<std::string>{}) << jeu.Erreurs;
+
+    std::vector<std::string> attendues, attendus;
+    TPartieCartes partie(donne.Mains(), donne.Atout());
+    for (const TCard carte : ligne.Cartes) {
+      attendues.push_back(std::string(1, LettreJoueurAnglaise(partie.JoueurActuel())) + " " + CodeCarte(carte));
+      partie.Joue(carte);
+    }
+    for (const TLeveeJouee& levee : partie.Levees()) attendus.push_back(std::string(1, LettreJoueurAnglaise(levee.Gagnant)));
+    ASSERT_GE(cartes.size(), attendues.size());
+    cartes.resize(attendues.size());
+    EXPECT_EQ(cartes, attendues);
+    ASSERT_GE(gagnants.size(), attendus.size());
+    gagnants.resize(attendus.size());
+    EXPECT_EQ(gagnants, attendus);
+    // Where the line stops, kalvo-play's trainer changes regime or claims.
+    ASSERT_FALSE(fin.empty());
+    switch (ligne.Fin) {
+      case TLignePrincipale::lfRevendication:
+        EXPECT_EQ(fin.back(), "claim " + std::to_string(ligne.RevendicationNS) + " " + std::to_string(ligne.RevendicationEO));
+        break;
+      case TLignePrincipale::lfProgramme: EXPECT_EQ(fin.back(), "regime revendication"); break;
+      case TLignePrincipale::lfMode: EXPECT_NE(fin.back(), "regime chaine"); break;
+      default: EXPECT_EQ(attendus.size(), static_cast<std::size_t>(NbLeveesJeuComplet)); break;
+    }
+  }
 }
 
 // A stream that keeps nothing: the random users' events are not needed.

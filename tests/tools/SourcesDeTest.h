@@ -32,16 +32,16 @@ inline std::string ExempleDuReadme() {
 }
 
 // One source compiled and checked; the diagnostics in `diagnostics`.
-inline std::optional<TDonneCompilee> Compile(const std::string& texte, TDiagnostics& diagnostics,
+inline std::optional<redaction::TDonneCompilee> Compile(const std::string& texte, redaction::TDiagnostics& diagnostics,
                                              bool doubleMort = true, const std::string& nom = "essai.donne") {
-  auto donne = CompileDonne(texte, nom, diagnostics, doubleMort);
+  auto donne = redaction::CompileDonne(texte, nom, diagnostics, doubleMort);
   if (donne) donne->Donne.SetNumero(1);
   return donne;
 }
 
 // The delivered demo deal, compiled (it must compile without error).
-inline TDonneCompilee Demo() {
-  TDiagnostics diagnostics;
+inline redaction::TDonneCompilee Demo() {
+  redaction::TDiagnostics diagnostics;
   auto donne = Compile(SourceDemo(), diagnostics, false, "demo.donne");
   if (!donne || diagnostics.AErreurs()) throw std::runtime_error("demo.donne : " + diagnostics.Texte());
   return *donne;

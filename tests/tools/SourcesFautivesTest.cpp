@@ -9,6 +9,8 @@
 namespace kalvo {
 namespace {
 
+using namespace redaction;
+
 using ::testing::HasSubstr;
 
 struct TFaute {

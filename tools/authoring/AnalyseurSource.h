@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // The words of one line, read from left to right.
 class TCurseurMots {
@@ -98,4 +98,4 @@ class TAnalyseurSource {
   std::vector<std::string> lignesTexte_;
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

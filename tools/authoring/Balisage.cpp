@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -371,4 +371,4 @@ TResultatBalisage BalisageVersRtf(std::string_view source, std::size_t budget, i
   return resultat;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -23,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // Room of the two commentaries in the deal record, in bytes of RTF.
 inline constexpr std::size_t TailleMaxPoint = 1000;
@@ -41,4 +41,4 @@ struct TResultatBalisage {
 TResultatBalisage BalisageVersRtf(std::string_view source, std::size_t budget,
                                   int premiereLigne = 1);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

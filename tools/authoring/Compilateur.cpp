@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <set>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 int TLieuxSource::Ligne(const TLieu& lieu) const {
   if (const auto i = Lignes.find({lieu.Genre, lieu.Indice}); i != Lignes.end()) return i->second;
@@ -513,4 +513,4 @@ std::optional<TDonneCompilee> CompileDonne(std::string_view texte, const std::st
   return donne;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

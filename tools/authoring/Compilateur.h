@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // The line of the source each part of the deal comes from.
 struct TLieuxSource {
@@ -87,4 +87,4 @@ std::string TexteVolume(const TBaseCompilee& base);
 void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, const std::string& nomDonnes,
                const std::string& nomQuestions);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

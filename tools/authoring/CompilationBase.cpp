@@ -9,7 +9,7 @@
 #include <fstream>
 #include <set>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -129,4 +129,4 @@ void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, 
   EcritFichier(dossier / NomTableVolume(nomDonnes), TexteVolume(base));
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

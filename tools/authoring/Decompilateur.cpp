@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <sstream>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -567,4 +567,4 @@ TSourceDecompilee DecompileDonne(const TDonne& donne, const TQuestionsDonne* que
   return resultat;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

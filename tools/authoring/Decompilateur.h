@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 struct TOptionsDecompilation {
   int Ordre = 0;       // written as "ordre N" when not 0
@@ -29,4 +29,4 @@ struct TSourceDecompilee {
 TSourceDecompilee DecompileDonne(const TDonne& donne, const TQuestionsDonne* questions,
                                  const TOptionsDecompilation& options);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 std::string Formate(const TDiagnostic& diagnostic) {
   std::string texte = diagnostic.Fichier;
@@ -10,11 +10,6 @@ std::string Formate(const TDiagnostic& diagnostic) {
   texte += " : ";
   if (diagnostic.Gravite == grAvertissement) texte += "attention : ";
   return texte + diagnostic.Message;
-}
-
-std::string NomCarteArticle(TCard carte) {
-  const char* article = carte.h == 14 ? "l'" : (carte.h == 12 ? "la " : "le ");
-  return article + NomCarte(carte);
 }
 
 void TDiagnostics::Erreur(std::string fichier, int ligne, std::string message) {
@@ -44,4 +39,4 @@ std::string TDiagnostics::Texte() const {
   return texte;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 enum TGravite : unsigned char { grErreur, grAvertissement };
 
@@ -23,10 +23,6 @@ struct TDiagnostic {
 
 // "demo.donne, ligne 12 : message" ; "... : attention : message" for a warning.
 std::string Formate(const TDiagnostic& diagnostic);
-
-// A card in a message, with its article: "le Roi de Cœur", "la Dame de
-// Pique", "l'As de Trèfle", "le 10 de Carreau".
-std::string NomCarteArticle(TCard carte);
 
 class TDiagnostics {
  public:
@@ -46,4 +42,4 @@ class TDiagnostics {
   std::vector<TDiagnostic> liste_;
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -12,7 +12,7 @@ namespace {
 int MainDds(TJoueur j) { return (j + 2) % 4; }
 int CouleurDds(int c) { return 3 - c; }
 
-deal PositionDds(const TPartieSimulee& partie) {
+deal PositionDds(const TPartieCartes& partie) {
   deal position{};
   position.trump = partie.Atout() == clSA ? 4 : CouleurDds(partie.Atout());
   position.first = MainDds(partie.Entameur());
@@ -29,7 +29,7 @@ deal PositionDds(const TPartieSimulee& partie) {
   return position;
 }
 
-futureTricks Resout(const TPartieSimulee& partie, int solutions) {
+futureTricks Resout(const TPartieCartes& partie, int solutions) {
   futureTricks resultat{};
   // Mode 1: search even when the seat has a single card to play, so that
   // every score is a number of tricks.
@@ -48,7 +48,7 @@ TSolveurDoubleMort::TSolveurDoubleMort() { SetMaxThreads(1); }
 
 TSolveurDoubleMort::~TSolveurDoubleMort() { FreeMemory(); }
 
-int TSolveurDoubleMort::LeveesNS(const TPartieSimulee& partie) {
+int TSolveurDoubleMort::LeveesNS(const TPartieCartes& partie) {
   if (partie.Terminee()) return partie.LeveesNS();
   const futureTricks resultat = Resout(partie, 1);
   const int restantes = 14 - partie.Levee();
@@ -57,7 +57,7 @@ int TSolveurDoubleMort::LeveesNS(const TPartieSimulee& partie) {
   return partie.LeveesNS() + (ns ? resultat.score[0] : restantes - resultat.score[0]);
 }
 
-TCard TSolveurDoubleMort::MeilleureCarte(const TPartieSimulee& partie) {
+TCard TSolveurDoubleMort::MeilleureCarte(const TPartieCartes& partie) {
   const futureTricks resultat = Resout(partie, 3);
   if (resultat.cards < 1) throw ErreurDoubleMort("le solveur de double mort ne propose aucune carte.");
   const int meilleur = resultat.score[0];
@@ -75,4 +75,4 @@ TCard TSolveurDoubleMort::MeilleureCarte(const TPartieSimulee& partie) {
   return choix;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

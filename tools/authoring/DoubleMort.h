@@ -5,11 +5,11 @@
 // its answers the same from run to run.
 #pragma once
 
-#include "tools/authoring/PartieSimulee.h"
+#include "engine/PartieCartes.h"
 
 #include <stdexcept>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 class ErreurDoubleMort : public std::runtime_error {
  public:
@@ -25,11 +25,11 @@ class TSolveurDoubleMort {
 
   // North-South's tricks in the whole deal: those already won, and those
   // still to come with both sides playing their best. Throws ErreurDoubleMort.
-  int LeveesNS(const TPartieSimulee& partie);
+  int LeveesNS(const TPartieCartes& partie);
 
   // The best card of the seat to play: of the cards that keep the most
   // tricks for its side, the lowest, clubs first on equal ranks.
-  TCard MeilleureCarte(const TPartieSimulee& partie);
+  TCard MeilleureCarte(const TPartieCartes& partie);
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

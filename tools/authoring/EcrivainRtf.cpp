@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::string TEcrivainRtf::Document() const {
   return document;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

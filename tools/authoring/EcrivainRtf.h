@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 struct TRgb {
   std::uint8_t Rouge = 0;
@@ -56,4 +56,4 @@ class TEcrivainRtf {
   bool DelimiteurEnAttente = false;
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

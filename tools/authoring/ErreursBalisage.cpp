@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -34,4 +34,4 @@ TDiagnosticBalisage Diagnostic(TErreurBalisage code, int ligne, std::string_view
   return d;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 enum TErreurBalisage : std::uint8_t {
   ebTropLong,           // the RTF exceeds the room of its field
@@ -32,4 +32,4 @@ struct TDiagnosticBalisage {
 // "Ligne <ligne> : <texte de l'erreur><precision>".
 TDiagnosticBalisage Diagnostic(TErreurBalisage code, int ligne, std::string_view precision = {});
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <deque>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -96,4 +96,4 @@ TGrapheScript AnalyseGraphe(const TDonne& donne) {
   return graphe;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

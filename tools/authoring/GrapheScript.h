@@ -11,7 +11,7 @@
 #include <set>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 enum TGenreLien : std::uint8_t {
   lnSuivante,     // a trick chain's next chain: one trick later
@@ -40,4 +40,4 @@ TGrapheScript AnalyseGraphe(const TDonne& donne);
 std::int32_t Lit32Chaine(const TDonne& donne, int chaine, std::size_t decalage);
 std::uint8_t Lit8Chaine(const TDonne& donne, int chaine, std::size_t decalage);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -4,7 +4,7 @@
 
 #include <charconv>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -339,4 +339,4 @@ std::string EcritMainsPbn(const std::array<std::array<std::vector<std::uint8_t>,
   return texte;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

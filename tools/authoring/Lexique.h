@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // One line of a source. Mots drops a word made of ":" alone, the ":" that
 // ends a word, and everything from a word that begins with "#".
@@ -86,4 +86,4 @@ std::string EcritMainsPbn(const std::array<std::array<std::vector<std::uint8_t>,
 // Keywords of the format, in one place for the parser and the writer.
 inline constexpr std::array<std::string_view, 4> MotsVulnerabilite{"Personne", "Nord-Sud", "Est-Ouest", "Tous"};
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -1,160 +1,246 @@
 #include "tools/authoring/LignePrincipale.h"
 
-#include "tools/authoring/ChoixScript.h"
+#include "control/EcranMuet.h"
+#include "engine/NavigationScript.h"
+#include "engine/PartieCartes.h"
+#include "tools/authoring/Lexique.h"
+#include "tools/authoring/PartieControleur.h"
 
 #include <algorithm>
+#include <fstream>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
-// More steps than chains means the links turn round in circles.
-constexpr int PasMaximum = NbChaines + 1;
+// Thirteen tricks take a few dozen gestures: more means the play goes round.
+constexpr int GestesMaximum = 400;
 
-class TMarcheLigne {
+// What a card tried on a copy of the controller became.
+class TJournalEssai : public TJournalPartie {
  public:
-  TMarcheLigne(const TDonne& donne, const TOptionsVerification& options)
-      : donne_(donne), options_(options), partie_(donne.Mains(), donne.Atout()) {}
+  bool Refusee = false;
+  bool SansIssue = false;
+  void CarteRefusee(const TRefus&) override { Refusee = true; }
+  void CarteSansIssue(TJoueur, TCard) override { SansIssue = true; }
+};
+
+// The cards the hand may play, clubs first, each suit from its lowest card.
+std::vector<TCard> PermisesDansLOrdre(const TControleur& controleur) {
+  std::vector<TCard> cartes = CartesPermises(controleur);
+  std::sort(cartes.begin(), cartes.end(), [](TCard a, TCard b) { return a.c != b.c ? a.c < b.c : a.h < b.h; });
+  return cartes;
+}
+
+// The cards the trainer may accept from one entry of the list, in the
+// order the main line tries them. Entries it cannot name a card by (a
+// counter) are left to the final round of every permitted card.
+void AjouteDesignees(const TDonne& donne, const TControleur& controleur, TCard entree,
+                     const std::vector<TCard>& permises, std::vector<TCard>& ordre) {
+  const auto ajoute = [&](TCard carte) {
+    if (std::find(ordre.begin(), ordre.end(), carte) == ordre.end()) ordre.push_back(carte);
+  };
+  const auto motif = [&](TCard m) {
+    for (TCard c : permises)
+      if ((m.c == c.c || m.c == CouleurQuelconque) && (m.h == c.h || m.h == RangQuelconque || m.h == RangPlusHaute))
+        ajoute(c);
+  };
+  if (entree.h == RangGroupe) {
+    const TGroupe groupe = donne.Groupe(entree.c);
+    for (TCard c : groupe.Prealables)
+      if (c.EstReelle()) motif(c);
+    for (TCard c : groupe.Acceptees)
+      if (c.h != RangFinDeListe) motif(c);
+  } else if (entree.h == RangBatPartenaire) {
+    const TEtatControleur& e = controleur.Etat();
+    const TCard partenaire = e.OnTable[Partenaire(e.JoueurActuel)];
+    for (TCard c : permises)
+      if (partenaire.EstReelle() && c.c == partenaire.c && c.h > partenaire.h) ajoute(c);
+  } else if (entree.h != RangCompteur) {
+    motif(entree);
+  }
+}
+
+std::vector<TCard> CartesAEssayer(const TControleur& controleur) {
+  const TEtatControleur& e = controleur.Etat();
+  const TDonne& donne = controleur.Donne().Donne;
+  const std::vector<TCard> permises = PermisesDansLOrdre(controleur);
+  std::vector<TCard> ordre;
+  try {
+    int chaine = e.ChaineActuelle;
+    for (int etape = 0; chaine != 0 && etape < NbMaxEtapesScript; ++etape) {
+      const TChaine vue = donne.Chaine(chaine);
+      const int place = vue.Place(e.JoueurActuel);
+      for (int i = 1; i <= 8; ++i) {
+        const TCarteDeclarant entree = vue.Declarant(place, i);
+        if (entree.Carte.h == RangFinDeListe) break;
+        if (entree.Code == 0) AjouteDesignees(donne, controleur, entree.Carte, permises, ordre);
+      }
+      chaine = ChaineEquivalenteSuivante(donne, controleur.Suivi(), chaine, e.Gagnant, [] { return true; });
+    }
+  } catch (const ErreurDonnee&) {
+    // The trainer meets the same fault when it judges the card, and says it.
+  }
+  for (TCard c : permises)
+    if (std::find(ordre.begin(), ordre.end(), c) == ordre.end()) ordre.push_back(c);
+  return ordre;
+}
+
+class TMarcheLigne : public TJournalPartie {
+ public:
+  TMarcheLigne(const TDonne& donne, const TOptionsVerification& options) : donne_(donne), options_(options) {}
 
   TLignePrincipale Suit() {
     try {
       Parcourt();
-    } catch (const ErreurDonnee& e) {
-      Echec(chaine_, std::string("donnée invalide sur la ligne principale : ") + e.what());
+    } catch (const kalvo::ErreurDonnee& e) {
+      Echec(1, std::string("donnée invalide sur la ligne principale : ") + e.what());
+    } catch (const ErreurFichier& e) {
+      Echec(1, std::string("la ligne principale ne peut pas être jouée : ") + e.what());
     }
-    ligne_.Cartes = partie_.Cartes();
+    // The line is made of whole tricks: a mode may begin with a defender's lead.
+    ligne_.Cartes.resize(std::min(ligne_.Cartes.size(), 4 * ligne_.Chaines.size()));
     return std::move(ligne_);
   }
 
+  void CarteJouee(int, TJoueur, TCard carte) override {
+    AjouteCarte(texte_, carte, controleur_->Etat().CompteCartesJouees == 1);
+    ligne_.Cartes.push_back(carte);
+  }
+  void ChoixDefense(TJoueur joueur, const TChoixDefense& choix) override {
+    const int chaine = controleur_->Etat().ChaineActuelle;
+    if (const auto constat = ConstatDefense(*controleur_, joueur, choix, NomChaine(chaine, options_)))
+      Constate(constat->Gravite, chaine, Levee() + constat->Message);
+  }
+  void LeveeTerminee(int, TJoueur, int, int) override { ligne_.Chaines.push_back(controleur_->Etat().ChaineActuelle); }
+  void Revendication(int leveesNS, int leveesEO, const std::string&) override {
+    revendication_ = true;
+    ligne_.RevendicationNS = leveesNS;
+    ligne_.RevendicationEO = leveesEO;
+  }
+  void ErreurDonnee(const std::string& message) override { erreur_ = message; }
+
  private:
   void Parcourt();
-  bool Echec(int chaine, std::string message) {
+  bool JoueCarteJuste();
+  void Constate(TGravite gravite, int chaine, const std::string& message) {
+    ligne_.Constats.push_back({gravite, {glChaine, chaine}, AvecLigne(message, texte_)});
+  }
+  bool Echec(int chaine, const std::string& message) {
     ligne_.Fin = TLignePrincipale::lfErreur;
     ligne_.ChaineFin = chaine;
-    ligne_.Erreur = TConstat{grErreur, {glChaine, chaine}, std::move(message)};
+    Constate(grErreur, chaine, message);
     return false;
   }
-  std::string Levee() const { return "levée " + std::to_string(partie_.Levee()) + " : "; }
-  bool JoueLevee(int& chaine);
-  bool JoueCarteDeclarant(int& chaine);
-  // Follows a link to a trick chain through the nodes on the way; false
-  // (the line stops or fails) when it reaches no trick chain.
-  bool ResoutJusquALevee(int& chaine, int depuis, bool equivalence);
+  void Termine(TLignePrincipale::TFin fin) {
+    ligne_.Fin = fin;
+    ligne_.ChaineFin = controleur_->Etat().ChaineActuelle;
+  }
+  std::string Levee() const { return "levée " + std::to_string(controleur_ ? controleur_->Etat().Levee : 1) + " : "; }
 
   const TDonne& donne_;
   const TOptionsVerification& options_;
-  TPartieSimulee partie_;
   TLignePrincipale ligne_;
-  int chaine_ = 1;
+  std::string texte_;
+  TControleur* controleur_ = nullptr;
+  bool revendication_ = false;
+  std::optional<std::string> erreur_;
 };
 
-bool TMarcheLigne::ResoutJusquALevee(int& chaine, int depuis, bool equivalence) {
-  for (int pas = 0; pas < PasMaximum; ++pas) {
-    if (chaine < 1 || chaine > NbChaines)
-      return Echec(depuis, Levee() + "le lien mène à « " + std::to_string(chaine) + " », qui n'est pas une chaîne.");
-    const TChaine c = donne_.Chaine(chaine);
-    if (c.TypeChaine() == tcLevee) return true;
-    const int noeud = chaine;
-    chaine = ResoutNoeudSimule(donne_, noeud, partie_);
-    if (chaine == -1)
-      return Echec(noeud, Levee() + "le test de distribution de " + NomChaine(noeud, options_) +
-                              " ne trouve aucune entrée dans la position de la ligne principale.");
-    if (chaine >= ActionSolution && chaine <= ActionFinDonne) {
-      if (equivalence)
-        return Echec(noeud, Levee() + "un lien d'équivalence mène à " + NomChaine(noeud, options_) +
-                                ", qui change de mode de jeu : ce n'est pas permis sur ces liens.");
-      ligne_.ChaineFin = noeud;
-      ligne_.Fin = chaine == ActionFinDonne ? TLignePrincipale::lfRevendication : TLignePrincipale::lfMode;
-      if (chaine == ActionFinDonne) {
-        ligne_.RevendicationNS = c.LeveesNS();
-        ligne_.RevendicationEO = c.LeveesEO();
-      }
-      return false;
-    }
-    depuis = noeud;
-  }
-  return Echec(depuis, Levee() + "les nœuds de décision tournent en rond.");
-}
-
-bool TMarcheLigne::JoueCarteDeclarant(int& chaine) {
-  const TJoueur p = partie_.JoueurActuel();
-  int courante = chaine;
-  for (int pas = 0; pas < PasMaximum; ++pas) {
-    if (const auto carte = PremiereCarteJuste(donne_, courante, partie_)) {
-      chaine = courante;
-      if (const auto refus = partie_.Joue(*carte)) return Echec(chaine, Levee() + *refus + ".");
-      return true;
-    }
-    const int equivalente = donne_.Chaine(courante).ChaineEquivalente();
-    if (equivalente == 0)
-      return Echec(chaine, Levee() + "aucune carte juste (code 0) que " + std::string(NomsJoueurs[p]) +
-                               " puisse jouer, ni dans " + NomChaine(chaine, options_) + " ni dans ses équivalentes.");
-    int suivante = equivalente;
-    if (!ResoutJusquALevee(suivante, courante, true)) return false;
-    courante = suivante;
-  }
-  return Echec(chaine, Levee() + "les chaînes équivalentes tournent en rond.");
-}
-
-bool TMarcheLigne::JoueLevee(int& chaine) {
-  if (chaine < 1 || chaine > NbChaines) return Echec(1, "la chaîne " + std::to_string(chaine) + " n'existe pas.");
-  const TChaine c = donne_.Chaine(chaine);
-  if (c.Entameur() != partie_.Entameur())
-    return Echec(chaine, Levee() + NomChaine(chaine, options_) + " fait entamer " +
-                             std::string(NomsJoueurs[c.Entameur()]) + " alors que c'est " +
-                             std::string(NomsJoueurs[partie_.Entameur()]) + " qui a la main.");
-  ligne_.Chaines.push_back(chaine);
-  for (int k = 0; k < 4; ++k) {
-    const TJoueur p = partie_.JoueurActuel();
-    if (EstDefenseur(p)) {
-      const TChoixDefense choix = ChoisitCarteDefenseur(donne_, chaine, partie_);
-      if (choix.Carte.h == 0) return Echec(chaine, Levee() + std::string(NomsJoueurs[p]) + " n'a aucune carte à jouer.");
-      if (const auto refus = partie_.Joue(choix.Carte))
-        return Echec(chaine, Levee() + NomCarteArticle(choix.Carte) + " que " +
-                                 (choix.ParDefausse ? std::string("les règles de défausse donnent") : std::string("le script donne")) +
-                                 " à " + std::string(NomsJoueurs[p]) + " ne peut pas être joué : " + *refus + ".");
-    } else if (!JoueCarteDeclarant(chaine)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 void TMarcheLigne::Parcourt() {
-  if (donne_.Chaine(1).TypeChaine() != tcLevee) {
+  const TChaine premiere = donne_.Chaine(1);
+  if (premiere.TypeChaine() != tcLevee) {
     Echec(1, "la chaîne 1 doit être la première levée (l'entame d'Ouest).");
     return;
   }
-  while (JoueLevee(chaine_)) {
-    if (partie_.Levee() > NbLeveesJeuComplet) {
-      ligne_.Fin = TLignePrincipale::lfDouzeLevees;
-      ligne_.ChaineFin = chaine_;
-      return;
-    }
-    const int suivante = donne_.Chaine(chaine_).ChaineSuivante();
-    if (suivante == 0) {
-      // The trainer's claim test: the declarer side won the trick and its
-      // winners cover the tricks still to play after the coming one.
-      const TJoueur gagnant = partie_.GagnantDerniere();
-      const bool programme = (gagnant == jrSud || gagnant == jrNord) &&
-                             partie_.Suivi().s_GetMaitressesRealisables(gagnant) >= 13 - partie_.Levee();
-      if (!programme) {
-        Echec(chaine_, "levée " + std::to_string(partie_.Levee() - 1) + " : " + NomChaine(chaine_, options_) +
-                           " n'a pas de suivante et le camp du déclarant n'a pas assez de levées maîtresses "
-                           "pour finir seul : le jeu n'aurait plus de chaîne.");
-        return;
-      }
-      ligne_.Fin = TLignePrincipale::lfProgramme;
-      ligne_.ChaineFin = chaine_;
-      return;
-    }
-    int prochaine = suivante;
-    if (!ResoutJusquALevee(prochaine, chaine_, false)) return;
-    chaine_ = prochaine;
+  if (premiere.Entameur() != jrOuest) {
+    Echec(1, "levée 1 : " + NomChaine(1, options_) + " fait entamer " + std::string(NomsJoueurs[premiere.Entameur()]) +
+                 " alors que c'est Ouest qui a la main.");
+    return;
   }
+  // The trainer reads its deals from a database: one of this deal alone.
+  const TDossierProvisoire dossier;
+  const std::filesystem::path base = dossier.Chemin() / "LIGNE.DAT";
+  {
+    std::ofstream flux(base, std::ios::binary);
+    const auto octets = donne_.Octets();
+    flux.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+    if (!flux) throw ErreurFichier("impossible d'écrire « " + base.string() + " ».");
+  }
+  TConfigurationControleur configuration = ConfigurationVerification({base, std::nullopt, std::nullopt}, dossier.Chemin());
+  configuration.Hasard = [] { return true; };
+  TEcranMuet ecran;
+  TControleur controleur(ecran, configuration);
+  controleur_ = &controleur;
+  if (!controleur.Active()) {
+    std::string messages;
+    for (const std::string& m : ecran.ErreursFatales) messages += (messages.empty() ? "" : " ") + m;
+    Echec(1, "l'entraîneur ne peut pas jouer la donne : " + messages);
+    return;
+  }
+  controleur.EtatReglages().DonneActuelle = 1;
+  controleur.SetJournal(this);
+  controleur.Jouer2Click();
+  for (int geste = 0; geste < GestesMaximum; ++geste) {
+    const TEtatControleur& e = controleur.Etat();
+    if (erreur_) {
+      Echec(e.ChaineActuelle, Levee() + SansPrefixeDonne(*erreur_));
+      return;
+    }
+    if (revendication_) return Termine(TLignePrincipale::lfRevendication);
+    switch (controleur.Regime()) {
+      case TRegime::Automatique:
+      case TRegime::Pool:
+      case TRegime::Solution: return Termine(TLignePrincipale::lfMode);
+      case TRegime::Revendication: return Termine(TLignePrincipale::lfProgramme);
+      default: break;
+    }
+    if (e.LeveeComplete) {
+      if (e.Levee >= NbLeveesJeuComplet) return Termine(TLignePrincipale::lfDouzeLevees);
+      controleur.FormMouseDown();
+      continue;
+    }
+    if (!controleur.AttendCarteUtilisateur()) {
+      Echec(e.ChaineActuelle, Levee() + "l'entraîneur n'attend plus de carte et la donne n'est pas finie.");
+      return;
+    }
+    if (!JoueCarteJuste()) return;
+  }
+  Echec(controleur.Etat().ChaineActuelle, Levee() + "la ligne principale ne finit pas.");
+}
+
+bool TMarcheLigne::JoueCarteJuste() {
+  TControleur& controleur = *controleur_;
+  const TEtatControleur& e = controleur.Etat();
+  const TJoueur main = e.JoueurActuel;
+  for (const TCard carte : CartesAEssayer(controleur)) {
+    TEcranMuet ecran;
+    TControleur essai(controleur, ecran);
+    TJournalEssai journal;
+    essai.SetJournal(&journal);
+    essai.JeuMouseDown(main, IndexCarte(carte), false);
+    if (journal.SansIssue) break;
+    if (journal.Refusee) continue;
+    controleur.JeuMouseDown(main, IndexCarte(carte), false);
+    return true;
+  }
+  const std::vector<TCard> permises = PermisesDansLOrdre(controleur);
+  const std::string qui(NomsJoueurs[main]);
+  if (permises.size() == 1)
+    return Echec(e.ChaineActuelle, Levee() + "la carte forcée de " + qui + " (" + NomCarteArticle(permises.front()) +
+                                       ") n'est acceptée par aucune chaîne.");
+  std::string liste;
+  for (TCard c : permises) liste += (liste.empty() ? "" : " ") + EcritCarteReelle(c);
+  return Echec(e.ChaineActuelle, Levee() + qui + " n'a aucune carte acceptée (cartes permises : " + liste + ").");
 }
 
 }  // namespace
+
+std::string TLignePrincipale::Texte() const {
+  std::string texte;
+  for (std::size_t i = 0; i < Cartes.size(); ++i) AjouteCarte(texte, Cartes[i], i % 4 == 0);
+  return texte;
+}
 
 TLignePrincipale SuitLignePrincipale(const TDonne& donne, const TOptionsVerification& options) {
   return TMarcheLigne(donne, options).Suit();
@@ -162,8 +248,8 @@ TLignePrincipale SuitLignePrincipale(const TDonne& donne, const TOptionsVerifica
 
 TJeuDeduit DeduitJeuComplet(const TDonne& donne, TSolveurDoubleMort& solveur) {
   const TLignePrincipale ligne = SuitLignePrincipale(donne);
-  if (ligne.Fin == TLignePrincipale::lfErreur) return {std::nullopt, ligne.Erreur};
-  TPartieSimulee partie(donne.Mains(), donne.Atout());
+  if (ligne.Fin == TLignePrincipale::lfErreur) return {std::nullopt, ligne.Constats.back()};
+  TPartieCartes partie(donne.Mains(), donne.Atout());
   for (const TCard c : ligne.Cartes) partie.Joue(c);
   try {
     while (partie.Levee() <= NbLeveesJeuComplet) {
@@ -178,4 +264,4 @@ TJeuDeduit DeduitJeuComplet(const TDonne& donne, TSolveurDoubleMort& solveur) {
   return {cartes, std::nullopt};
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -1,13 +1,14 @@
 // The main line of a script: the play the trainer makes when the user
-// always plays the first right card. From chain 1, West leads; each
-// defender plays what its alternatives give (the discard rules when they
-// give nothing), each user's hand the first card of its list accepted with
-// code 0 (in the chain, then along its equivalent chains); after each trick
-// the walk goes to the chain's next one and through its decision nodes as
-// they resolve in the position reached (a random node takes its first
-// branch). The line stops after trick 12, or where the script hands the
-// play to another mode: an automatic, pool or solution node, a claim, or a
-// chain without a next one when the claim test of the trainer holds.
+// always plays the first right card. The trainer's own controller plays
+// the deal (auction skipped, a random node taking its first branch). At
+// each turn of South or North the cards the entries of code 0 name are
+// tried in the order of the list (the chain's, then along its equivalent
+// chains; a pattern from its lowest card up), then the other cards the
+// hand may play; the first one the trainer accepts is played. The line
+// stops after trick 12, where the script hands the play to another mode
+// (automatic, pool, solution), to a claim, or to the declarer side alone
+// (the trainer's winning claim), on broken data, or when no card of the
+// hand is accepted.
 #pragma once
 
 #include "model/Donne.h"
@@ -16,19 +17,23 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 struct TLignePrincipale {
   enum TFin : std::uint8_t { lfDouzeLevees, lfMode, lfRevendication, lfProgramme, lfErreur };
   TFin Fin = lfErreur;
-  std::vector<TCard> Cartes;   // in playing order from West's lead
-  std::vector<int> Chaines;    // the trick chain of each trick played
-  int ChaineFin = 0;           // the node or chain where the line stops
-  std::optional<TConstat> Erreur;
-  int RevendicationNS = 0;     // the claim's trick counts (lfRevendication)
+  std::vector<TCard> Cartes;     // the whole tricks played, from West's lead
+  std::vector<int> Chaines;      // the trick chain of each trick played
+  int ChaineFin = 0;             // the node or chain where the line stops
+  // What goes wrong on the way, each naming the cards that lead there.
+  std::vector<TConstat> Constats;
+  int RevendicationNS = 0;       // the claim's trick counts (lfRevendication)
   int RevendicationEO = 0;
+  // "HK H4 H2 H3 / HQ H7 H8 H6"
+  std::string Texte() const;
 };
 
 // The hands must hold the 52 cards once each, suits consecutive.
@@ -44,4 +49,4 @@ struct TJeuDeduit {
 };
 TJeuDeduit DeduitJeuComplet(const TDonne& donne, TSolveurDoubleMort& solveur);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -2,7 +2,7 @@
 
 #include "model/Windows1252.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -72,4 +72,4 @@ void VerifieBudget(std::size_t tailleTotale, std::size_t tailleHorsCorps,
                                    std::to_string(budget) + " au plus ; la place manque dès cette ligne"));
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

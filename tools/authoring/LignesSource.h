@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 struct TLigneSource {
   int Numero = 0;       // in the file being compiled
@@ -34,4 +34,4 @@ void VerifieBudget(std::size_t tailleTotale, std::size_t tailleHorsCorps,
                    const std::vector<TFinDeLigne>& fins, std::size_t budget,
                    int premiereLigne, std::vector<TDiagnosticBalisage>& erreurs);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

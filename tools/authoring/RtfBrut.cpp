@@ -2,7 +2,7 @@
 
 #include "tools/authoring/EcrivainRtf.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -77,4 +77,4 @@ void TraduitRtfBrut(const std::vector<TLigneSource>& lignes, std::size_t budget,
   resultat.Rtf = std::move(rtf);
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

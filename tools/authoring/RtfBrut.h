@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // A source is raw RTF when its first non-blank line begins with "{\rtf".
 bool EstRtfBrut(const std::vector<TLigneSource>& lignes);
@@ -16,4 +16,4 @@ bool EstRtfBrut(const std::vector<TLigneSource>& lignes);
 void TraduitRtfBrut(const std::vector<TLigneSource>& lignes, std::size_t budget,
                     int premiereLigne, TResultatBalisage& resultat);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -2,7 +2,7 @@
 // their blocks.
 #include "tools/authoring/AnalyseurSource.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -355,4 +355,4 @@ void TAnalyseurSource::LigneAutomatique(const TLigneDonne& ligne, TChaineSource&
   }
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -614,4 +614,4 @@ void TAnalyseurSource::Octets(const TLigneDonne& ligne, std::vector<TPatch>& pat
   patchs.push_back(std::move(patch));
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 // A reference to a chain: a label (a name, or a number that is the chain's
 // number), or one of the two values that are no chain.
@@ -169,4 +169,4 @@ struct TSourceDonne {
 // read is returned all the same.
 TSourceDonne AnalyseSource(std::string_view texte, const std::string& fichier, TDiagnostics& diagnostics);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 bool TResultatVerification::Reussi() const {
   return std::none_of(Constats.begin(), Constats.end(), [](const TConstat& c) { return c.Gravite == grErreur; });
@@ -69,4 +69,4 @@ TResultatVerification VerifieDonne(const TDonne& donne, const TQuestionsDonne* q
   return resultat;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

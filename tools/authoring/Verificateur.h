@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 enum TGenreLieu : std::uint8_t {
   glDonne, glMains, glEncheres, glContrat, glAlerte, glCommentaire, glPoint, glResume,
@@ -69,4 +69,4 @@ bool MainsJouables(const TDonne& donne);
 // "chaîne 3", or "chaîne « prise » (3)" when the chain has a name.
 std::string NomChaine(int numero, const TOptionsVerification& options);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

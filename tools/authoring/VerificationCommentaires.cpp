@@ -4,7 +4,7 @@
 #include "model/Commentaires.h"
 #include "tools/authoring/Verifications.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -53,4 +53,4 @@ void VerifieCommentaires(const TDonne& donne, const TCodesUtilises& codes, TCons
   }
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

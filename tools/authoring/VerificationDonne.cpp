@@ -2,7 +2,7 @@
 #include "model/Brouillage.h"
 #include "tools/authoring/Verifications.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -75,4 +75,4 @@ void VerifieMainsEtEnTete(const TDonne& donne, TConstats& constats) {
     Borne(constats, {glAlerte, n}, donne.LgAlerte(n), 0, LgMaxAlerte, "longueur de l'alerte " + std::to_string(n));
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

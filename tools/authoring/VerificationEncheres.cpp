@@ -3,7 +3,7 @@
 #include "model/Encheres.h"
 #include "tools/authoring/Verifications.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -108,4 +108,4 @@ void VerifieEncheres(const TDonne& donne, TConstats& constats) {
   VerifieDeclarant(appels, *derniereEnchere, constats);
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -1,43 +1,37 @@
 // Checks of the play: the script's main line, the complete play, and the
 // double-dummy result after the scripted opening lead.
-#include "tools/authoring/ChoixScript.h"
 #include "tools/authoring/DoubleMort.h"
 #include "tools/authoring/LignePrincipale.h"
+#include "tools/authoring/PartieControleur.h"
 #include "tools/authoring/Verifications.h"
 
 #include <chrono>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
-
-// West's lead as the script gives it, when chain 1 is a trick led by West.
-std::optional<TCard> EntameScriptee(const TDonne& donne) {
-  if (Lit8Chaine(donne, 1, 17) != tcLevee || Lit8Chaine(donne, 1, 12) != jrOuest) return std::nullopt;
-  const TPartieSimulee partie(donne.Mains(), donne.Atout());
-  const TCard entame = ChoisitCarteDefenseur(donne, 1, partie).Carte;
-  if (!entame.EstReelle()) return std::nullopt;
-  return entame;
-}
 
 // Plays the complete play and the thirteenth trick it implies; the tricks
 // of North-South, or nothing when a card cannot be played.
 std::optional<int> JoueJeuComplet(const TDonne& donne, TConstats& constats) {
-  TPartieSimulee partie(donne.Mains(), donne.Atout());
+  TPartieCartes partie(donne.Mains(), donne.Atout());
+  std::string ligne;
   for (int t = 1; t <= NbLeveesJeuComplet; ++t) {
     for (int i = 1; i <= 4; ++i) {
       const TCard carte = donne.JeuComplet(t, i);
       const std::string ou = "levée " + std::to_string(t) + " du jeu complet : ";
       if (!carte.EstReelle()) {
-        constats.Erreur({glJeu, t}, ou + "la carte " + std::to_string(i) + " (" + TexteCarte(carte) + ") n'est pas une carte.");
+        constats.Erreur({glJeu, t}, AvecLigne(ou + "la carte " + std::to_string(i) + " (" + TexteCarte(carte) +
+                                                  ") n'est pas une carte.", ligne));
         return std::nullopt;
       }
       if (const auto refus = partie.Joue(carte)) {
         const std::string tour = i == 1 ? " (le gagnant de la levée précédente entame)" : "";
-        constats.Erreur({glJeu, t}, ou + "c'est à " + std::string(NomsJoueurs[partie.JoueurActuel()]) + " de jouer" + tour +
-                                        " : " + *refus + ".");
+        constats.Erreur({glJeu, t}, AvecLigne(ou + "c'est à " + std::string(NomsJoueurs[partie.JoueurActuel()]) +
+                                                  " de jouer" + tour + " : " + *refus + ".", ligne));
         return std::nullopt;
       }
+      AjouteCarte(ligne, carte, i == 1);
     }
   }
   for (int i = 0; i < 4; ++i) {
@@ -56,8 +50,10 @@ std::optional<int> JoueJeuComplet(const TDonne& donne, TConstats& constats) {
 void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleMortDonne>& doubleMort) {
   const int requises = 6 + donne.NiveauContrat();
   const TLignePrincipale ligne = SuitLignePrincipale(donne, constats.Options());
-  if (ligne.Erreur) constats.Liste().push_back(*ligne.Erreur);
-  const std::optional<TCard> entame = EntameScriptee(donne);
+  for (const TConstat& c : ligne.Constats) constats.Liste().push_back(c);
+  // West's lead as the trainer plays it.
+  const std::optional<TCard> entame =
+      ligne.Cartes.empty() ? std::nullopt : std::optional<TCard>(ligne.Cartes.front());
 
   std::optional<int> leveesJeu;
   if (!constats.Options().JeuCompletInconnu) {
@@ -78,7 +74,7 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
   resultat.LeveesJeuComplet = leveesJeu.value_or(-1);
   try {
     TSolveurDoubleMort solveur;
-    TPartieSimulee partie(donne.Mains(), donne.Atout());
+    TPartieCartes partie(donne.Mains(), donne.Atout());
     partie.Joue(*entame);
     resultat.LeveesApresEntame = solveur.LeveesNS(partie);
     if (resultat.LeveesApresEntame < requises)
@@ -86,14 +82,15 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
                                                  ", le déclarant ne fait que " + std::to_string(resultat.LeveesApresEntame) +
                                                  " levées (il en faut " + std::to_string(requises) + ").");
     if (ligne.Fin == TLignePrincipale::lfRevendication) {
-      TPartieSimulee fin(donne.Mains(), donne.Atout());
+      TPartieCartes fin(donne.Mains(), donne.Atout());
       for (const TCard c : ligne.Cartes) fin.Joue(c);
       const int leveesNS = solveur.LeveesNS(fin);
       if (leveesNS != ligne.RevendicationNS)
         constats.Avertissement({glChaine, ligne.ChaineFin},
-                               "la revendication donne " + std::to_string(ligne.RevendicationNS) +
-                                   " levées à Nord-Sud ; sur la ligne principale, le double mort en donne " +
-                                   std::to_string(leveesNS) + ".");
+                               AvecLigne("la revendication donne " + std::to_string(ligne.RevendicationNS) +
+                                             " levées à Nord-Sud ; sur la ligne principale, le double mort en donne " +
+                                             std::to_string(leveesNS) + ".",
+                                         ligne.Texte()));
     }
   } catch (const ErreurDoubleMort& e) {
     constats.Erreur({glContrat, 0}, e.what());
@@ -103,4 +100,4 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
   doubleMort = resultat;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -1,10 +1,10 @@
 // Checks of the deal's quiz questions: each names a trick, a seat, a suit
 // or a card that make sense, and the questions that depend on the play are
 // checked on the complete play.
-#include "tools/authoring/PartieSimulee.h"
+#include "engine/PartieCartes.h"
 #include "tools/authoring/Verifications.h"
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -19,7 +19,7 @@ std::optional<TEtatQuiz> SuitJeuComplet(const TDonne& donne, int jusquA) {
   if (!MainsJouables(donne)) return std::nullopt;
   const auto o = donne.Octets();
   if (o[offsets::Atout] > clSA) return std::nullopt;
-  TPartieSimulee partie(donne.Mains(), static_cast<TCouleur>(o[offsets::Atout]));
+  TPartieCartes partie(donne.Mains(), static_cast<TCouleur>(o[offsets::Atout]));
   TEtatQuiz etat;
   for (int t = 1; t <= std::min(jusquA, NbLeveesJeuComplet); ++t)
     for (int i = 1; i <= 4; ++i) {
@@ -131,4 +131,4 @@ void VerifieQuestions(const TDonne& donne, const TQuestionsDonne& questions, TCo
   }
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

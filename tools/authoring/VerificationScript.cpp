@@ -9,7 +9,7 @@
 #include <set>
 #include <span>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 namespace {
 
@@ -449,4 +449,4 @@ void VerifieScript(const TDonne& donne, const TGrapheScript& graphe, TConstats& 
   verification.Verifie();
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

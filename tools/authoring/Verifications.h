@@ -7,7 +7,7 @@
 
 #include <map>
 
-namespace kalvo {
+namespace kalvo::redaction {
 
 class TConstats {
  public:
@@ -48,4 +48,4 @@ void VerifieQuestions(const TDonne& donne, const TQuestionsDonne& questions, TCo
 // Text of a card in messages: "Roi de Cœur", or the raw bytes when it is no card.
 std::string TexteCarte(TCard carte);
 
-}  // namespace kalvo
+}  // namespace kalvo::redaction

@@ -7,7 +7,9 @@
 #include <iostream>
 #include <memory>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
+
+using namespace redaction;
 
 void AjouteCommandeCheck(CLI::App& programme, int& statut) {
   auto* commande = programme.add_subcommand(
@@ -40,4 +42,4 @@ void AjouteCommandeCheck(CLI::App& programme, int& statut) {
   });
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

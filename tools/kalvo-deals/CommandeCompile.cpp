@@ -10,7 +10,9 @@
 #include <memory>
 #include <sstream>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
+
+using namespace redaction;
 
 void AjouteCommandeCompile(CLI::App& programme, int& statut) {
   auto* commande = programme.add_subcommand(
@@ -60,4 +62,4 @@ void AjouteCommandeCompile(CLI::App& programme, int& statut) {
   });
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -8,7 +8,7 @@
 #include <iostream>
 #include <memory>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 void AjouteCommandeDump(CLI::App& programme, int& statut) {
   auto* commande = programme.add_subcommand(
@@ -52,4 +52,4 @@ void AjouteCommandeDump(CLI::App& programme, int& statut) {
   });
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -6,10 +6,10 @@ namespace CLI {
 class App;
 }
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 void AjouteCommandeCompile(CLI::App& programme, int& statut);
 void AjouteCommandeCheck(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -2,7 +2,7 @@
 
 #include "model/StructuresDonne.h"
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 namespace {
 
@@ -114,4 +114,4 @@ std::string DecritRangScript(int rang) {
   return "rang " + std::to_string(rang) + " inconnu";
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 // "Roi de Pique", "n'importe quelle carte à Cœur [h=15, c=2]", ...
 std::string DecritCarteScript(TCard carte);
@@ -24,4 +24,4 @@ std::string NomCouleurOctet(int octet);
 // A rank byte of the pool tables: "As", "10", "n'importe lequel", "maîtresse".
 std::string DecritRangScript(int rang);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -15,7 +15,7 @@
 #include <queue>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 namespace {
 
@@ -687,4 +687,4 @@ int DumpBase(const std::filesystem::path& base, const TOptionsDump& options, std
   return problemes > 0 ? 2 : 0;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

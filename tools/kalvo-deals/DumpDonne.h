@@ -14,7 +14,7 @@
 #include <optional>
 #include <ostream>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 struct TOptionsDump {
   std::optional<std::filesystem::path> Questions;    // questions file
@@ -32,4 +32,4 @@ int DumpBase(const std::filesystem::path& base, const TOptionsDump& options, std
 int DumpDonne(const TDonne& donne, int numeroVolume, const TQuestionsDonne* questions, int numeroFiche,
               std::ostream& sortie);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -1,57 +1,22 @@
 #include "tools/kalvo-deals/Exploration.h"
 
-#include "control/Controleur.h"
-#include "engine/NavigationScript.h"
-#include "model/FichierIni.h"
-#include "tools/authoring/Lexique.h"
 #include "control/EcranMuet.h"
+#include "engine/NavigationScript.h"
+#include "tools/authoring/Lexique.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <chrono>
 #include <map>
 #include <memory>
 #include <type_traits>
 #include <unordered_set>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
-std::string TConstatExploration::Texte() const {
-  if (Ligne.empty() && AutresLignes == 0) return Message;
-  const bool point = Message.ends_with('.');
-  std::string texte = Message.substr(0, Message.size() - (point ? 1 : 0)) + " (";
-  if (!Ligne.empty()) texte += "après " + Ligne;
-  if (AutresLignes > 0) {
-    if (!Ligne.empty()) texte += " ; ";
-    texte += std::to_string(AutresLignes) + (AutresLignes == 1 ? " autre ligne" : " autres lignes");
-  }
-  return texte + (point ? ")." : ")");
-}
+using namespace redaction;
+
+std::string TConstatExploration::Texte() const { return AvecLigne(Message, Ligne, AutresLignes); }
 
 namespace {
-
-// The controller writes the deal's commentary files: a folder of the
-// exploration's own, removed at the end.
-class TDossierProvisoire {
- public:
-  TDossierProvisoire() {
-    static std::atomic<int> compteur{0};
-    chemin_ = std::filesystem::temp_directory_path() /
-              ("kalvo-exploration-" + std::to_string(::getpid()) + "-" + std::to_string(compteur++));
-    std::filesystem::create_directories(chemin_);
-  }
-  ~TDossierProvisoire() {
-    std::error_code erreur;
-    std::filesystem::remove_all(chemin_, erreur);
-  }
-  TDossierProvisoire(const TDossierProvisoire&) = delete;
-  TDossierProvisoire& operator=(const TDossierProvisoire&) = delete;
-  const std::filesystem::path& Chemin() const { return chemin_; }
-
- private:
-  std::filesystem::path chemin_;
-};
 
 // The draws of the random nodes during one action: those imposed first,
 // then the first branch; each new draw is kept so that its other branch
@@ -99,29 +64,7 @@ struct TGeste {
   TCard Carte;
 };
 
-std::string NomCarteOuCode(TCard carte) {
-  if (carte.EstReelle()) return NomCarteArticle(carte);
-  if (const std::optional<std::string> code = EcritCarteScript(carte)) return "« " + *code + " »";
-  return "la carte [" + std::to_string(carte.h) + ", " + std::to_string(carte.c) + "]";
-}
-
 std::string Qui(TJoueur joueur) { return std::string(NomsJoueurs[joueur]); }
-
-// The cards of the hand to play the user may click (following suit when able).
-std::vector<TCard> CartesPermises(const TControleur& controleur) {
-  const TEtatControleur& e = controleur.Etat();
-  const TSuiviMains& suivi = controleur.Suivi();
-  const TJoueur main = e.JoueurActuel;
-  const TCard entame = e.OnTable[e.Entameur];
-  const bool fournit = main != e.Entameur && entame.EstReelle() && suivi.s_GetCompteCouleur(main, entame.Couleur()) > 0;
-  std::vector<TCard> cartes;
-  for (int i = 1; i <= 13; ++i) {
-    const TCard carte = suivi.Carte(main, i);
-    if (suivi.s_isCarteJouee(main, i) || (fournit && carte.c != entame.c)) continue;
-    cartes.push_back(carte);
-  }
-  return cartes;
-}
 
 // What decides the rest of the game from a position: the cards played by
 // each seat, the trick on the table, the script's state and the counters
@@ -172,9 +115,7 @@ class TJournalExploration : public TJournalPartie {
   TIssue& Issue() { return issue_; }
 
   void CarteJouee(int, TJoueur, TCard carte) override {
-    const bool nouvelleLevee = controleur_->Etat().CompteCartesJouees == 1;
-    if (!issue_.Ligne.empty()) issue_.Ligne += nouvelleLevee ? " / " : " ";
-    issue_.Ligne += EcritCarteReelle(carte);
+    AjouteCarte(issue_.Ligne, carte, controleur_->Etat().CompteCartesJouees == 1);
   }
   void CarteRefusee(const TRefus&) override { issue_.Refusee = true; }
   void CarteSansIssue(TJoueur, TCard) override { issue_.SansIssue = true; }
@@ -342,49 +283,8 @@ class TExploration {
 
 void TJournalExploration::ChoixDefense(TJoueur joueur, const TChoixDefense& choix) {
   const TEtatControleur& e = controleur_->Etat();
-  if (choix.Origine == TOrigineDefense::Script || choix.Origine == TOrigineDefense::HorsChaine || choix.Indice < 1 ||
-      choix.Indice > 13)
-    return;
-  const std::string chaine = "la chaîne " + std::to_string(e.ChaineActuelle);
-  const std::string jouee = NomCarteArticle(controleur_->Suivi().Carte(joueur, choix.Indice));
-  switch (choix.Origine) {
-    case TOrigineDefense::NonTenue:
-      exploration_.Constate(grErreur, e.Levee, issue_.Ligne,
-                            chaine + " fait jouer " + NomCarteOuCode(choix.Nommee) + " à " + Qui(joueur) +
-                                ", qui ne peut pas le jouer : il joue " + jouee + " par la règle de défausse.");
-      break;
-    case TOrigineDefense::Renonce:
-      exploration_.Constate(grErreur, e.Levee, issue_.Ligne,
-                            chaine + " fait jouer " + NomCarteOuCode(choix.Nommee) + " à " + Qui(joueur) +
-                                ", qui doit fournir à " + std::string(NomsCouleurs[e.OnTable[e.Entameur].c]) +
-                                " : il joue " + jouee + ".");
-      break;
-    case TOrigineDefense::SansCarte:
-      exploration_.Constate(grAvertissement, e.Levee, issue_.Ligne,
-                            chaine + " ne donne aucune carte à " + Qui(joueur) + " : il joue " + jouee +
-                                " par la règle de défausse.");
-      break;
-    default:
-      break;
-  }
-}
-
-TConfigurationControleur Configuration(const TFichiersExploration& fichiers, const std::filesystem::path& dossier) {
-  TConfigurationControleur configuration;
-  const std::filesystem::path base = std::filesystem::absolute(fichiers.Base);
-  configuration.Emplacement.Dossier = dossier;
-  configuration.Emplacement.FichierDonnes = base.string();
-  configuration.Emplacement.FichierQuestions =
-      fichiers.Questions ? std::filesystem::absolute(*fichiers.Questions).string() : (dossier / "aucune.ASK").string();
-  configuration.FichierVolume =
-      fichiers.Volume ? *fichiers.Volume : base.parent_path() / NomTableVolume(base.filename().string());
-  // No auction replay; the questions asked as a user would see them.
-  TFichierIni reglages = TFichierIni::Analyse("");
-  reglages.Ecrit("Options", "Encheres", "0");
-  reglages.Ecrit("Options", "Questions", fichiers.Questions ? "1" : "0");
-  configuration.TexteReglages = reglages.Octets();
-  configuration.Graine = 1;
-  return configuration;
+  if (const auto constat = ConstatDefense(*controleur_, joueur, choix, "la chaîne " + std::to_string(e.ChaineActuelle)))
+    exploration_.Constate(constat->Gravite, e.Levee, issue_.Ligne, constat->Message);
 }
 
 }  // namespace
@@ -394,7 +294,7 @@ TResultatExploration ExploreDonne(const TFichiersExploration& fichiers, int nume
   TResultatExploration resultat;
   const TDossierProvisoire dossier;
   TExploration exploration(options, resultat);
-  TConfigurationControleur configuration = Configuration(fichiers, dossier.Chemin());
+  TConfigurationControleur configuration = ConfigurationVerification(fichiers, dossier.Chemin());
   configuration.Hasard = exploration.Hasard();
   TControleur depart(exploration.Ecran(), configuration);
   if (!depart.Active()) {
@@ -415,4 +315,4 @@ TResultatExploration ExploreDonne(const TFichiersExploration& fichiers, int nume
   return resultat;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

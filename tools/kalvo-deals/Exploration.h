@@ -5,20 +5,16 @@
 // accepted line that loses the contract, a deal stopped on broken data).
 #pragma once
 
-#include "tools/authoring/Diagnostics.h"
+#include "tools/authoring/PartieControleur.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
-struct TFichiersExploration {
-  std::filesystem::path Base;                      // the deals database (.DAT)
-  std::optional<std::filesystem::path> Questions;  // none: no question is asked
-  std::optional<std::filesystem::path> Volume;     // none: beside the database
-};
+using TFichiersExploration = redaction::TFichiersBase;
 
 struct TOptionsExploration {
   // Lines followed to their end before the exploration gives up (a warning).
@@ -26,7 +22,7 @@ struct TOptionsExploration {
 };
 
 struct TConstatExploration {
-  TGravite Gravite = grErreur;
+  redaction::TGravite Gravite = redaction::grErreur;
   int Levee = 0;         // the trick where it happens
   std::string Ligne;     // the cards that lead there, "HK H4 H2 H3 / HQ", with the draws
   std::string Message;   // French
@@ -49,4 +45,4 @@ struct TResultatExploration {
 TResultatExploration ExploreDonne(const TFichiersExploration& fichiers, int numero,
                                   const TOptionsExploration& options = {});
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

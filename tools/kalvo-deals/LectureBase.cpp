@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 namespace {
 
@@ -57,4 +57,4 @@ TBaseLue LitBase(const std::filesystem::path& base, const std::optional<std::fil
   return lue;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 struct TBaseLue {
   std::string Nom;  // file name of the database, for the messages
@@ -31,4 +31,4 @@ struct TBaseLue {
 TBaseLue LitBase(const std::filesystem::path& base, const std::optional<std::filesystem::path>& questions,
                  const std::optional<std::filesystem::path>& volume);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

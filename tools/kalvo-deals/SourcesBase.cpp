@@ -4,7 +4,9 @@
 
 #include <fstream>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
+
+using namespace redaction;
 
 std::string NomSource(int n, int nbDonnes) {
   std::string numero = std::to_string(n);
@@ -49,4 +51,4 @@ int EcritSourcesBase(const TBaseLue& base, const std::filesystem::path& dossier,
   return statut;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -8,7 +8,7 @@
 #include <optional>
 #include <ostream>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 // "donne-001.donne" for deal 1 of a database of fewer than 1000 deals.
 std::string NomSource(int n, int nbDonnes);
@@ -19,4 +19,4 @@ std::string NomSource(int n, int nbDonnes);
 int EcritSourcesBase(const TBaseLue& base, const std::filesystem::path& dossier, std::optional<int> seule,
                      std::ostream& sortie, std::ostream& erreurs);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <map>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
+
+using namespace redaction;
 
 std::string TexteLieu(const TLieu& lieu) {
   const std::string n = std::to_string(lieu.Indice);
@@ -88,4 +90,4 @@ int VerifieBase(const TBaseLue& base, const TOptionsCheck& check, std::ostream& 
   return diagnostics.AErreurs() ? 1 : 0;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

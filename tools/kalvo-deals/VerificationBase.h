@@ -8,10 +8,10 @@
 
 #include <ostream>
 
-namespace kalvo {
+namespace kalvo::outil_donnes {
 
 // "chaîne 3", "jeu complet, levée 5", "question 2"... empty for the deal itself.
-std::string TexteLieu(const TLieu& lieu);
+std::string TexteLieu(const redaction::TLieu& lieu);
 
 struct TOptionsCheck {
   bool DoubleMort = true;
@@ -25,4 +25,4 @@ struct TOptionsCheck {
 // `erreurs`; returns 1 when there is an error, else 0.
 int VerifieBase(const TBaseLue& base, const TOptionsCheck& options, std::ostream& sortie, std::ostream& erreurs);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_donnes

@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::outil_moteur {
 
 namespace {
 
@@ -110,4 +110,4 @@ bool LitDonnePbn(std::string_view texte, T4Jeux& jeux, std::string& erreur) {
   return true;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_moteur

@@ -6,11 +6,11 @@
 
 #include "model/BridgeTypes.h"
 
-namespace kalvo {
+namespace kalvo::outil_moteur {
 
 // Fills jeux with the four hands, each in the order spades, hearts,
 // diamonds, clubs and each suit in descending rank (the engine's order).
 // On failure returns false and a French explanation in erreur.
 bool LitDonnePbn(std::string_view texte, T4Jeux& jeux, std::string& erreur);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_moteur

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace kalvo {
+namespace kalvo::outil_moteur {
 
 namespace {
 
@@ -110,4 +110,4 @@ TJson SolutionsJson(const TSuiviMains& suivi, TJoueur joueur, int levee) {
                {"list", std::move(solutions)}};
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_moteur

@@ -5,7 +5,7 @@
 
 #include "engine/SuiviMains.h"
 
-namespace kalvo {
+namespace kalvo::outil_moteur {
 
 // Key order is part of the output contract: ordered_json keeps insertion order.
 using TJson = nlohmann::ordered_json;
@@ -13,4 +13,4 @@ using TJson = nlohmann::ordered_json;
 TJson EtatJson(const TSuiviMains& suivi);
 TJson SolutionsJson(const TSuiviMains& suivi, TJoueur joueur, int levee);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_moteur

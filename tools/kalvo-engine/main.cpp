@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "engine/Defausse.h"
+#include "engine/PartieCartes.h"
 #include "tools/kalvo-engine/DonnePbn.h"
 #include "tools/kalvo-engine/EtatJson.h"
-#include "tools/kalvo-engine/Partie.h"
 
-namespace kalvo {
+namespace kalvo::outil_moteur {
 namespace {
 
 constexpr int StatutArguments = 1;
@@ -55,11 +55,11 @@ bool LitSiege(const std::string& texte, TJoueur& siege) {
 void Ecrit(const TJson& ligne) { std::cout << ligne.dump() << '\n'; }
 
 // The lines that follow the play: solutions, then the defender's discard.
-void EcritSuite(TPartie& partie, const TOptions& options) {
+void EcritSuite(TPartieCartes& partie, const TOptions& options) {
   const int restantes = 14 - partie.Levee();
   if (options.solutions && partie.FinDeLevee() && restantes >= 2 && restantes <= 6 &&
       !EstDefenseur(partie.JoueurActuel())) {
-    partie.CalculeSolutions();
+    partie.Suivi().s_CalculeSolutions(partie.JoueurActuel(), partie.Levee());
     Ecrit(SolutionsJson(partie.Suivi(), partie.JoueurActuel(), partie.Levee()));
   }
   if (options.defense && !partie.Terminee() && EstDefenseur(partie.JoueurActuel())) {
@@ -88,23 +88,22 @@ int Execute(const TOptions& options) {
     return Erreur("entameur « " + options.entameur + " » inconnu : S, W, N ou E attendu", StatutArguments);
   }
 
-  TPartie partie(jeux, atout, entameur);
+  TPartieCartes partie(jeux, atout, entameur);
   Ecrit(TJson{{"event", "dealt"}, {"state", EtatJson(partie.Suivi())}});
   std::istringstream cartes(options.jeu);
   std::string code;
   while (cartes >> code) {
     TCard carte;
     if (!LitCodeCarte(code, carte)) return Erreur("carte " + code + " illisible", StatutCarteRefusee);
-    const std::string refus = partie.Joue(carte);
-    if (!refus.empty()) return Erreur("carte " + code + " refusée : " + refus, StatutCarteRefusee);
+    if (const auto refus = partie.Joue(carte)) return Erreur("carte " + code + " refusée : " + *refus, StatutCarteRefusee);
     if (partie.FinDeLevee()) {
-      const TLeveeJouee& levee = partie.DerniereLevee();
+      const TLeveeJouee& levee = partie.Levees().back();
       TJson jouees = TJson::array();
-      for (TCard c : levee.cartes) jouees.push_back(CodeCarte(c));
+      for (TCard c : levee.Cartes) jouees.push_back(CodeCarte(c));
       Ecrit(TJson{{"event", "trick"},
-                  {"trick", levee.numero},
-                  {"leader", std::string(1, LettreJoueurAnglaise(levee.entameur))},
-                  {"winner", std::string(1, LettreJoueurAnglaise(levee.gagnant))},
+                  {"trick", static_cast<int>(partie.Levees().size())},
+                  {"leader", std::string(1, LettreJoueurAnglaise(levee.Entameur))},
+                  {"winner", std::string(1, LettreJoueurAnglaise(levee.Gagnant))},
                   {"cards", jouees},
                   {"state", EtatJson(partie.Suivi())}});
     }
@@ -114,10 +113,10 @@ int Execute(const TOptions& options) {
 }
 
 }  // namespace
-}  // namespace kalvo
+}  // namespace kalvo::outil_moteur
 
 int main(int argc, char** argv) {
-  kalvo::TOptions options;
+  kalvo::outil_moteur::TOptions options;
   CLI::App app{"Suit une donne carte par carte avec le moteur de suivi et écrit son état en lignes JSON."};
   app.add_option("--deal", options.donne, "donne en PBN, par exemple \"S:AKQ2.KJ3.A2.K432 ...\"");
   app.add_option("--trump", options.atout, "atout du contrat : S, H, D, C ou NT");
@@ -133,5 +132,5 @@ int main(int argc, char** argv) {
     std::cerr << "kalvo-engine : arguments invalides (" << e.what() << ")\n";
     return 1;
   }
-  return kalvo::Execute(options);
+  return kalvo::outil_moteur::Execute(options);
 }

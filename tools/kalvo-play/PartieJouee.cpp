@@ -1,6 +1,6 @@
 #include "tools/kalvo-play/PartieJouee.h"
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 TPartieJouee::TPartieJouee(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur,
                            std::ostream& sortie, std::ostream& erreurs)
@@ -113,4 +113,4 @@ void TPartieJouee::Avertissements() {
     sortie_.Ecrit({{"event", "fatal"}, {"messages", ecran_.ErreursFatales[fatales_]}});
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

@@ -13,7 +13,7 @@
 #include <optional>
 #include <ostream>
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 // kalvo-play's exit statuses.
 inline constexpr int StatutFini = 0;
@@ -55,4 +55,4 @@ class TPartieJouee {
   std::size_t fatales_ = 0;
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

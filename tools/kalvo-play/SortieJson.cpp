@@ -3,7 +3,7 @@
 #include "control/EcranJeu.h"
 #include "model/Encheres.h"
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 namespace {
 
@@ -146,4 +146,4 @@ void TSortieJson::ErreurDonnee(const std::string& message) {
   Ecrit({{"event", "data_error"}, {"message", message}});
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

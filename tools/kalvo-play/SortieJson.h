@@ -8,7 +8,7 @@
 
 #include <ostream>
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 using TJson = nlohmann::ordered_json;
 
@@ -42,4 +42,4 @@ class TSortieJson : public TJournalPartie {
   bool erreurDonnee_ = false;
 };
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

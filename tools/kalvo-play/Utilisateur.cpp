@@ -3,7 +3,7 @@
 #include <map>
 #include <sstream>
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 namespace {
 
@@ -197,4 +197,4 @@ std::optional<TReponseQuestion> TUtilisateurHasard::Reponse(const TQuestionPosee
   return reponse;
 }
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

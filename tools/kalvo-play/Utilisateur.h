@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 
 // A script line that cannot be read or does not fit the moment.
 class ErreurScript : public std::runtime_error {
@@ -85,4 +85,4 @@ class TUtilisateurHasard : public TUtilisateur {
 // The cards of the hand the user may click now (following suit when able).
 std::vector<TCard> CartesJouables(const TControleur& controleur, TJoueur main);
 
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie

@@ -15,7 +15,7 @@
 #include <set>
 #include <sstream>
 
-namespace kalvo {
+namespace kalvo::outil_partie {
 namespace {
 
 struct TOptions {
@@ -144,6 +144,6 @@ int Principal(int argc, char** argv) {
 }
 
 }  // namespace
-}  // namespace kalvo
+}  // namespace kalvo::outil_partie
 
-int main(int argc, char** argv) { return kalvo::Principal(argc, argv); }
+int main(int argc, char** argv) { return kalvo::outil_partie::Principal(argc, argv); }

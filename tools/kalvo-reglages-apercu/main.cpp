@@ -32,6 +32,7 @@
 #include <cstdio>
 
 using namespace kalvo;
+using namespace kalvo::redaction;
 
 namespace {
 
