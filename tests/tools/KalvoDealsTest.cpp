@@ -12,7 +12,6 @@ namespace kalvo {
 namespace {
 
 using namespace redaction;
-using namespace outil_donnes;
 
 using ::testing::HasSubstr;
 

@@ -190,14 +190,16 @@ TEST(Parties, LignePrincipaleRejoueeParKalvoPlay) {
     ASSERT_GE(gagnants.size(), attendus.size());
     gagnants.resize(attendus.size());
     EXPECT_EQ(gagnants, attendus);
-    // Where the line stops, kalvo-play's trainer changes regime or claims.
-    ASSERT_FALSE(fin.empty());
+    // Where the line stops, kalvo-play's trainer claims or leaves the chains.
+    const auto vu = [&fin](const std::string& quoi) { return std::find(fin.begin(), fin.end(), quoi) != fin.end(); };
     switch (ligne.Fin) {
       case TLignePrincipale::lfRevendication:
-        EXPECT_EQ(fin.back(), "claim " + std::to_string(ligne.RevendicationNS) + " " + std::to_string(ligne.RevendicationEO));
+        EXPECT_TRUE(vu("claim " + std::to_string(ligne.RevendicationNS) + " " + std::to_string(ligne.RevendicationEO)));
         break;
-      case TLignePrincipale::lfProgramme: EXPECT_EQ(fin.back(), "regime revendication"); break;
-      case TLignePrincipale::lfMode: EXPECT_NE(fin.back(), "regime chaine"); break;
+      case TLignePrincipale::lfProgramme: EXPECT_TRUE(vu("regime revendication")); break;
+      case TLignePrincipale::lfMode:
+        EXPECT_TRUE(vu("regime automatique") || vu("regime pool") || vu("regime solution"));
+        break;
       default: EXPECT_EQ(attendus.size(), static_cast<std::size_t>(NbLeveesJeuComplet)); break;
     }
   }

@@ -82,10 +82,10 @@ TEST(SourcesFautives, CartesDesChaines) {
       {"  Est   : DK\n", "  Est   : DK si\n",
        "essai.donne, ligne 34 : il faut « CARTE si CARTE » : la carte que doit avoir jouée le joueur d'avant (HQ, ou H* "
        "pour toute carte de la couleur)."},
-      // The main line names the chain.
+      // The main line names the chain and the cards that lead there.
       {"  Est   : DK\n", "  Est   : C2\n",
-       "essai.donne, ligne 30 : levée 4 : le 2 de Trèfle que le script donne à Est ne peut pas être joué : Est doit fournir "
-       "à Carreau."},
+       "essai.donne, ligne 30 : levée 4 : la chaîne « impasse » (4) fait jouer le 2 de Trèfle à Est, qui doit fournir à "
+       "Carreau : il joue le 8 de Carreau (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT HA / D2 D5 DT)."},
   });
 }
 

@@ -126,9 +126,10 @@ TEST(Verificateur, JeuComplet) {
   const std::string exemple = test::ExempleDuReadme();
   VerifieCas(exemple, {
       {"jeu HJ S2 HT HA", "jeu HJ S2 D8 HA",
-       "levée 3 du jeu complet : c'est à Est de jouer : Est doit fournir à Cœur."},
+       "levée 3 du jeu complet : c'est à Est de jouer : Est doit fournir à Cœur (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2)."},
       {"jeu C2 C3 C7 C8", "jeu C3 C7 C8 C2",
-       "levée 5 du jeu complet : c'est à Est de jouer (le gagnant de la levée précédente entame) : Est n'a pas le 3 de Trèfle."},
+       "levée 5 du jeu complet : c'est à Est de jouer (le gagnant de la levée précédente entame) : Est n'a pas le 3 de "
+       "Trèfle (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT HA / D2 D5 DT DK)."},
       {"Ouest : HK\n", "Ouest : HQ\n", "le jeu complet commence par le Roi de Cœur alors que le script fait entamer la Dame de Cœur."},
   });
   // 6SA with the play that makes ten tricks.
@@ -181,21 +182,38 @@ TEST(Verificateur, Questions) {
   EXPECT_THAT(Messages(Constats(d, &q)), HasSubstr("E la fiche de questions annonce 4 questions : trois au plus."));
 }
 
+// The trainer's own play finds these: each names the trick and the cards
+// that lead there.
 TEST(Verificateur, LignePrincipale) {
+  const std::string troisLevees = "(après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT HA).";
   VerifieCas(test::SourceDemo(), {
       {"chaine impasse levee 4 entame Sud", "chaine impasse levee 4 entame Nord",
-       "levée 4 : la chaîne « impasse » (4) fait entamer Nord alors que c'est Sud qui a la main."},
+       "ligne 43 : levée 4 : la chaîne 4 fait entamer Nord alors que Sud a gagné la levée " + troisLevees},
       {"chaine dame levee 2 entame Ouest suivante valet", "chaine dame levee 2 entame Ouest",
-       "levée 2 : la chaîne « dame » (2) n'a pas de suivante et le camp du déclarant n'a pas assez de levées maîtresses"},
+       "ligne 29 : levée 3 : la chaîne 2 n'a pas de chaîne suivante pour la levée 3 (après HK H4 H2 H3 / HQ H7 H8 H6)."},
+      // A defender never revokes: the script's card in another suit is not played.
       {"Est   : HT", "Est   : D8",
-       "levée 3 : le 8 de Carreau que le script donne à Est ne peut pas être joué : Est doit fournir à Cœur."},
-      {"Sud   : HA H6=6 H3=6", "Sud   : H6 HA=6",
-       "levée 3 : aucune carte juste (code 0) que Sud puisse jouer, ni dans la chaîne « valet » (3) ni dans ses équivalentes."},
+       "ligne 36 : levée 3 : la chaîne « valet » (3) fait jouer le 8 de Carreau à Est, qui doit fournir à Cœur : il "
+       "joue le 10 de Cœur (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2)."},
+      {"Est   : H2", "Est   : H2 si H7",
+       "attention : levée 1 : la chaîne « roi » (1) ne donne aucune carte à Est : il joue"},
+      // The trainer stops there: solutions are computed for the declarer side only.
+      {"chaine fin revendication ns 10 eo 3 commentaire 7", "chaine fin solution",
+       "levée 5 : la chaîne 5 lance le mode solutions alors que Est a la main (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT "
+       "HA / D2 D5 DT DK)."},
+      // North discards: the only entry is a diamond with a code.
+      {"Nord  : S* C8 C5 D*=3", "Nord  : D*=3",
+       "ligne 36 : levée 3 : Nord n'a aucune carte acceptée (cartes permises : C5 C8 CK D3 DT DJ DQ DA S2 S6 S7) (après "
+       "HK H4 H2 H3 / HQ H7 H8 H6 / HJ)."},
   });
   VerifieCas(test::ExempleDuReadme(), {
       {"si Ouest D=3 Est D=2 alors impasse", "si Ouest D=2 Est D=3 alors impasse",
-       "levée 4 : le test de distribution de la chaîne « test-carreaux » (4) ne trouve aucune entrée dans la position de la ligne principale."},
+       "levée 4 : la chaîne 4 (test de distribution) ne mène à aucune chaîne (-1) " + troisLevees},
   });
+  // South's last heart is the ace the list charges: the trainer plays it
+  // itself (the only card of the suit led), without a charge.
+  EXPECT_THAT(Diagnostics(test::Remplace(test::SourceDemo(), "Sud   : HA H6=6 H3=6", "Sud   : H6 HA=6")),
+              ::testing::Not(HasSubstr("levée 3 :")));
 }
 
 TEST(Verificateur, Revendication) {
@@ -204,14 +222,16 @@ TEST(Verificateur, Revendication) {
   });
   EXPECT_THAT(Diagnostics(test::Remplace(test::SourceDemo(), "ns 10 eo 3", "ns 9 eo 4"), true),
               HasSubstr("ligne 51 : attention : la revendication donne 9 levées à Nord-Sud ; sur la ligne principale, "
-                        "le double mort en donne 10."));
+                        "le double mort en donne 10 (après HK H4 H2 H3 / HQ H7 H8 H6 / HJ S2 HT HA / D2 D5 DT DK)."));
 }
 
-// The script hands the play to solution mode after trick 4: the complete
-// play is the main line, then double-dummy play.
+// The script hands the play to solution mode after trick 4, which North
+// wins (East keeps his king): the complete play is the main line, then
+// double-dummy play.
 TEST(Verificateur, JeuDeduitQuandLeScriptPasseLaMain) {
   TDiagnostics diagnostics;
-  const auto donne = test::Compile(test::Remplace(test::SourceDemo(), "chaine fin revendication ns 10 eo 3 commentaire 7",
+  const std::string source = test::Remplace(test::SourceDemo(), "  Est   : DK\n", "  Est   : D8\n");
+  const auto donne = test::Compile(test::Remplace(source, "chaine fin revendication ns 10 eo 3 commentaire 7",
                                                   "chaine fin solution"), diagnostics, true);
   ASSERT_TRUE(donne);
   EXPECT_EQ(diagnostics.NbErreurs(), 0) << diagnostics.Texte();
@@ -220,7 +240,9 @@ TEST(Verificateur, JeuDeduitQuandLeScriptPasseLaMain) {
   EXPECT_FALSE(donne->JeuCompletInconnu);
   EXPECT_EQ(donne->Donne.JeuComplet(4, 1), (TCard{2, clCarreau}));
   ASSERT_TRUE(donne->DoubleMort);
-  EXPECT_EQ(donne->DoubleMort->LeveesJeuComplet, 10);
+  // East's bare king falls under the ace: two spades, the ace of hearts,
+  // five diamonds and three clubs.
+  EXPECT_EQ(donne->DoubleMort->LeveesJeuComplet, 11);
 }
 
 TEST(Verificateur, DoubleMortDUneDonneConnue) {

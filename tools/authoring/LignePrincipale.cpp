@@ -105,6 +105,7 @@ class TMarcheLigne : public TJournalPartie {
 
   void CarteJouee(int, TJoueur, TCard carte) override {
     AjouteCarte(texte_, carte, controleur_->Etat().CompteCartesJouees == 1);
+    if (ligne_.Cartes.empty()) ligne_.Entame = carte;
     ligne_.Cartes.push_back(carte);
   }
   void ChoixDefense(TJoueur joueur, const TChoixDefense& choix) override {

@@ -25,6 +25,7 @@ namespace kalvo::redaction {
 struct TLignePrincipale {
   enum TFin : std::uint8_t { lfDouzeLevees, lfMode, lfRevendication, lfProgramme, lfErreur };
   TFin Fin = lfErreur;
+  std::optional<TCard> Entame;   // West's lead, even when the line breaks in the first trick
   std::vector<TCard> Cartes;     // the whole tricks played, from West's lead
   std::vector<int> Chaines;      // the trick chain of each trick played
   int ChaineFin = 0;             // the node or chain where the line stops

@@ -51,9 +51,7 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
   const int requises = 6 + donne.NiveauContrat();
   const TLignePrincipale ligne = SuitLignePrincipale(donne, constats.Options());
   for (const TConstat& c : ligne.Constats) constats.Liste().push_back(c);
-  // West's lead as the trainer plays it.
-  const std::optional<TCard> entame =
-      ligne.Cartes.empty() ? std::nullopt : std::optional<TCard>(ligne.Cartes.front());
+  const std::optional<TCard> entame = ligne.Entame;
 
   std::optional<int> leveesJeu;
   if (!constats.Options().JeuCompletInconnu) {
