@@ -85,33 +85,16 @@ TEST(JeuDeduit, PremiereCarteJusteEtBrancheAlors) {
 // 1) and accepts a higher spade: the main line plays the king, which wins
 // the trick that South must win to lead the next one.
 TEST(JeuDeduit, PetiteCarteRefuseePuisToutesLesAutres) {
-  const std::string source = R"(collection 1
-theme 4
-force 1
-donneur Sud
-contrat 3SA
-mains S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 762.74.AQJT3.K85 J853.T82.K8.J642
-encheres 1SA passe 3SA passe passe passe
-commentaire 1 10 : Prenez du Roi : c'est à vous d'entamer la levée suivante.
-commentaire 2 : Le reste est à vous.
-chaine pique levee 1 entame Ouest suivante carreaux
-  Ouest : SQ
-  Nord  : S2
-  Est   : S3
-  Sud   : S4=1 S*
-chaine carreaux levee 2 entame Sud suivante fin
-  Sud   : D2
-  Ouest : D5
-  Nord  : DQ
-  Est   : DK
-chaine fin revendication ns 9 eo 4 commentaire 2
-point
-Le point.
-fin point
-resume
-Le résumé.
-fin resume
-)";
+  // The fixed test source with two tricks of its own: its comment 1 says
+  // the 4 is wrong.
+  const std::size_t debut = test::Source.find("chaine roi"), fin = test::Source.find("question levee");
+  const std::string source = test::Source.substr(0, debut) +
+                             "chaine pique levee 1 entame Ouest suivante carreaux\n"
+                             "  Ouest : SQ\n  Nord  : S2\n  Est   : S3\n  Sud   : S4=1 S*\n"
+                             "chaine carreaux levee 2 entame Sud suivante fin\n"
+                             "  Sud   : D2\n  Ouest : D5\n  Nord  : DQ\n  Est   : DK\n"
+                             "chaine fin revendication ns 9 eo 4 commentaire 7\n" +
+                             test::Source.substr(fin);
   TDiagnostics diagnostics;
   const TDonneCompilee donne = CompileSain(source, diagnostics);
   EXPECT_EQ(diagnostics.NbErreurs(), 0) << diagnostics.Texte();
