@@ -3,7 +3,7 @@
 // text, and that dialog takes its height from the number of lines laid out.
 #pragma once
 
-#include "table/LecteurRtf.h"
+#include "model/LecteurRtf.h"
 
 #include <QByteArray>
 #include <QString>
