@@ -91,4 +91,12 @@ inline void EcritEncheres(TDonne& donne, TJoueur donneur, const std::vector<TEnc
   }
 }
 
+// A deal holding only an auction, North-South vulnerable.
+inline TDonne DonneEncheres(TJoueur donneur, const std::vector<TEnchere>& appels) {
+  TDonne d;
+  d.SetVulnerabilite(vlnNS);
+  EcritEncheres(d, donneur, appels);
+  return d;
+}
+
 }  // namespace kalvo::test

@@ -39,13 +39,7 @@ TDonne Donne() {
                                      Appel(1, clSA),        Appel(0, 1), Appel(2, clTrefle, 2), Appel(0, 2),
                                      Appel(2, clCarreau, 2), Appel(0, 1), Appel(3, clSA), Appel(0, 1),
                                      Appel(0, 1),           Appel(0, 1), Appel(NiveauFinEncheres, 0)};
-  int ligne = 1;
-  TJoueur j = jrNord;
-  for (const TEnchere& e : appels) {
-    donne.SetEnchere(ligne, j, e);
-    j = JoueurSuivant(j);
-    if (j == jrSud) ++ligne;
-  }
+  test::EcritEncheres(donne, jrNord, appels);
   donne.Chaine(1).SetDefense(1, 1, TCarteDefense{0, 0, {}, {}, C("DK")});
   return donne;
 }

@@ -28,14 +28,7 @@ namespace {
 
 constexpr TEnchere Passe{0, 1, 0};
 constexpr TEnchere Fin{NiveauFinEncheres, 0, 0};
-
-// An auction written call after call from the dealer.
-TDonne Donne(TJoueur donneur, const std::vector<TEnchere>& appels) {
-  TDonne d;
-  d.SetVulnerabilite(vlnNS);
-  test::EcritEncheres(d, donneur, appels);
-  return d;
-}
+constexpr auto Donne = test::DonneEncheres;
 
 class TFEncheresTest : public ::testing::Test {
  protected:

@@ -11,8 +11,9 @@ namespace kalvo::ecrans {
 namespace {
 
 // West leads hearts three times, South holds up twice and wins the third
-// with the ace while dummy lets a club go: the cards of South and North.
-constexpr std::array<std::string_view, 6> CartesJouees{"H4", "H3", "H7", "H6", "C5", "HA"};
+// with the ace (its last heart, which the controller plays for it) while
+// dummy lets a club go: the cards clicked for North and South.
+constexpr std::array<std::string_view, 5> CartesJouees{"H4", "H3", "H7", "H6", "C5"};
 
 }  // namespace
 

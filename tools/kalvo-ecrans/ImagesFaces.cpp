@@ -100,6 +100,14 @@ TReglages ReglagesTable(int set) {
   return reglages;
 }
 
+// The buttons as the controller shows them during the play, or during the
+// auction ("Jeu de la carte" and the deal-stepping buttons).
+void Boutons(TFMain& table, bool enJeu) {
+  for (TBoutonJeu bouton : {bjJeuAuto, bjLastLevee, bjRevoirBids, bjPoint}) table.MontreBouton(bouton, enJeu);
+  table.MontreBouton(bjNavigation, !enJeu);
+  table.MontreBouton(bjNext, !enJeu);
+}
+
 // The main window without a game, told the deal and the play of the first
 // trick and a half as the controller tells them.
 QImage TableJeu(const TExemple& exemple, int largeur, int hauteur, int set) {
@@ -112,7 +120,7 @@ QImage TableJeu(const TExemple& exemple, int largeur, int hauteur, int set) {
   table.AfficheJeu(jrNord, afjMort);
   table.AfficheJeu(jrOuest, afjCoteDecale);
   table.AfficheJeu(jrEst, afjCoteDecale);
-  for (TBoutonJeu bouton : {bjJeuAuto, bjLastLevee, bjRevoirBids, bjPoint}) table.MontreBouton(bouton, true);
+  Boutons(table, true);
   table.AfficheMarques({true, true, true});
   table.ChangeMarques({85, 100, 0, 1});
   const std::vector<TLeveeJouee>& levees = exemple.Levees();
@@ -140,7 +148,7 @@ QImage TableEncheres(const TExemple& exemple, int largeur, int hauteur, int set)
   table.AfficheJeu(jrSud, afjNormal);
   table.RejoueEncheres(0);
   table.IndiqueTour(TourRamasse);
-  table.MontreBouton(bjNext, true);
+  Boutons(table, false);
   QApplication::processEvents();
   return table.grab().toImage();
 }
