@@ -105,17 +105,6 @@ TLigneScores LigneScores(int n, const TScores& scoresJeu, const TScores& scoresQ
   return ligne;
 }
 
-int NombreOnglets(int nbDonnes) {
-  const int necessaires = nbDonnes <= 0 ? 0 : (nbDonnes - 1) / DonnesParOnglet + 1;
-  return Maximum(OngletsMinimum, necessaires);
-}
-
-std::string TitreOnglet(int onglet) {
-  return std::to_string((onglet - 1) * DonnesParOnglet + 1) + "-" + std::to_string(onglet * DonnesParOnglet);
-}
-
-bool OngletActif(int onglet, int nbDonnes) { return onglet >= 1 && (onglet - 1) * DonnesParOnglet < nbDonnes; }
-
 void RemiseAZeroScores(TScores& scoresJeu, TScores& scoresQuestions) {
   for (int n = 1; n <= scoresJeu.NbDonnes(); ++n) scoresJeu[n] = TScores::SansNote;
   for (int n = 1; n <= scoresQuestions.NbDonnes(); ++n) scoresQuestions[n] = TScores::SansNote;

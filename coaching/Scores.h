@@ -50,15 +50,6 @@ TResumeScores ResumeScores(const TScores& scoresJeu, const TCatalogue& catalogue
 using TLigneScores = std::array<std::string, 5>;
 TLigneScores LigneScores(int n, const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue);
 
-// Tabs of 20 deals: enough for the whole catalogue, and never fewer than
-// six. Tab t (1-based) holds deals 20(t-1)+1 .. 20t and is captioned
-// "1-20", "21-40"...; it is enabled when it holds a deal.
-inline constexpr int DonnesParOnglet = 20;
-inline constexpr int OngletsMinimum = 6;
-int NombreOnglets(int nbDonnes);
-std::string TitreOnglet(int onglet);
-bool OngletActif(int onglet, int nbDonnes);
-
 // Every mark of both arrays becomes -1.
 void RemiseAZeroScores(TScores& scoresJeu, TScores& scoresQuestions);
 

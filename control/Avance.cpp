@@ -42,7 +42,7 @@ void TControleur::Avance() {
     e.InJeu = false;
     if (journal_) journal_->FinDonne(e.LeveesNS, e.LeveesEO, e.Notation, e.NoteQuestions);
     e.LeveesNS = e.LeveesEO = 0;
-    ecran_.ChangeLevees(0, 0);
+    ChangeMarques();
     SignaleRegime();
     MontreFinDonne();
     return;
@@ -199,7 +199,7 @@ void TControleur::Revendique(const TResolutionNoeud& resolution) {
   TEtatControleur& e = etat_;
   e.LeveesNS = resolution.LeveesNS;
   e.LeveesEO = resolution.LeveesEO;
-  ecran_.ChangeLevees(e.LeveesNS, e.LeveesEO);
+  ChangeMarques();
   AfficheJeu(jrOuest);
   AfficheJeu(jrEst);
   const std::string texte =

@@ -24,6 +24,7 @@ std::mt19937 Generateur(const std::optional<std::uint32_t>& graine) {
 TControleur::TControleur(TEcranJeu& ecran, TConfigurationControleur configuration)
     : ecran_(ecran), configuration_(std::move(configuration)), alea_(Generateur(configuration_.Graine)) {
   reglages_ = LitReglagesConfigures(configuration_, 0).Etat;
+  ecran_.AppliqueReglages(Reglages());
 }
 
 TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)

@@ -1,7 +1,8 @@
 // The game controller: the state of the main window and everything that
 // changes it, from the first activation to the close, through the deal's
 // start, the trick loop and the judging of the user's cards. It never
-// draws: the screen interface TEcranJeu shows what it decides.
+// draws: the screen interface TEcranJeu shows what it decides, and the
+// screen reports the user's input through TEntreesJeu.
 //
 // Entry points (the input handlers, Active, Ferme, MessageFinDonne) are
 // safe at any moment: broken data met while they run stops the deal with a
@@ -15,7 +16,9 @@
 
 #include "coaching/CoupUtilisateur.h"
 #include "coaching/StatistiquesJeu.h"
+#include "control/ConfigurationControleur.h"
 #include "control/EcranJeu.h"
+#include "control/EntreesJeu.h"
 #include "control/EtatControleur.h"
 #include "control/JournalPartie.h"
 #include "engine/Defausse.h"
@@ -37,34 +40,11 @@
 
 namespace kalvo {
 
-struct TConfigurationControleur {
-  // The data folder (the commentary files are written there) and the files.
-  TEmplacementBase Emplacement;
-  // The collection table; empty: beside the database (TableVolume()).
-  std::filesystem::path FichierVolume;
-  // The initialisation file; empty: none (defaults, nothing written).
-  std::filesystem::path FichierReglages;
-  // Settings given as the file's text instead (kalvo-play); never written.
-  std::optional<std::string> TexteReglages;
-  // Seed of the random draws (deal order, random nodes, quiz proposals);
-  // none: drawn from the system.
-  std::optional<std::uint32_t> Graine;
-  // The draw of each random node met in play (true: its first branch);
-  // unset: the seeded generator. The script exploration of the tools sets
-  // it to walk both branches.
-  std::function<bool()> Hasard;
-};
-
-enum class TToucheJeu : std::uint8_t { Autre, CtrlAltF9 };
-
-// The settings of the configuration (file or text) for a database of
-// nbDonnes deals; defaults when there is neither.
-TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes);
-
-class TControleur {
+class TControleur : public TEntreesJeu {
  public:
   // The settings are read at once (without the marks, which need the
-  // catalogue): the window can size its controls before Active().
+  // catalogue) and told to the screen, which sizes its controls by them
+  // before Active().
   TControleur(TEcranJeu& ecran, TConfigurationControleur configuration);
   // The whole game as it stands, played on another screen and without a
   // journal: the script exploration follows every card from one position.
@@ -85,12 +65,12 @@ class TControleur {
   // random order, the idle table with "Démarrer". False when the program
   // must end at once (the database is missing or unusable; the messages
   // have been shown).
-  bool Active();
+  bool Active() override;
   // Closing: the settings and marks written back. False (the error shown)
   // when the file could not be written.
-  bool Ferme();
+  bool Ferme() override;
   // Window message 1549: 0 next deal, 1 replay without the auction, 99 quit.
-  void MessageFinDonne(int action);
+  void MessageFinDonne(int action) override;
 
   // ---- Choice of the deal ----
 
@@ -113,24 +93,29 @@ class TControleur {
 
   // ---- Input handlers ----
 
-  void FormMouseDown();    // the felt or the bottom frame
-  void CarteMouseDown();   // a played card
-  void FormKeyDown(TToucheJeu touche);
+  void FormMouseDown() override;    // the felt or the bottom frame
+  void CarteMouseDown() override;   // a played card
+  void FormKeyDown(TToucheJeu touche) override;
   void EndBidsMouseDown(); // the felt, right after the auction replay
-  void BNextClick();       // "Jeu de la carte"
-  void Jouer2Click();      // "Démarrer"
-  void Precedente1Click();
-  void Suivante1Click();
-  void NumDonne1Click();             // asks the "# donne" dialog
+  void BNextClick() override;       // "Jeu de la carte"
+  void Jouer2Click() override;      // "Démarrer"
+  void Precedente1Click() override;
+  void Suivante1Click() override;
+  void NumDonne1Click() override;    // asks the "# donne" dialog
   void NumDonne1Click(int valeur);   // the number the dialog gave
-  void RevoirLeveeClick(); // "Dernière levée"
-  void BPointClick();      // "Le point"
-  void BRevoirBidsClick(); // "Enchères"
-  void BJeuAutoClick();    // "Jouer pour moi"
+  void RevoirLeveeClick() override;  // "Dernière levée"
+  void BPointClick() override;       // "Le point"
+  void BRevoirBidsClick() override;  // "Enchères"
+  void BJeuAutoClick() override;     // "Jouer pour moi"
+  // "Scores": the score dialogs, and the reset of the marks when asked there.
+  void BScoresClick() override;
   // A click on a hand: the seat, the value (IndexCarte, 1..52) of the card
   // under the pointer or 0, and whether the right button was pressed.
-  void JeuMouseDown(TJoueur joueur, int valeurCarte, bool boutonDroit);
-  // The settings dialog has been closed: the table follows the settings.
+  void JeuMouseDown(TJoueur joueur, int valeurCarte, bool boutonDroit) override;
+  // The settings dialog has been closed on these settings: they are kept,
+  // told to the screen, and the table follows them (ApresReglages).
+  void ReglagesChoisis(const TReglages& reglages) override;
+  // The table follows the settings: hands, marks, the order of the deals.
   void ApresReglages();
   // "Remise des scores à zéro".
   void EffaceScores();
@@ -172,6 +157,7 @@ class TControleur {
   TAffichageJeu ModeAffichage(TJoueur joueur) const;
   void AfficheJeu(TJoueur joueur);
   void AfficheMarques();
+  void ChangeMarques();
   bool LitDonneActuelle();
   int PauseCarte(TJoueur joueur) const;
   TCard VerifieIndice(TJoueur joueur, int indice);

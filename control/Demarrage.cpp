@@ -2,6 +2,9 @@
 // and what follows the settings dialog.
 #include "control/Controleur.h"
 
+#include "coaching/Scores.h"
+#include "control/ScoresAffiches.h"
+
 namespace kalvo {
 
 TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes) {
@@ -39,6 +42,7 @@ bool TControleur::Active() {
     // A deal number the database does not hold (another database, an edited
     // file) would be read out of range.
     if (reglages_.DonneActuelle < 1 || reglages_.DonneActuelle > NbDonnes()) reglages_.DonneActuelle = 1;
+    ecran_.AppliqueReglages(Reglages());
 
     actif_ = true;
     etat_ = TEtatControleur{};
@@ -46,9 +50,7 @@ bool TControleur::Active() {
     AfficheTitre(DonneActuelle(), false);
     MontreBouton(bjStart, true);
     CacheTable();
-    ecran_.AfficheNotation(false);
-    ecran_.AfficheNoteQuestions(false);
-    ecran_.AfficheCompteurLevees(false);
+    ecran_.AfficheMarques({});
     MontreBouton(bjRevoirBids, false);
     MontreBouton(bjLastLevee, false);
     MontreBouton(bjPoint, false);
@@ -90,6 +92,23 @@ void TControleur::MessageFinDonne(int action) {
   });
 }
 
+void TControleur::ReglagesChoisis(const TReglages& reglages) {
+  // Kept and told at once, as the dialog's edits always were; the table
+  // follows once the handler running now (a card pause) has returned.
+  Reglages() = reglages;
+  ecran_.AppliqueReglages(Reglages());
+  ApresReglages();
+}
+
+void TControleur::BScoresClick() {
+  if (!actif_) return;
+  const TScores sansNote(reglages_.ScoresJeu.NbDonnes());
+  const TScores sansNoteQuestions(reglages_.ScoresQuestions.NbDonnes());
+  if (ecran_.MontreScores(ScoresAffiches(reglages_.ScoresJeu, reglages_.ScoresQuestions, catalogue_),
+                          ScoresAffiches(sansNote, sansNoteQuestions, catalogue_)))
+    EffaceScores();
+}
+
 void TControleur::ApresReglages() {
   Execute(TDifferable::Oui, [this] {
     if (!etat_.InJeu) return;
@@ -104,9 +123,6 @@ void TControleur::ApresReglages() {
   });
 }
 
-void TControleur::EffaceScores() {
-  for (int n = 1; n <= reglages_.ScoresJeu.NbDonnes(); ++n) reglages_.ScoresJeu[n] = TScores::SansNote;
-  for (int n = 1; n <= reglages_.ScoresQuestions.NbDonnes(); ++n) reglages_.ScoresQuestions[n] = TScores::SansNote;
-}
+void TControleur::EffaceScores() { RemiseAZeroScores(reglages_.ScoresJeu, reglages_.ScoresQuestions); }
 
 }  // namespace kalvo

@@ -26,8 +26,14 @@ void TEcranEnregistreur::TraiteMessages(TControleur& controleur) {
   }
 }
 
-void TEcranEnregistreur::PrepareDonne(const TDonneLue& donne, const TSuiviMains&) {
-  Note("PrepareDonne " + std::to_string(donne.Donne.Numero()));
+void TEcranEnregistreur::AppliqueReglages(const TReglages& reglages) {
+  Reglages = reglages;
+  Note("AppliqueReglages");
+}
+
+void TEcranEnregistreur::MontreDonne(const TDonneAffichee& donne) {
+  Donne = donne;
+  Note("MontreDonne " + std::to_string(donne.Numero));
   CartesSurTable = {};
 }
 
@@ -65,9 +71,14 @@ void TEcranEnregistreur::CacheTable() {
   Note("CacheTable");
 }
 
-void TEcranEnregistreur::RejoueEncheres(const TDonne&, int vitesse) { Note("RejoueEncheres " + std::to_string(vitesse)); }
+void TEcranEnregistreur::RejoueEncheres(int vitesse) {
+  MarquesVisibles = {};
+  Note("RejoueEncheres " + std::to_string(vitesse));
+}
 void TEcranEnregistreur::CacheEncheres() { Note("CacheEncheres"); }
-void TEcranEnregistreur::MontreRevueEncheres() { Note("MontreRevueEncheres"); }
+void TEcranEnregistreur::MontreRevueEncheres(bool avantJeu) {
+  Note(std::string("MontreRevueEncheres ") + (avantJeu ? "1" : "0"));
+}
 
 void TEcranEnregistreur::IndiqueTour(int mode) {
   Tour = mode;
@@ -89,35 +100,16 @@ void TEcranEnregistreur::MontreBouton(TBoutonJeu bouton, bool visible) {
   Note("MontreBouton " + NomBouton(bouton) + " " + (visible ? "1" : "0"));
 }
 
-void TEcranEnregistreur::AfficheNotation(bool visible) {
-  NotationVisible = visible;
-  Note(std::string("AfficheNotation ") + (visible ? "1" : "0"));
+void TEcranEnregistreur::AfficheMarques(const TMarquesVisibles& visibles) {
+  MarquesVisibles = visibles;
+  Note(std::string("AfficheMarques ") + (visibles.Jeu ? "1" : "0") + (visibles.Questions ? " 1" : " 0") +
+       (visibles.Levees ? " 1" : " 0"));
 }
 
-void TEcranEnregistreur::AfficheNoteQuestions(bool visible) {
-  NoteQuestionsVisible = visible;
-  Note(std::string("AfficheNoteQuestions ") + (visible ? "1" : "0"));
-}
-
-void TEcranEnregistreur::AfficheCompteurLevees(bool visible) {
-  CompteurLeveesVisible = visible;
-  Note(std::string("AfficheCompteurLevees ") + (visible ? "1" : "0"));
-}
-
-void TEcranEnregistreur::ChangeNotation(int note) {
-  Notation = note;
-  Note("ChangeNotation " + std::to_string(note));
-}
-
-void TEcranEnregistreur::ChangeNoteQuestions(int note) {
-  NoteQuestions = note;
-  Note("ChangeNoteQuestions " + std::to_string(note));
-}
-
-void TEcranEnregistreur::ChangeLevees(int leveesNS, int leveesEO) {
-  LeveesNS = leveesNS;
-  LeveesEO = leveesEO;
-  Note("ChangeLevees " + std::to_string(leveesNS) + " " + std::to_string(leveesEO));
+void TEcranEnregistreur::ChangeMarques(const TMarques& marques) {
+  Marques = marques;
+  Note("ChangeMarques " + std::to_string(marques.Notation) + " " + std::to_string(marques.NoteQuestions) + " " +
+       std::to_string(marques.LeveesNS) + " " + std::to_string(marques.LeveesEO));
 }
 
 void TEcranEnregistreur::MontreDerniereLevee(const TCartesJouees& levee) {
@@ -156,10 +148,18 @@ void TEcranEnregistreur::MontreReponseAttendue(const TTexteReponseAttendue& repo
   Note("MontreReponseAttendue " + reponse.Enonce + reponse.Reponse);
 }
 
-int TEcranEnregistreur::MontreFinDonne(const TDonneLue& donne, const TReglages&) {
+int TEcranEnregistreur::MontreFinDonne(const TVisibiliteFinDonne& visible) {
+  VisibiliteFin = visible;
   const int action = ChoisitFinDonne ? ChoisitFinDonne() : ActionSuivante;
-  Note("MontreFinDonne " + std::to_string(donne.Donne.Numero()) + " " + std::to_string(action));
+  Note("MontreFinDonne " + std::to_string(Donne ? Donne->Numero : 0) + " " + std::to_string(action));
   return action;
+}
+
+bool TEcranEnregistreur::MontreScores(const TScoresAffiches& scores, const TScoresAffiches&) {
+  Scores = scores;
+  const bool remise = RemetScoresAZero && RemetScoresAZero();
+  Note("MontreScores " + scores.ScoreJeu + " " + scores.ScoreQuestions + (remise ? " remise" : ""));
+  return remise;
 }
 
 std::optional<int> TEcranEnregistreur::DemandeNumeroDonne(int maximum, int actuel) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ class TEcranEnregistreur : public TEcranJeu {
   std::function<TReponseQuestion(const TQuestionPosee&)> RepondQuestion;
   std::function<int()> ChoisitFinDonne;
   std::function<std::optional<int>(int maximum, int actuel)> ChoisitNumeroDonne;
+  // Unset: the score dialog is closed without a reset.
+  std::function<bool()> RemetScoresAZero;
   // Input that arrives during the next card pause (the screen lets pending
   // input through while it waits); run once, then forgotten.
   std::function<void()> PendantPause;
@@ -32,6 +35,13 @@ class TEcranEnregistreur : public TEcranJeu {
   void EffaceAppels() { appels_.clear(); }
   int Compte(std::string_view debut) const;  // calls whose line starts so
 
+  // What the screen was given: the settings, the deal shown, the scores
+  // last shown (as they stood) and the visibility of the end-of-deal screen.
+  TReglages Reglages;
+  std::optional<TDonneAffichee> Donne;
+  std::optional<TScoresAffiches> Scores;
+  std::optional<TVisibiliteFinDonne> VisibiliteFin;
+
   // What the table shows now.
   std::string Titre;
   std::array<bool, NbBoutonsJeu> Boutons{};
@@ -40,8 +50,8 @@ class TEcranEnregistreur : public TEcranJeu {
   TCartesJouees CartesSurTable{};
   int Tour = TourAucun;
   int Sabliers = 0;  // hourglasses still on (Sablier(true) not yet matched)
-  bool NotationVisible = false, NoteQuestionsVisible = false, CompteurLeveesVisible = false;
-  int Notation = 0, NoteQuestions = 0, LeveesNS = 0, LeveesEO = 0;
+  TMarquesVisibles MarquesVisibles;
+  TMarques Marques{0, 0, 0, 0};
   long long PausesMs = 0;  // the pauses asked so far, added up
 
   // What was shown in the windows, in order.
@@ -57,25 +67,29 @@ class TEcranEnregistreur : public TEcranJeu {
   void TraiteMessages(TControleur& controleur);
 
   // ---- TEcranJeu ----
-  void PrepareDonne(const TDonneLue& donne, const TSuiviMains& suivi) override;
-  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
-  void CacheJeu(TJoueur joueur) override;
-  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
-  void CacheCartesJouees() override;
-  void CacheTable() override;
-  void RejoueEncheres(const TDonne& donne, int vitesse) override;
-  void CacheEncheres() override;
-  void MontreRevueEncheres() override;
-  void IndiqueTour(int mode) override;
-  void Sablier(bool actif) override;
+  void AppliqueReglages(const TReglages& reglages) override;
   void AfficheTitre(const std::string& titre) override;
   void MontreBouton(TBoutonJeu bouton, bool visible) override;
-  void AfficheNotation(bool visible) override;
-  void AfficheNoteQuestions(bool visible) override;
-  void AfficheCompteurLevees(bool visible) override;
-  void ChangeNotation(int note) override;
-  void ChangeNoteQuestions(int note) override;
-  void ChangeLevees(int leveesNS, int leveesEO) override;
+  void IndiqueTour(int mode) override;
+  void Sablier(bool actif) override;
+  bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
+  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  void PosteFinDonne(int action) override;
+  void FermeFenetre() override;
+  void AfficheErreurDonnee(const std::string& message) override;
+  void AfficheErreur(const std::string& message) override;
+  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+  void MontreDonne(const TDonneAffichee& donne) override;
+  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
+  void CacheJeu(TJoueur joueur) override;
+  void CacheTable() override;
+  void AfficheMarques(const TMarquesVisibles& visibles) override;
+  void ChangeMarques(const TMarques& marques) override;
+  void RejoueEncheres(int vitesse) override;
+  void CacheEncheres() override;
+  void MontreRevueEncheres(bool avantJeu) override;
+  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
+  void CacheCartesJouees() override;
   void MontreDerniereLevee(const TCartesJouees& levee) override;
   void MontrePoint() override;
   void AfficheCommentaire(const std::string& texte) override;
@@ -83,13 +97,7 @@ class TEcranEnregistreur : public TEcranJeu {
   void Bip() override;
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
-  int MontreFinDonne(const TDonneLue& donne, const TReglages& reglages) override;
-  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
-  void PosteFinDonne(int action) override;
-  void FermeFenetre() override;
-  void AfficheErreurDonnee(const std::string& message) override;
-  void AfficheErreur(const std::string& message) override;
-  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+  int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  private:
   void Note(std::string ligne) { appels_.push_back(std::move(ligne)); }

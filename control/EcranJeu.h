@@ -1,19 +1,22 @@
-// Everything the game controller asks of the screen. The main window
-// implements it on top of its table controls; the tests and kalvo-play
-// implement it with a recorder that answers from a script, so a whole deal
-// plays without a display.
+// Everything the game controller asks of the screen, by the moment it
+// happens. The main window implements it on top of its table controls; the
+// tests and kalvo-play implement it with a recorder that answers from a
+// script, so a whole deal plays without a display, and the script
+// exploration with a screen that shows nothing.
 //
-// The controller decides, the screen shows: no operation here changes the
-// state of the deal. Operations marked "modal" return once the user has
-// closed the window; the others return at once, except PoseCarte (which
-// waits the pause it is given) and RejoueEncheres (which blocks for the
-// whole auction).
+// The screen only receives: every value it shows comes in these calls, in
+// UTF-8, and it never asks the controller or the quiz for data. The
+// controller decides, the screen shows: no operation here changes the state
+// of the deal. Operations marked "modal" return once the user has closed the
+// window; the others return at once, except PoseCarte (which waits the pause
+// it is given) and RejoueEncheres (which blocks for the whole auction).
 #pragma once
 
-#include "coaching/Quiz.h"
-#include "engine/SuiviMains.h"
-#include "model/BaseDonnes.h"
+#include "control/DonneAffichee.h"
+#include "control/FinDonne.h"
+#include "control/ScoresAffiches.h"
 #include "model/BridgeTypes.h"
+#include "model/QuestionPosee.h"
 #include "model/Reglages.h"
 
 #include <optional>
@@ -49,85 +52,45 @@ inline constexpr int ActionSuivante = 0;
 inline constexpr int ActionRejouer = 1;
 inline constexpr int ActionArreter = 99;
 
+// Which marks the table shows: "Jeu" and the play mark, "Questions" and the
+// questions mark, "NS" and "EO" with their trick counters.
+struct TMarquesVisibles {
+  bool Jeu = false;
+  bool Questions = false;
+  bool Levees = false;
+  friend bool operator==(const TMarquesVisibles&, const TMarquesVisibles&) = default;
+};
+
+// The values of the marks and trick counters.
+struct TMarques {
+  int Notation = 100;
+  int NoteQuestions = 100;
+  int LeveesNS = 0;
+  int LeveesEO = 0;
+  friend bool operator==(const TMarques&, const TMarques&) = default;
+};
+
 class TEcranJeu {
  public:
   virtual ~TEcranJeu() = default;
 
-  // ---- The deal on the table ----
+  // ---- The program: settings, title, buttons, pointer, windows ----
 
-  // A deal has just been read and the engine set to it: the four hands get
-  // their 13 cards (still hidden), the trump suit (clSA: none) for their
-  // sorting, and the auction review window and the static part of the
-  // end-of-deal screen are filled (the hands as dealt: suivi.s_GetCartes).
-  virtual void PrepareDonne(const TDonneLue& donne, const TSuiviMains& suivi) = 0;
-  // Shows a hand in the layout the controller chose from the settings
-  // (South afjNormal/afjNormalDecale, North afjMort/afjMortDecale, West and
-  // East afjCoteDecale), placing it and the played cards around it.
-  virtual void AfficheJeu(TJoueur joueur, TAffichageJeu mode) = 0;
-  virtual void CacheJeu(TJoueur joueur) = 0;
-  // Waits pauseMs milliseconds (0: none) letting pending input through, then
-  // puts the card on the table in front of the seat and takes it out of the
-  // seat's hand. The controller computes the pause.
-  virtual void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) = 0;
-  virtual void CacheCartesJouees() = 0;
-  // CacheTable: the played cards, the four hands, the bidding rows, the
-  // board and "Jeu de la carte" hidden.
-  virtual void CacheTable() = 0;
-
-  // ---- The auction ----
-
-  // Replays the auction on the table (board, bidding rows, alert boxes):
-  // each call waits vitesse x 500 ms, each closing pass vitesse x 100 ms,
-  // with the table deaf to the user. Returns when it is over.
-  virtual void RejoueEncheres(const TDonne& donne, int vitesse) = 0;
-  // The bidding rows and the board leave the table (the play starts).
-  virtual void CacheEncheres() = 0;
-  // Modal: the auction review window of the deal prepared last.
-  virtual void MontreRevueEncheres() = 0;
-
-  // ---- Pointer, title, buttons ----
-
-  virtual void IndiqueTour(int mode) = 0;  // TourAucun..TourNord
-  // The hourglass over whatever IndiqueTour set, until Sablier(false).
-  virtual void Sablier(bool actif) = 0;
+  // The settings the table is drawn with (card set, layout of South and
+  // North, the settings dialog's record): told when the controller is made,
+  // at the first activation and after the settings dialog. The screen keeps
+  // its own copy.
+  virtual void AppliqueReglages(const TReglages& reglages) = 0;
   // The window title, also shown on the table's contract label.
   virtual void AfficheTitre(const std::string& titre) = 0;
   virtual void MontreBouton(TBoutonJeu bouton, bool visible) = 0;
-
-  // ---- Marks and trick counters ----
-
-  virtual void AfficheNotation(bool visible) = 0;        // "Jeu" and the play mark
-  virtual void AfficheNoteQuestions(bool visible) = 0;   // "Questions" and its mark
-  virtual void AfficheCompteurLevees(bool visible) = 0;  // "NS", "EO" and their counters
-  virtual void ChangeNotation(int note) = 0;
-  virtual void ChangeNoteQuestions(int note) = 0;
-  virtual void ChangeLevees(int leveesNS, int leveesEO) = 0;
-
-  // ---- Reviews (modal) ----
-
-  virtual void MontreDerniereLevee(const TCartesJouees& levee) = 0;
-  virtual void MontrePoint() = 0;  // "Le point": point.rtf of the data folder
-
-  // ---- Coaching ----
-
-  // Modal: the comment window (a deal's comment line or a trump message).
-  virtual void AfficheCommentaire(const std::string& texte) = 0;
-  // Modal: the one-line warning window (a built-in message 70..95).
-  virtual void AfficheMessage(const std::string& texte) = 0;
-  // The system's error sound (a refused card when comments are off, a card
-  // in no accepted line).
-  virtual void Bip() = 0;
-  // Modal: the question's dialog; returns the user's answer.
-  virtual TReponseQuestion PoseQuestion(const TQuestionPosee& question) = 0;
-  // Modal: "Mauvaise réponse" with the expected answer.
-  virtual void MontreReponseAttendue(const TTexteReponseAttendue& reponse) = 0;
-
-  // ---- End of a deal, choice of a deal, closing ----
-
-  // Modal: the end-of-deal screen (resume.rtf of the data folder, the
-  // diagram prepared with the deal, theme and difficulty as the settings
-  // say). Returns ActionSuivante, ActionRejouer or ActionArreter.
-  virtual int MontreFinDonne(const TDonneLue& donne, const TReglages& reglages) = 0;
+  virtual void IndiqueTour(int mode) = 0;  // TourAucun..TourNord
+  // The hourglass over whatever IndiqueTour set, until Sablier(false).
+  virtual void Sablier(bool actif) = 0;
+  // Modal: the score dialog and the detailed scores it opens, with the
+  // figures as they stand and as they read once reset; true when the user
+  // asked for "Remise des scores à zéro" (the controller then resets).
+  virtual bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) = 0;
   // Modal: the "# donne" dialog; the number typed, nothing when cancelled.
   virtual std::optional<int> DemandeNumeroDonne(int maximum, int actuel) = 0;
   // Posts window message 1549: the screen calls the controller's
@@ -135,9 +98,6 @@ class TEcranJeu {
   virtual void PosteFinDonne(int action) = 0;
   // Closes the main window; its closing calls the controller's Ferme().
   virtual void FermeFenetre() = 0;
-
-  // ---- Errors ----
-
   // The deal was stopped on broken data; the program goes on.
   virtual void AfficheErreurDonnee(const std::string& message) = 0;
   // A message box with an OK button: a file that could not be written, a
@@ -148,6 +108,68 @@ class TEcranJeu {
   // false (the program ends without its closing steps), or, during a deal,
   // FermeFenetre.
   virtual void AfficheErreurFatale(const std::vector<std::string>& messages) = 0;
+
+  // ---- A deal on the table ----
+
+  // A deal has just been read: the four hands get their 13 cards (still
+  // hidden), sorted for the contract's strain; the reviews and the
+  // end-of-deal screen keep the rest until the next deal.
+  virtual void MontreDonne(const TDonneAffichee& donne) = 0;
+  // Shows a hand in the layout the controller chose from the settings
+  // (South afjNormal/afjNormalDecale, North afjMort/afjMortDecale, West and
+  // East afjCoteDecale), placing it and the played cards around it.
+  virtual void AfficheJeu(TJoueur joueur, TAffichageJeu mode) = 0;
+  virtual void CacheJeu(TJoueur joueur) = 0;
+  // The played cards, the four hands, the bidding rows, the board and "Jeu
+  // de la carte" hidden.
+  virtual void CacheTable() = 0;
+  virtual void AfficheMarques(const TMarquesVisibles& visibles) = 0;
+  virtual void ChangeMarques(const TMarques& marques) = 0;
+
+  // ---- The auction ----
+
+  // Replays the auction of the deal shown (board, bidding rows, alert
+  // boxes), the marks hidden: each call waits vitesse x 500 ms, each closing
+  // pass vitesse x 100 ms, with the table deaf to the user. Returns when it
+  // is over.
+  virtual void RejoueEncheres(int vitesse) = 0;
+  // The bidding rows and the board leave the table (the play starts).
+  virtual void CacheEncheres() = 0;
+  // Modal: the auction review window; avantJeu: the play has not started,
+  // so the window keeps clear of South's hand.
+  virtual void MontreRevueEncheres(bool avantJeu) = 0;
+
+  // ---- The play ----
+
+  // Waits pauseMs milliseconds (0: none) letting pending input through, then
+  // puts the card on the table in front of the seat and takes it out of the
+  // seat's hand. The controller computes the pause.
+  virtual void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) = 0;
+  virtual void CacheCartesJouees() = 0;
+  // Modal reviews: the last trick, and "Le point" of the deal shown.
+  virtual void MontreDerniereLevee(const TCartesJouees& levee) = 0;
+  virtual void MontrePoint() = 0;
+  // Modal: the comment window (a deal's comment line or a trump message).
+  virtual void AfficheCommentaire(const std::string& texte) = 0;
+  // Modal: the one-line warning window (a built-in message 70..95).
+  virtual void AfficheMessage(const std::string& texte) = 0;
+  // The system's error sound (a refused card when comments are off, a card
+  // in no accepted line).
+  virtual void Bip() = 0;
+
+  // ---- Questions ----
+
+  // Modal: the question's dialog; returns the user's answer, which the quiz
+  // judges.
+  virtual TReponseQuestion PoseQuestion(const TQuestionPosee& question) = 0;
+  // Modal: "Mauvaise réponse" with the expected answer.
+  virtual void MontreReponseAttendue(const TTexteReponseAttendue& reponse) = 0;
+
+  // ---- The end of the deal ----
+
+  // Modal: the end-of-deal screen of the deal shown, its theme and strength
+  // as visible says. Returns ActionSuivante, ActionRejouer or ActionArreter.
+  virtual int MontreFinDonne(const TVisibiliteFinDonne& visible) = 0;
 };
 
 }  // namespace kalvo

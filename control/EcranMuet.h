@@ -16,33 +16,13 @@ class TEcranMuet : public TEcranJeu {
   std::vector<std::string> Erreurs;        // warnings and files not written
   std::vector<std::string> ErreursFatales;
 
-  void PrepareDonne(const TDonneLue&, const TSuiviMains&) override {}
-  void AfficheJeu(TJoueur, TAffichageJeu) override {}
-  void CacheJeu(TJoueur) override {}
-  void PoseCarte(TJoueur, TCard, int) override {}
-  void CacheCartesJouees() override {}
-  void CacheTable() override {}
-  void RejoueEncheres(const TDonne&, int) override {}
-  void CacheEncheres() override {}
-  void MontreRevueEncheres() override {}
-  void IndiqueTour(int) override {}
-  void Sablier(bool) override {}
+  // The program.
+  void AppliqueReglages(const TReglages&) override {}
   void AfficheTitre(const std::string&) override {}
   void MontreBouton(TBoutonJeu, bool) override {}
-  void AfficheNotation(bool) override {}
-  void AfficheNoteQuestions(bool) override {}
-  void AfficheCompteurLevees(bool) override {}
-  void ChangeNotation(int) override {}
-  void ChangeNoteQuestions(int) override {}
-  void ChangeLevees(int, int) override {}
-  void MontreDerniereLevee(const TCartesJouees&) override {}
-  void MontrePoint() override {}
-  void AfficheCommentaire(const std::string&) override {}
-  void AfficheMessage(const std::string&) override {}
-  void Bip() override {}
-  TReponseQuestion PoseQuestion(const TQuestionPosee&) override { return TReponseQuestion{TCard{14, clPique}, 0, 0, jrSud}; }
-  void MontreReponseAttendue(const TTexteReponseAttendue&) override {}
-  int MontreFinDonne(const TDonneLue&, const TReglages&) override { return ActionArreter; }
+  void IndiqueTour(int) override {}
+  void Sablier(bool) override {}
+  bool MontreScores(const TScoresAffiches&, const TScoresAffiches&) override { return false; }
   std::optional<int> DemandeNumeroDonne(int, int) override { return std::nullopt; }
   void PosteFinDonne(int) override {}
   void FermeFenetre() override {}
@@ -51,6 +31,29 @@ class TEcranMuet : public TEcranJeu {
   void AfficheErreurFatale(const std::vector<std::string>& messages) override {
     ErreursFatales.insert(ErreursFatales.end(), messages.begin(), messages.end());
   }
+  // A deal on the table.
+  void MontreDonne(const TDonneAffichee&) override {}
+  void AfficheJeu(TJoueur, TAffichageJeu) override {}
+  void CacheJeu(TJoueur) override {}
+  void CacheTable() override {}
+  void AfficheMarques(const TMarquesVisibles&) override {}
+  void ChangeMarques(const TMarques&) override {}
+  // The auction.
+  void RejoueEncheres(int) override {}
+  void CacheEncheres() override {}
+  void MontreRevueEncheres(bool) override {}
+  // The play.
+  void PoseCarte(TJoueur, TCard, int) override {}
+  void CacheCartesJouees() override {}
+  void MontreDerniereLevee(const TCartesJouees&) override {}
+  void MontrePoint() override {}
+  void AfficheCommentaire(const std::string&) override {}
+  void AfficheMessage(const std::string&) override {}
+  void Bip() override {}
+  // Questions and the end of the deal.
+  TReponseQuestion PoseQuestion(const TQuestionPosee&) override { return TReponseQuestion{TCard{14, clPique}, 0, 0, jrSud}; }
+  void MontreReponseAttendue(const TTexteReponseAttendue&) override {}
+  int MontreFinDonne(const TVisibiliteFinDonne&) override { return ActionArreter; }
 };
 
 }  // namespace kalvo

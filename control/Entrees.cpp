@@ -66,7 +66,7 @@ void TControleur::BPointClick() {
 
 void TControleur::BRevoirBidsClick() {
   Execute(TDifferable::Non, [this] {
-    if (donneLue_) ecran_.MontreRevueEncheres();
+    if (donneLue_) ecran_.MontreRevueEncheres(!etat_.InJeu);
   });
 }
 

@@ -88,7 +88,7 @@ void TControleur::FinDeLevee() {
 void TControleur::CompteLevee(TJoueur gagnant) {
   if (EstDeclarant(gagnant)) ++etat_.LeveesNS;
   else ++etat_.LeveesEO;
-  ecran_.ChangeLevees(etat_.LeveesNS, etat_.LeveesEO);
+  ChangeMarques();
 }
 
 void TControleur::InviteApresLevee() {

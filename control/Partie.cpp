@@ -2,6 +2,7 @@
 // West's lead; and the end-of-deal screen.
 #include "control/Controleur.h"
 
+#include "control/DonneAffichee.h"
 #include "control/Sablier.h"
 #include "engine/DefenseScript.h"
 
@@ -40,9 +41,11 @@ TAffichageJeu TControleur::ModeAffichage(TJoueur joueur) const {
 void TControleur::AfficheJeu(TJoueur joueur) { ecran_.AfficheJeu(joueur, ModeAffichage(joueur)); }
 
 void TControleur::AfficheMarques() {
-  ecran_.AfficheCompteurLevees(Reglages().CompteLevees);
-  ecran_.AfficheNotation(Reglages().Notation);
-  ecran_.AfficheNoteQuestions(Reglages().Questions && Reglages().Notation);
+  ecran_.AfficheMarques({Reglages().Notation, Reglages().Questions && Reglages().Notation, Reglages().CompteLevees});
+}
+
+void TControleur::ChangeMarques() {
+  ecran_.ChangeMarques({etat_.Notation, etat_.NoteQuestions, etat_.LeveesNS, etat_.LeveesEO});
 }
 
 // Reads DonneActuelle afresh and sets the engine to it. The deal held
@@ -63,7 +66,7 @@ bool TControleur::LitDonneActuelle() {
   for (const std::string& avertissement : donne_.Avertissements) ecran_.AfficheErreur(avertissement);
   suivi_.s_Initialise(donne_.Donne.Mains(), DonneActuelle(), donne_.Donne.Atout());
   historique_.clear();
-  ecran_.PrepareDonne(donne_, suivi_);
+  ecran_.MontreDonne(PrepareDonneAffichee(donne_, DonneActuelle()));
   if (journal_) journal_->DonneChargee(DonneActuelle(), donne_);
   return true;
 }
@@ -90,7 +93,7 @@ void TControleur::DemarreDonne() {
 
   if (!Reglages().Encheres || etat_.NoBids) {
     AfficheJeu(jrSud);
-    ecran_.MontreRevueEncheres();
+    ecran_.MontreRevueEncheres(true);
     DemarreJeu();
     return;
   }
@@ -98,7 +101,7 @@ void TControleur::DemarreDonne() {
     const TSablier sablier(ecran_);
     etat_.InEncheres = true;
     AfficheJeu(jrSud);
-    ecran_.RejoueEncheres(donne_.Donne, Reglages().Vitesse);
+    ecran_.RejoueEncheres(Reglages().Vitesse);
   }
   etat_.FeutreFinEncheres = true;
   MontreBouton(bjNext, true);
@@ -126,9 +129,7 @@ void TControleur::DemarreJeu() {
   e.LeveesNS = e.LeveesEO = 0;
   e.Notation = e.NoteQuestions = 100;
   historique_.clear();
-  ecran_.ChangeLevees(0, 0);
-  ecran_.ChangeNotation(100);
-  ecran_.ChangeNoteQuestions(100);
+  ChangeMarques();
   AfficheMarques();
   AfficheJeu(jrSud);
   AfficheJeu(jrNord);
@@ -148,7 +149,7 @@ void TControleur::DemarreJeu() {
 }
 
 void TControleur::MontreFinDonne() {
-  const int action = ecran_.MontreFinDonne(donne_, Reglages());
+  const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);
   ecran_.PosteFinDonne(action);
 }

@@ -212,14 +212,14 @@ bool TControleur::JoueCarteForcee() {
 
 void TControleur::RetireNotation(int n) {
   etat_.Notation = NoteApresRetrait(etat_.Notation, n);
-  ecran_.ChangeNotation(etat_.Notation);
+  ChangeMarques();
   if (Reglages().Notation && reglages_.ScoresJeu.EstDonne(DonneActuelle()))
     reglages_.ScoresJeu[DonneActuelle()] = etat_.Notation;
 }
 
 void TControleur::RetireNoteQuestions(int n) {
   etat_.NoteQuestions = NoteApresRetrait(etat_.NoteQuestions, n);
-  ecran_.ChangeNoteQuestions(etat_.NoteQuestions);
+  ChangeMarques();
   if (Reglages().Questions && Reglages().Notation && reglages_.ScoresQuestions.EstDonne(DonneActuelle()))
     reglages_.ScoresQuestions[DonneActuelle()] = etat_.NoteQuestions;
 }

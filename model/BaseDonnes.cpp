@@ -126,7 +126,7 @@ void VerifieMains(const TDonne& donne) {
   }
 }
 
-void EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair) {
+std::string EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair) {
   std::string octets(clair);
   octets.append("\0\r\n", 3);
   // Written over the old file and then cut to length: emptying it first
@@ -145,6 +145,7 @@ void EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view 
     throw ErreurFichier("Impossible d'écrire le fichier « " + fichier.string() + " » : " +
                         TexteErreurSysteme(numero) + ".");
   }
+  return octets;
 }
 
 namespace {
@@ -167,7 +168,7 @@ void AjouteSiPresent(std::vector<std::string>& liste, std::string message) {
 }  // namespace
 
 TDonneLue LitDonne(const TEmplacementBase& emplacement, const TNumerosVolume& volume, int n) {
-  TDonneLue lue{LitFicheDonne(emplacement.Donnes(), n), {}, {}, {}, {}, {}};
+  TDonneLue lue{LitFicheDonne(emplacement.Donnes(), n), {}, {}, {}, {}, {}, {}, {}};
   const TDonne& donne = lue.Donne;
   VerifieEnTete(donne);
   VerifieMains(donne);
@@ -183,8 +184,8 @@ TDonneLue LitDonne(const TEmplacementBase& emplacement, const TNumerosVolume& vo
 
   AjouteSiPresent(lue.Avertissements, AvertissementLongueur(n, "du résumé", donne.LgResume(), LgMaxResume));
   AjouteSiPresent(lue.Avertissements, AvertissementLongueur(n, "du point", donne.LgPoint(), LgMaxPoint));
-  EcritCommentaireRtf(emplacement.Dossier / NomFichierResume, DebrouilleTexte(donne.TexteResume()));
-  EcritCommentaireRtf(emplacement.Dossier / NomFichierPoint, DebrouilleTexte(donne.TextePoint()));
+  lue.Resume = EcritCommentaireRtf(emplacement.Dossier / NomFichierResume, DebrouilleTexte(donne.TexteResume()));
+  lue.Point = EcritCommentaireRtf(emplacement.Dossier / NomFichierPoint, DebrouilleTexte(donne.TextePoint()));
 
   lue.PointsHonneurs = CalculePointsHonneurs(donne.Mains());
 

@@ -71,6 +71,8 @@ struct TDonneLue {
   TQuestionsLevees Questions;          // trick -> question number
   TQuestionsDonne QuestionsDonne;
   std::vector<std::string> Avertissements;  // data warnings, French
+  std::string Resume;                  // the bytes of "resume.rtf" as written
+  std::string Point;                   // the bytes of "point.rtf" as written
 };
 
 // Reads deal n and writes "resume.rtf" and "point.rtf" into the data folder.
@@ -97,7 +99,8 @@ std::array<int, 4> CalculePointsHonneurs(const T4Jeux& mains);
 // Throws ErreurDonnee unless the four hands hold the 52 cards once each.
 void VerifieMains(const TDonne& donne);
 
-// Writes descrambled text + one NUL + CR LF, replacing the file.
-void EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair);
+// Writes descrambled text + one NUL + CR LF, replacing the file; returns
+// the bytes written.
+std::string EcritCommentaireRtf(const std::filesystem::path& fichier, std::string_view clair);
 
 }  // namespace kalvo

@@ -1,6 +1,7 @@
 #include "model/Encheres.h"
 
 #include "model/Donne.h"
+#include "model/Windows1252.h"
 
 namespace kalvo {
 
@@ -34,6 +35,8 @@ std::vector<TAppel> SuiteEncheres(const TDonne& donne) {
   }
   return appels;
 }
+
+std::string TexteAlerte(const TDonne& donne, int n) { return Windows1252VersUtf8(donne.Alerte(n)); }
 
 std::string TexteEnchere(const TEnchere& enchere) {
   if (enchere.Niveau >= 1 && enchere.Niveau <= 7 && enchere.Couleur <= clSA) {

@@ -24,6 +24,10 @@ struct TAppel {
 // entry ends the auction.
 std::vector<TAppel> SuiteEncheres(const TDonne& donne);
 
+// The explanation of alert n (1..4), in UTF-8: the one place where the
+// deal's Windows-1252 alert bytes become text.
+std::string TexteAlerte(const TDonne& donne, int n);
+
 // "1SA", "4♠", "Passe", "Contre", "Surcontre"; "?" for what is no call.
 std::string TexteEnchere(const TEnchere& enchere);
 

@@ -2,7 +2,7 @@
 // a suit and a rank with buttons; the card is shown as it is built.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 #include "table/StyleDialogues.h"
 
 #include <QButtonGroup>

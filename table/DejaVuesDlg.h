@@ -3,7 +3,7 @@
 // chosen, and only OK: Enter keeps the choice without closing.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 #include "table/StyleDialogues.h"
 
 #include <QButtonGroup>

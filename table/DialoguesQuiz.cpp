@@ -44,16 +44,4 @@ std::optional<TReponseQuestion> TDialoguesQuiz::Pose(const TQuestionPosee& quest
   return std::nullopt;
 }
 
-void TDialoguesQuiz::MontreReponseAttendue(const TQuestionPosee& question, int largeurFenetrePrincipale) {
-  FReponse->Montre(ReponseAttendue(question), largeurFenetrePrincipale);
-}
-
-std::optional<bool> TDialoguesQuiz::PoseEtJuge(const TQuestionPosee& question, int largeurFenetrePrincipale) {
-  const std::optional<TReponseQuestion> reponse = Pose(question);
-  if (!reponse) return std::nullopt;
-  const bool juste = EstBonneReponse(question, *reponse);
-  if (!juste) MontreReponseAttendue(question, largeurFenetrePrincipale);
-  return juste;
-}
-
 }  // namespace kalvo

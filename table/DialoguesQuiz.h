@@ -1,9 +1,9 @@
 // The quiz dialogs of the main window, created once: one per kind of
 // question and the wrong-answer dialog. Pose() shows the dialog of the
-// question's kind and returns the user's answer.
+// question's kind and returns the user's answer; the quiz judges it.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 // The accessors below convert QPointer, which needs the complete classes.
 #include "table/CarteDlg.h"
 #include "table/DejaVuesDlg.h"
@@ -39,11 +39,6 @@ class TDialoguesQuiz {
 
   // Modal: the answer, or nothing if the dialog was ended without one.
   std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
-  // "Mauvaise réponse" with the expected answer of the question.
-  void MontreReponseAttendue(const TQuestionPosee& question, int largeurFenetrePrincipale);
-  // Asks, judges and shows the expected answer after a wrong one: true for
-  // a right answer, false for a wrong one, nothing when not answered.
-  std::optional<bool> PoseEtJuge(const TQuestionPosee& question, int largeurFenetrePrincipale);
 
   TCarteDlg* CarteDlg() const { return FCarte; }
   TPointsDlg* PointsDlg() const { return FPoints; }

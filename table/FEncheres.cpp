@@ -1,6 +1,5 @@
 #include "table/FEncheres.h"
 
-#include "model/Donne.h"
 #include "table/HabillageDialogues.h"
 #include "table/IconesTable.h"
 #include "table/Palette.h"
@@ -174,14 +173,11 @@ int TFEncheres::PlaceLignesDuBas(int haut) {
   return bas < 0 ? -1 : y - HauteurExplication;
 }
 
-void TFEncheres::PrepareRevueEncheres(const TDonne& donne, int numeroDonne) {
-  FRevue = LitRevueEncheres(donne);
+void TFEncheres::PrepareRevueEncheres(const TRevueEncheres& revue, int numeroDonne) {
+  FRevue = revue;
   LDonne->setText(QString::number(numeroDonne));
-  // Values out of range, which reading the deal refuses, show nothing.
-  const int donneur = donne.Octets()[offsets::Donneur];
-  const int vuln = donne.Octets()[offsets::Vulnerabilite];
-  LDonneur->setText(EstJoueurValide(donneur) ? QString::fromUtf8(NomsJoueurs[static_cast<std::size_t>(donneur)]) : QString());
-  LVuln->setText(vuln < 4 ? QString::fromUtf8(NomsVulnerabilites[static_cast<std::size_t>(vuln)]) : QString());
+  LDonneur->setText(QString::fromStdString(revue.Donneur));
+  LVuln->setText(QString::fromStdString(revue.Vulnerabilite));
   MetEnPage();
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "model/BridgeTypes.h"
-#include "table/RevueEncheres.h"
+#include "control/RevueEncheres.h"
 
 #include <QDialog>
 
@@ -30,8 +30,8 @@ class TFEncheres : public QDialog {
 
   explicit TFEncheres(QWidget* parent = nullptr);
 
-  // Fills the review for a deal just read, numbered numeroDonne.
-  void PrepareRevueEncheres(const TDonne& donne, int numeroDonne);
+  // Fills the review of a deal just read, numbered numeroDonne.
+  void PrepareRevueEncheres(const TRevueEncheres& revue, int numeroDonne);
   const TRevueEncheres& Revue() const { return FRevue; }
 
   // Left centred on the main window (client area in screen coordinates),

@@ -1,6 +1,7 @@
 // The main window's creation, first activation and closing.
 #include "table/FMain.h"
 
+#include "control/Controleur.h"
 #include "table/AboutBox.h"
 #include "table/AfficheurSegments.h"
 #include "table/Aide.h"
@@ -50,9 +51,23 @@ TFMain::TFMain(TConfigurationControleur configuration, std::optional<QRect> zone
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       CouleurTapis(QColor(CouleurTapisDefaut)),
       tapis_(TextureTapis(QColor(CouleurFondFenetre))) {
-  const QRect zone = zoneTravail.value_or(ZoneTravailEcran());
-  // The settings are read now, so that the controls take their card set.
+  // The controller tells its settings as it is made, so that the controls
+  // take their card set.
   controleur_ = std::make_unique<TControleur>(*this, std::move(configuration));
+  entrees_ = controleur_.get();
+  Construit(zoneTravail.value_or(ZoneTravailEcran()));
+}
+
+TFMain::TFMain(const TReglages& reglages, std::optional<QRect> zoneTravail, TEntreesJeu* entrees)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      entrees_(entrees),
+      reglages_(reglages),
+      CouleurTapis(QColor(CouleurTapisDefaut)),
+      tapis_(TextureTapis(QColor(CouleurFondFenetre))) {
+  Construit(zoneTravail.value_or(ZoneTravailEcran()));
+}
+
+void TFMain::Construit(const QRect& zone) {
   DimensionneFenetre(zone);
   setObjectName(QStringLiteral("FMain"));
   setFont(PoliceEnPoints(QStringLiteral("Arial"), 10));
@@ -77,7 +92,7 @@ void TFMain::DimensionneFenetre(const QRect& zoneTravail) {
   setGeometry(QRect(zoneTravail.topLeft(), taille));
 }
 
-int TFMain::SetCartes() const { return controleur_->Reglages().SetCartes; }
+int TFMain::SetCartes() const { return reglages_.SetCartes; }
 
 QRect TFMain::Geometrie() const { return QRect(mapToGlobal(QPoint(0, 0)), size()); }
 
@@ -199,7 +214,7 @@ void TFMain::CreeDialogues(const QRect& zoneTravail) {
   DelaiCartes = new TDelaiCartesDlg(this);
   Point = new TFPoint(this);
   Aide = new TAide(this);
-  Reglages->SetReglages(&controleur_->Reglages());
+  Reglages->SetReglages(&reglages_);
   Reglages->SetDialogues({Delai, DelaiCartes, DispJeux, Infos, Aide});
 }
 
@@ -214,24 +229,39 @@ void TFMain::showEvent(QShowEvent* event) {
 
 bool TFMain::PremiereActivation() {
   if (actif_ || echecActivation_) return actif_;
-  if (!controleur_->Active()) {
+  // The controller tells its settings during its activation; a window
+  // without a game follows those it was made with.
+  if (entrees_ == nullptr) {
+    SuitReglages();
+  } else if (!entrees_->Active()) {
     echecActivation_ = true;
     fermee_ = true;  // ends without writing the settings back
     close();
     return false;
   }
   actif_ = true;
-  const TReglages& r = controleur_->Reglages();
-  Jeux[jrSud]->SetAffichage(r.DispoSud ? afjNormalDecale : afjNormal);
-  Jeux[jrNord]->SetAffichage(r.DispoNord ? afjMortDecale : afjMort);
-  for (TBids1024* bids : BidsSurTable) {
-    bids->SetColor(CouleurTapis);
-    bids->SetDimension(SetCartes());
-  }
-  PlaceBids();
-  PlaceJeux();
   setFocus(Qt::ActiveWindowFocusReason);
   return true;
+}
+
+void TFMain::AppliqueReglages(const TReglages& reglages) {
+  reglages_ = reglages;
+  // Told once before the controls exist, when the controller is made.
+  if (Etui != nullptr) SuitReglages();
+}
+
+void TFMain::SuitReglages() {
+  Jeux[jrSud]->SetAffichage(reglages_.DispoSud ? afjNormalDecale : afjNormal);
+  Jeux[jrNord]->SetAffichage(reglages_.DispoNord ? afjMortDecale : afjMort);
+  PlaceEtui();
+  for (TJoueur j : TousLesJoueurs) {
+    PlaceJeu(j);
+    Cartes[j]->SetSetCartes(SetCartes());
+    BidsSurTable[j]->SetColor(CouleurTapis);
+    BidsSurTable[j]->SetDimension(SetCartes());
+  }
+  PlaceBids();
+  PlaceCartesJouees();
 }
 
 void TFMain::Quitter1Click() { close(); }
@@ -244,7 +274,7 @@ void TFMain::FermeFenetre() {
 void TFMain::closeEvent(QCloseEvent* event) {
   if (!fermee_) {
     fermee_ = true;
-    if (actif_) controleur_->Ferme();
+    if (actif_ && entrees_ != nullptr) entrees_->Ferme();
   }
   Aide->close();
   event->accept();

@@ -1,14 +1,17 @@
 // TFMain: the main window, which is the card table. It owns the table
 // controls, every dialog of the program (each created once) and the game
-// controller, and shows what the controller decides through TEcranJeu.
+// controller. It shows what the controller hands it through TEcranJeu and
+// reports the user's input through TEntreesJeu; it never reads the
+// controller back.
 // Its members are spread over files named after what they hold: creation
 // and life (FMain.cpp), layout (FMainMiseEnPage.cpp), the screen interface
 // (FMainEcran.cpp), the auction replay (FMainEncheres.cpp), buttons, mouse
 // and keys (FMainEntrees.cpp).
 #pragma once
 
-#include "control/Controleur.h"
+#include "control/ConfigurationControleur.h"
 #include "control/EcranJeu.h"
+#include "control/EntreesJeu.h"
 #include "table/GeometrieTable.h"
 
 #include <QColor>
@@ -25,6 +28,8 @@ class QLabel;
 class QPushButton;
 
 namespace kalvo {
+
+class TControleur;
 
 class TAboutBox;
 class TAfficheurSegments;
@@ -61,11 +66,16 @@ class TFMain : public QWidget, public TEcranJeu {
   Q_OBJECT
 
  public:
-  // zoneTravail: the screen's work area the window is sized for; none: the
-  // primary screen's.
+  // The program's window, with its game controller. zoneTravail: the
+  // screen's work area the window is sized for; none: the primary screen's.
   explicit TFMain(TConfigurationControleur configuration, std::optional<QRect> zoneTravail = std::nullopt);
+  // A window without a game: it shows what it is told through TEcranJeu and
+  // reports the user's input to `entrees` (none: the input goes nowhere).
+  TFMain(const TReglages& reglages, std::optional<QRect> zoneTravail, TEntreesJeu* entrees = nullptr);
   ~TFMain() override;
 
+  // The controller the window owns, for its owner (the tools and tests);
+  // only for the first constructor.
   TControleur& Controleur() { return *controleur_; }
   const TControleur& Controleur() const { return *controleur_; }
   // The first activation (runs once, when the window is first shown).
@@ -130,25 +140,29 @@ class TFMain : public QWidget, public TEcranJeu {
   void Quitter1Click();
 
   // ---- TEcranJeu ----
-  void PrepareDonne(const TDonneLue& donne, const TSuiviMains& suivi) override;
-  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
-  void CacheJeu(TJoueur joueur) override;
-  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
-  void CacheCartesJouees() override;
-  void CacheTable() override;
-  void RejoueEncheres(const TDonne& donne, int vitesse) override;
-  void CacheEncheres() override;
-  void MontreRevueEncheres() override;
-  void IndiqueTour(int mode) override;
-  void Sablier(bool actif) override;
+  void AppliqueReglages(const TReglages& reglages) override;
   void AfficheTitre(const std::string& titre) override;
   void MontreBouton(TBoutonJeu bouton, bool visible) override;
-  void AfficheNotation(bool visible) override;
-  void AfficheNoteQuestions(bool visible) override;
-  void AfficheCompteurLevees(bool visible) override;
-  void ChangeNotation(int note) override;
-  void ChangeNoteQuestions(int note) override;
-  void ChangeLevees(int leveesNS, int leveesEO) override;
+  void IndiqueTour(int mode) override;
+  void Sablier(bool actif) override;
+  bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
+  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  void PosteFinDonne(int action) override;
+  void FermeFenetre() override;
+  void AfficheErreurDonnee(const std::string& message) override;
+  void AfficheErreur(const std::string& message) override;
+  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+  void MontreDonne(const TDonneAffichee& donne) override;
+  void AfficheJeu(TJoueur joueur, TAffichageJeu mode) override;
+  void CacheJeu(TJoueur joueur) override;
+  void CacheTable() override;
+  void AfficheMarques(const TMarquesVisibles& visibles) override;
+  void ChangeMarques(const TMarques& marques) override;
+  void RejoueEncheres(int vitesse) override;
+  void CacheEncheres() override;
+  void MontreRevueEncheres(bool avantJeu) override;
+  void PoseCarte(TJoueur joueur, TCard carte, int pauseMs) override;
+  void CacheCartesJouees() override;
   void MontreDerniereLevee(const TCartesJouees& levee) override;
   void MontrePoint() override;
   void AfficheCommentaire(const std::string& texte) override;
@@ -156,13 +170,7 @@ class TFMain : public QWidget, public TEcranJeu {
   void Bip() override;
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
-  int MontreFinDonne(const TDonneLue& donne, const TReglages& reglages) override;
-  std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
-  void PosteFinDonne(int action) override;
-  void FermeFenetre() override;
-  void AfficheErreurDonnee(const std::string& message) override;
-  void AfficheErreur(const std::string& message) override;
-  void AfficheErreurFatale(const std::vector<std::string>& messages) override;
+  int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -174,6 +182,7 @@ class TFMain : public QWidget, public TEcranJeu {
 
  private:
   // Creation, in order.
+  void Construit(const QRect& zoneTravail);
   void DimensionneFenetre(const QRect& zoneTravail);
   void CreeControlesTable();
   void CreeEtiquettes();
@@ -184,12 +193,19 @@ class TFMain : public QWidget, public TEcranJeu {
   void PlaceElementsFixes();
   void DessineAlerte(QPainter& p, const TAlerteAffichee& alerte) const;
   void EcritTexteAlerte(QPainter& p, int x, int y, const QString& texte) const;
+  // The table drawn with the settings kept: hands, played cards, board and
+  // bidding rows take their card set and places.
+  void SuitReglages();
   // After a modal window: the focus back to the table, which repaints.
   void RetourTable();
   QRect Geometrie() const;
   int SetCartes() const;
 
   std::unique_ptr<TControleur> controleur_;
+  TEntreesJeu* entrees_ = nullptr;
+  TReglages reglages_;
+  // The deal shown, as the controller handed it; none before the first.
+  std::optional<TDonneAffichee> donne_;
   QColor CouleurTapis;
   QPixmap tapis_;
   TRangeeBoutons rangeeBoutons_;

@@ -1,8 +1,8 @@
 // What the controller asks of the table: hands, cards, buttons, marks,
-// pointer, and the modal windows, each opened from the main window.
+// pointer, and the modal windows, each opened from the main window with
+// what the controller handed it.
 #include "table/FMain.h"
 
-#include "coaching/FinDonne.h"
 #include "table/AfficheurSegments.h"
 #include "table/Bids1024.h"
 #include "table/Carte1024.h"
@@ -40,21 +40,19 @@ void TFMain::RetourTable() {
   update();
 }
 
-void TFMain::PrepareDonne(const TDonneLue& donne, const TSuiviMains&) {
-  const T4Jeux mains = donne.Donne.Mains();
-  const int atout = donne.Donne.Atout();
+void TFMain::MontreDonne(const TDonneAffichee& donne) {
   for (TJoueur j : TousLesJoueurs) {
     TValeurCartes valeurs{};
     for (int i = 1; i <= 13; ++i) {
-      const TCard carte = mains(j, i);
+      const TCard carte = donne.Mains(j, i);
       valeurs[static_cast<std::size_t>(i - 1)] = carte.EstReelle() ? static_cast<std::uint16_t>(IndexCarte(carte)) : 0;
     }
     Jeux[j]->SetJeu(valeurs);
-    Jeux[j]->SetAtout(atout);
+    Jeux[j]->SetAtout(donne.Contrat.Atout);
   }
-  const int numero = controleur_->DonneActuelle();
-  Encheres->PrepareRevueEncheres(donne.Donne, numero);
-  FinDonne->Prepare(PrepareFinDonne(donne.Donne, numero));
+  Encheres->PrepareRevueEncheres(donne.Revue, donne.Numero);
+  FinDonne->Prepare(donne.FinDonne);
+  donne_ = donne;
 }
 
 void TFMain::AfficheJeu(TJoueur joueur, TAffichageJeu mode) {
@@ -100,11 +98,11 @@ void TFMain::CacheEncheres() {
   update();
 }
 
-void TFMain::MontreRevueEncheres() {
+void TFMain::MontreRevueEncheres(bool avantJeu) {
   Encheres->Place(Geometrie());
   // At a deal's start (no auction on the table) the window must not hide
   // South's hand, which is already shown.
-  if (!controleur_->Etat().InJeu && Jeux[jrSud]->Visible())
+  if (avantJeu && Jeux[jrSud]->Visible())
     Encheres->RemonteAuDessusDe(Jeux[jrSud]->mapToGlobal(QPoint(0, 0)).y());
   Encheres->exec();
   RetourTable();
@@ -155,26 +153,19 @@ void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
   }
 }
 
-void TFMain::AfficheNotation(bool visible) {
-  LNotation->setVisible(visible);
-  Notation->setVisible(visible);
+void TFMain::AfficheMarques(const TMarquesVisibles& visibles) {
+  LNotation->setVisible(visibles.Jeu);
+  Notation->setVisible(visibles.Jeu);
+  LQuestions->setVisible(visibles.Questions);
+  NoteQuestions->setVisible(visibles.Questions);
+  for (QWidget* w : std::initializer_list<QWidget*>{LeveesNS, LeveesEO, LNS, LEO}) w->setVisible(visibles.Levees);
 }
 
-void TFMain::AfficheNoteQuestions(bool visible) {
-  LQuestions->setVisible(visible);
-  NoteQuestions->setVisible(visible);
-}
-
-void TFMain::AfficheCompteurLevees(bool visible) {
-  for (QWidget* w : std::initializer_list<QWidget*>{LeveesNS, LeveesEO, LNS, LEO}) w->setVisible(visible);
-}
-
-void TFMain::ChangeNotation(int note) { Notation->SetValue(note); }
-void TFMain::ChangeNoteQuestions(int note) { NoteQuestions->SetValue(note); }
-
-void TFMain::ChangeLevees(int leveesNS, int leveesEO) {
-  LeveesNS->SetValue(leveesNS);
-  LeveesEO->SetValue(leveesEO);
+void TFMain::ChangeMarques(const TMarques& marques) {
+  Notation->SetValue(marques.Notation);
+  NoteQuestions->SetValue(marques.NoteQuestions);
+  LeveesNS->SetValue(marques.LeveesNS);
+  LeveesEO->SetValue(marques.LeveesEO);
 }
 
 void TFMain::MontreDerniereLevee(const TCartesJouees& levee) {
@@ -186,8 +177,7 @@ void TFMain::MontreDerniereLevee(const TCartesJouees& levee) {
 }
 
 void TFMain::MontrePoint() {
-  const std::filesystem::path chemin = controleur_->Configuration().Emplacement.Dossier / NomFichierPoint;
-  Point->Affiche(QString::fromStdString(chemin.string()));
+  Point->Affiche(donne_ ? donne_->Point : TDocumentRtf{});
   RetourTable();
 }
 
@@ -220,9 +210,8 @@ void TFMain::MontreReponseAttendue(const TTexteReponseAttendue& reponse) {
   RetourTable();
 }
 
-int TFMain::MontreFinDonne(const TDonneLue&, const TReglages& reglages) {
-  const std::filesystem::path resume = controleur_->Configuration().Emplacement.Dossier / NomFichierResume;
-  const int action = FinDonne->Montre(QString::fromStdString(resume.string()), reglages);
+int TFMain::MontreFinDonne(const TVisibiliteFinDonne& visible) {
+  const int action = FinDonne->Montre(donne_ ? donne_->Resume : TDocumentRtf{}, visible);
   RetourTable();
   return action;
 }
@@ -234,7 +223,11 @@ std::optional<int> TFMain::DemandeNumeroDonne(int maximum, int actuel) {
 }
 
 void TFMain::PosteFinDonne(int action) {
-  QMetaObject::invokeMethod(this, [this, action] { controleur_->MessageFinDonne(action); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, action] {
+        if (entrees_ != nullptr) entrees_->MessageFinDonne(action);
+      },
+      Qt::QueuedConnection);
 }
 
 void TFMain::AfficheErreurDonnee(const std::string& message) {

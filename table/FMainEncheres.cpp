@@ -2,8 +2,6 @@
 // filled call by call at the chosen speed, and the alert boxes.
 #include "table/FMain.h"
 
-#include "model/Encheres.h"
-#include "model/Windows1252.h"
 #include "table/Bids1024.h"
 #include "table/Etui1024.h"
 #include "table/Pause.h"
@@ -13,17 +11,15 @@
 
 namespace kalvo {
 
-void TFMain::RejoueEncheres(const TDonne& donne, int vitesse) {
-  // Read first: broken calls stop the deal before anything is drawn.
-  const std::vector<TAppel> appels = SuiteEncheres(donne);
-  AfficheCompteurLevees(false);
-  AfficheNotation(false);
-  AfficheNoteQuestions(false);
+void TFMain::RejoueEncheres(int vitesse) {
+  if (!donne_) return;
+  const TDonneAffichee& donne = *donne_;
+  AfficheMarques({});
 
   const int k = SetCartes();
-  Etui->Vulnerabilite = donne.Vulnerabilite();
-  Etui->Donneur = donne.Donneur();
-  Etui->NumeroDonne = controleur_->DonneActuelle();
+  Etui->Vulnerabilite = donne.Vulnerabilite;
+  Etui->Donneur = donne.Donneur;
+  Etui->NumeroDonne = donne.Numero;
   Etui->SetColor(CouleurTapis);
   Etui->SetDimension(k);
   Etui->SetVisible(true);
@@ -45,19 +41,19 @@ void TFMain::RejoueEncheres(const TDonne& donne, int vitesse) {
 
   const int pauseAppel = std::max(0, vitesse) * 500;
   const int pausePasse = std::max(0, vitesse) * 100;
-  TJoueur joueur = donne.Donneur();
-  for (const TAppel& appel : appels) {
+  TJoueur joueur = donne.Donneur;
+  for (const TAppel& appel : donne.Encheres) {
     joueur = appel.Joueur;
     const TEnchere& e = appel.Enchere;
     TBids1024* rangee = BidsSurTable[joueur];
     rangee->SetBid(e.Niveau, e.Couleur);
     rangee->SetVisible(true);
-    if (e.Alerte != 0) {
+    if (e.Alerte >= 1 && e.Alerte <= NbAlertes) {
       TBids1024* partenaire = BidsSurTable[Partenaire(joueur)];
       partenaire->SetBid(0, 4);
       partenaire->SetVisible(true);
       const int n = static_cast<int>(alertes_.size()) + 1;
-      alertes_.push_back({n, e.Niveau, e.Couleur, QString::fromStdString(Windows1252VersUtf8(donne.Alerte(e.Alerte)))});
+      alertes_.push_back({n, e.Niveau, e.Couleur, QString::fromStdString(donne.Alertes[e.Alerte - 1U])});
       update(RectAlerte(n).adjusted(-1, -1, 2, 2));
     }
     Pause(pauseAppel, TEntreesPause::Retenues);

@@ -18,28 +18,33 @@
 namespace kalvo {
 
 void TFMain::Connecte() {
-  TControleur* c = controleur_.get();
   auto relie = [this](QPushButton* b, auto action) { connect(b, &QPushButton::clicked, this, action); };
+  // The buttons of the game go to the controller; none goes anywhere
+  // while the window is not active.
+  auto signale = [this, relie](QPushButton* b, void (TEntreesJeu::*entree)()) {
+    relie(b, [this, entree] {
+      if (entrees_ != nullptr) (entrees_->*entree)();
+    });
+  };
   relie(rangee_[brReglages], [this] { BReglagesClick(); });
   relie(rangee_[brScores], [this] { BScoresClick(); });
-  relie(rangee_[brRevoirBids], [c] { c->BRevoirBidsClick(); });
-  relie(rangee_[brPoint], [c] { c->BPointClick(); });
-  relie(rangee_[brLastLevee], [c] { c->RevoirLeveeClick(); });
-  relie(rangee_[brJeuAuto], [c] { c->BJeuAutoClick(); });
-  relie(rangee_[brPrecedente], [c] { c->Precedente1Click(); });
-  relie(rangee_[brDonne], [c] { c->NumDonne1Click(); });
-  relie(rangee_[brSuivante], [c] { c->Suivante1Click(); });
+  signale(rangee_[brRevoirBids], &TEntreesJeu::BRevoirBidsClick);
+  signale(rangee_[brPoint], &TEntreesJeu::BPointClick);
+  signale(rangee_[brLastLevee], &TEntreesJeu::RevoirLeveeClick);
+  signale(rangee_[brJeuAuto], &TEntreesJeu::BJeuAutoClick);
+  signale(rangee_[brPrecedente], &TEntreesJeu::Precedente1Click);
+  signale(rangee_[brDonne], &TEntreesJeu::NumDonne1Click);
+  signale(rangee_[brSuivante], &TEntreesJeu::Suivante1Click);
   relie(rangee_[brQuitter], [this] { Quitter1Click(); });
-  relie(BStart, [c] { c->Jouer2Click(); });
-  relie(BNext, [c] { c->BNextClick(); });
+  signale(BStart, &TEntreesJeu::Jouer2Click);
+  signale(BNext, &TEntreesJeu::BNextClick);
 
   for (TJoueur j : TousLesJoueurs) {
-    connect(Jeux[j], &TJeu1024::OnMouseDown, this, [this, c, j](Qt::MouseButton bouton, Qt::KeyboardModifiers, int x, int y) {
-      if (!actif_) return;
-      c->JeuMouseDown(j, Jeux[j]->isCarteTouchee(x, y), bouton == Qt::RightButton);
+    connect(Jeux[j], &TJeu1024::OnMouseDown, this, [this, j](Qt::MouseButton bouton, Qt::KeyboardModifiers, int x, int y) {
+      if (actif_ && entrees_ != nullptr) entrees_->JeuMouseDown(j, Jeux[j]->isCarteTouchee(x, y), bouton == Qt::RightButton);
     });
-    connect(Cartes[j], &TCarte1024::OnMouseDown, this, [this, c] {
-      if (actif_) c->CarteMouseDown();
+    connect(Cartes[j], &TCarte1024::OnMouseDown, this, [this] {
+      if (actif_ && entrees_ != nullptr) entrees_->CarteMouseDown();
     });
   }
 }
@@ -48,7 +53,7 @@ void TFMain::mousePressEvent(QMouseEvent* event) {
   // The felt and everything drawn on it (frame, labels, displays, board,
   // bidding rows) hand their clicks here.
   event->accept();
-  if (actif_) controleur_->FormMouseDown();
+  if (actif_ && entrees_ != nullptr) entrees_->FormMouseDown();
 }
 
 void TFMain::keyPressEvent(QKeyEvent* event) {
@@ -66,31 +71,26 @@ void TFMain::keyPressEvent(QKeyEvent* event) {
   }
   const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
   const bool ctrlAltF9 = touche == Qt::Key_F9 && (event->modifiers() & ctrlAlt) == ctrlAlt;
-  controleur_->FormKeyDown(ctrlAltF9 ? TToucheJeu::CtrlAltF9 : TToucheJeu::Autre);
+  if (entrees_ != nullptr) entrees_->FormKeyDown(ctrlAltF9 ? TToucheJeu::CtrlAltF9 : TToucheJeu::Autre);
 }
 
 void TFMain::BReglagesClick() {
+  // The dialog edits the window's copy, which goes to the controller; the
+  // controller tells the settings back, and the table follows them.
   Reglages->exec();
-  const TReglages& r = controleur_->Reglages();
-  Jeux[jrSud]->SetAffichage(r.DispoSud ? afjNormalDecale : afjNormal);
-  Jeux[jrNord]->SetAffichage(r.DispoNord ? afjMortDecale : afjMort);
-  PlaceEtui();
-  for (TJoueur j : TousLesJoueurs) {
-    PlaceJeu(j);
-    Cartes[j]->SetSetCartes(SetCartes());
-  }
-  PlaceBids();
-  // The hands, marks and counters of a deal under way follow the settings.
-  controleur_->ApresReglages();
-  if (controleur_->Etat().InJeu) PlaceCartesJouees();
+  if (entrees_ != nullptr) entrees_->ReglagesChoisis(reglages_);
+  else AppliqueReglages(reglages_);
   RetourTable();
 }
 
 void TFMain::BScoresClick() {
-  if (!actif_) return;
-  TEtatReglages& etat = controleur_->EtatReglages();
-  ScoreGlobal->Montre(etat.ScoresJeu, etat.ScoresQuestions, controleur_->Catalogue());
+  if (actif_ && entrees_ != nullptr) entrees_->BScoresClick();
+}
+
+bool TFMain::MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
+  const bool remise = ScoreGlobal->Montre(scores, apresRemise);
   RetourTable();
+  return remise;
 }
 
 }  // namespace kalvo

@@ -5,7 +5,6 @@
 #include "table/VisionneuseRtf.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 
@@ -43,17 +42,8 @@ TFPoint::TFPoint(QWidget* parent) : QDialog(parent) {
   Dimensionne();
 }
 
-void TFPoint::ChargePoint(const QString& chemin) {
-  if (!REPoint->ChargeFichier(chemin)) {
-    TParagrapheRtf ligne;
-    ligne.Segments.push_back({QStringLiteral("Le commentaire « %1 » est absent ou illisible.")
-                                  .arg(QDir::toNativeSeparators(chemin))
-                                  .toStdString(),
-                              {}});
-    TDocumentRtf document;
-    document.Paragraphes.push_back(std::move(ligne));
-    REPoint->ChargeDocument(std::move(document));
-  }
+void TFPoint::ChargePoint(const TDocumentRtf& point) {
+  REPoint->ChargeDocument(point);
   Dimensionne();
 }
 
@@ -69,8 +59,8 @@ void TFPoint::Dimensionne() {
   FixeTailleClient(this, Largeur, hauteur + SupplementHauteur);
 }
 
-int TFPoint::Affiche(const QString& chemin) {
-  ChargePoint(chemin);
+int TFPoint::Affiche(const TDocumentRtf& point) {
+  ChargePoint(point);
   return exec();
 }
 

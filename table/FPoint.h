@@ -1,10 +1,12 @@
-// TFPoint: "Le Point", the stock-taking commentary of the deal (the file
-// "point.rtf" the deal's reading writes into the data folder), in a window
-// whose height follows the number of lines.
+// TFPoint: "Le Point", the stock-taking commentary of the deal (the
+// "point.rtf" the deal's reading writes into the data folder, as the
+// controller hands it), in a window whose height follows the number of
+// lines.
 #pragma once
 
+#include "model/LecteurRtf.h"
+
 #include <QDialog>
-#include <QString>
 
 class QPushButton;
 
@@ -23,11 +25,10 @@ class TFPoint : public QDialog {
 
   explicit TFPoint(QWidget* parent = nullptr);
 
-  // Loads the commentary and sizes the viewer and the window to its lines.
-  // A file that cannot be read shows a line that says so.
-  void ChargePoint(const QString& chemin);
+  // Shows the commentary and sizes the viewer and the window to its lines.
+  void ChargePoint(const TDocumentRtf& point);
   // ChargePoint, then shows the window modally.
-  int Affiche(const QString& chemin);
+  int Affiche(const TDocumentRtf& point);
 
   // The viewer's height for n lines: (3 + f) × n + 8 + 8.
   static int HauteurVisionneuse(int lignes) { return (3 + HauteurPolice) * lignes + 2 * Marges; }

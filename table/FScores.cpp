@@ -1,5 +1,6 @@
 #include "table/FScores.h"
 
+#include "model/BridgeTypes.h"
 #include "table/Palette.h"
 #include "table/Polices.h"
 
@@ -50,6 +51,17 @@ QTableWidget* NouvelleGrille(int numero, QWidget* parent) {
 }
 
 }  // namespace
+
+int NombreOnglets(int nbDonnes) {
+  const int necessaires = nbDonnes <= 0 ? 0 : (nbDonnes - 1) / DonnesParOnglet + 1;
+  return Maximum(OngletsMinimum, necessaires);
+}
+
+std::string TitreOnglet(int onglet) {
+  return std::to_string((onglet - 1) * DonnesParOnglet + 1) + "-" + std::to_string(onglet * DonnesParOnglet);
+}
+
+bool OngletActif(int onglet, int nbDonnes) { return onglet >= 1 && (onglet - 1) * DonnesParOnglet < nbDonnes; }
 
 TFScores::TFScores(QWidget* parent) : TDialogueKalvo(parent, false) {
   setWindowTitle(QStringLiteral("Scores détaillés"));
@@ -124,21 +136,20 @@ void TFScores::AjusteOnglets(int nombre) {
   }
 }
 
-void TFScores::Prepare(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue) {
-  const TResumeScores resume = ResumeScores(scoresJeu, catalogue);
-  FGlobal->setText(QString::fromStdString(resume.Global));
-  FPondere->setText(QString::fromStdString(resume.Pondere));
-  FDonnesJouees->setText(QString::fromStdString(resume.DonnesJouees));
+void TFScores::Prepare(const TScoresAffiches& scores) {
+  FGlobal->setText(QString::fromStdString(scores.Global));
+  FPondere->setText(QString::fromStdString(scores.Pondere));
+  FDonnesJouees->setText(QString::fromStdString(scores.DonnesJouees));
 
-  const int nbDonnes = catalogue.NbDonnes();
+  const int nbDonnes = static_cast<int>(scores.Lignes.size());
   AjusteOnglets(NombreOnglets(nbDonnes));
   for (int t = 1; t <= static_cast<int>(FGrilles.size()); ++t) {
     FPages->setTabEnabled(t - 1, OngletActif(t, nbDonnes));
     QTableWidget* grille = FGrilles[static_cast<std::size_t>(t - 1)];
     for (int r = 0; r < DonnesParOnglet; ++r) {
       const int n = (t - 1) * DonnesParOnglet + r + 1;
-      const TLigneScores ligne =
-          n <= nbDonnes ? LigneScores(n, scoresJeu, scoresQuestions, catalogue) : TLigneScores{};
+      const std::array<std::string, 5> ligne =
+          n <= nbDonnes ? scores.Lignes[static_cast<std::size_t>(n - 1)] : std::array<std::string, 5>{};
       for (int k = 0; k < 5; ++k) {
         grille->item(r, k)->setText(QString::fromStdString(ligne[static_cast<std::size_t>(k)]));
       }
@@ -148,8 +159,8 @@ void TFScores::Prepare(const TScores& scoresJeu, const TScores& scoresQuestions,
   FOk->setFocus(Qt::OtherFocusReason);
 }
 
-void TFScores::Montre(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue) {
-  Prepare(scoresJeu, scoresQuestions, catalogue);
+void TFScores::Montre(const TScoresAffiches& scores) {
+  Prepare(scores);
   exec();
 }
 

@@ -3,9 +3,11 @@
 // tabs of twenty deals; as many tabs as the catalogue needs, six at least.
 #pragma once
 
-#include "coaching/Scores.h"
+#include "control/ScoresAffiches.h"
 #include "table/StyleDialogues.h"
 
+#include <array>
+#include <string>
 #include <vector>
 
 class QTabWidget;
@@ -13,14 +15,23 @@ class QTableWidget;
 
 namespace kalvo {
 
+// Tabs of 20 deals: enough for the whole catalogue, and never fewer than
+// six. Tab t (1-based) holds deals 20(t-1)+1 .. 20t and is captioned
+// "1-20", "21-40"...; it is enabled when it holds a deal.
+inline constexpr int DonnesParOnglet = 20;
+inline constexpr int OngletsMinimum = 6;
+int NombreOnglets(int nbDonnes);
+std::string TitreOnglet(int onglet);
+bool OngletActif(int onglet, int nbDonnes);
+
 class TFScores : public TDialogueKalvo {
   Q_OBJECT
 
  public:
   explicit TFScores(QWidget* parent = nullptr);
 
-  void Prepare(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue);
-  void Montre(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue);
+  void Prepare(const TScoresAffiches& scores);
+  void Montre(const TScoresAffiches& scores);
 
   QLabel* LGlobal() const { return FGlobal; }
   QLabel* LPondere() const { return FPondere; }

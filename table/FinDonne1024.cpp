@@ -246,8 +246,8 @@ void TFinDonne1024::VideEncheres() {
   }
 }
 
-void TFinDonne1024::Remplit(const QString& fichierResume, const TReglages& reglages) {
-  if (!FCommentaire->ChargeFichier(fichierResume)) FCommentaire->ChargeTexte({});
+void TFinDonne1024::Remplit(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible) {
+  FCommentaire->ChargeDocument(resume);
   FCommentaire->FixeTailleUniforme(TaillePoliceCommentaire(FZoneTravail.width(), FZoneTravail.height()));
   FCommentaire->verticalScrollBar()->setValue(0);
 
@@ -255,7 +255,6 @@ void TFinDonne1024::Remplit(const QString& fichierResume, const TReglages& regla
   FVuln->setText(Texte(FContenu.Vulnerabilite));
   FDonneur->adjustSize();
   FVuln->adjustSize();
-  const TVisibiliteFinDonne visible = VisibiliteFinDonne(reglages);
   FTheme->setText(Texte(FContenu.Theme));
   FForce->setText(Texte(FContenu.Force));
   FTheme->adjustSize();
@@ -350,8 +349,8 @@ void TFinDonne1024::EntoureEntame() {
   FEllipse->raise();
 }
 
-int TFinDonne1024::Montre(const QString& fichierResume, const TReglages& reglages) {
-  Remplit(fichierResume, reglages);
+int TFinDonne1024::Montre(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible) {
+  Remplit(resume, visible);
   exec();
   return FAction;
 }

@@ -4,8 +4,8 @@
 // quitting, replaying or going on.
 #pragma once
 
-#include "coaching/FinDonne.h"
-#include "model/Reglages.h"
+#include "control/FinDonne.h"
+#include "model/LecteurRtf.h"
 #include "table/GeometrieFinDonne.h"
 #include "table/StyleDialogues.h"
 
@@ -34,11 +34,11 @@ class TFinDonne1024 : public TDialogueKalvo {
   // When the deal is read: the deal number and the diagram; the auction,
   // alerts and circle are emptied until the next showing.
   void Prepare(const TContenuFinDonne& contenu);
-  // Each showing without the modal loop: the commentary file (empty when it
-  // cannot be read), the header, the auction, the circled lead, the focus.
-  void Remplit(const QString& fichierResume, const TReglages& reglages);
+  // Each showing without the modal loop: the commentary, the header (theme
+  // and strength as visible says), the auction, the circled lead, the focus.
+  void Remplit(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible);
   // Remplit, then modal: the action chosen (acSuivante, acRejouer, acArreter).
-  int Montre(const QString& fichierResume, const TReglages& reglages);
+  int Montre(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible);
   int Action() const { return FAction; }
 
   // Components by the design's names, for the main window and the tests.

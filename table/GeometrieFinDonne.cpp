@@ -36,4 +36,12 @@ TGeometrieFinDonne GeometrieFinDonne(int W, int H, int basForce, int largeurBout
   return g;
 }
 
+int TaillePoliceCommentaire(int largeurTravail, int hauteurTravail) {
+  const int h = Minimum(1024, hauteurTravail);
+  const int w = Minimum(1600, largeurTravail);
+  if (h >= 901 && w >= 901) return 14;
+  if (h >= 801 && w >= 801) return 13;
+  return 12;
+}
+
 }  // namespace kalvo

@@ -3,7 +3,7 @@
 // Enter answers.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 #include "table/StyleDialogues.h"
 
 #include <optional>

@@ -46,6 +46,7 @@ class TReglagesDlg : public QDialog {
 
   // The record edited (the main window's settings); none leaves the dialog idle.
   void SetReglages(TReglages* reglages) { FReglages = reglages; }
+  TReglages* Reglages() const { return FReglages; }
   void SetDialogues(const TDialoguesReglages& dialogues);
 
   QFrame* Panel1 = nullptr;

@@ -2,7 +2,7 @@
 // divisions in the radio group "Ouest-Est"; OK closes once one is chosen.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 #include "table/StyleDialogues.h"
 
 #include <QButtonGroup>

@@ -4,7 +4,7 @@
 // bottom, the dialog centred on the main window's width. Any key closes it.
 #pragma once
 
-#include "coaching/Quiz.h"
+#include "model/QuestionPosee.h"
 #include "table/StyleDialogues.h"
 
 namespace kalvo {

@@ -67,35 +67,31 @@ TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueK
   connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(FEfface, &QPushButton::clicked, this, &TScoreGlobalDlg::RemetAZero);
   connect(FDetail, &QPushButton::clicked, this, [this] {
-    if (FFScores && FJeu && FQuestions && FCatalogue) FFScores->Montre(*FJeu, *FQuestions, *FCatalogue);
+    if (FFScores) FFScores->Montre(Affiches());
   });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TScoreGlobalDlg::Prepare(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue) {
-  FJeu = &scoresJeu;
-  FQuestions = &scoresQuestions;
-  FCatalogue = &catalogue;
+void TScoreGlobalDlg::Prepare(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
+  FScores = scores;
+  FApresRemise = apresRemise;
   FRemisAZero = false;
   Actualise();
   FOk->setFocus(Qt::OtherFocusReason);
 }
 
-bool TScoreGlobalDlg::Montre(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue) {
-  Prepare(scoresJeu, scoresQuestions, catalogue);
+bool TScoreGlobalDlg::Montre(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
+  Prepare(scores, apresRemise);
   exec();
   return FRemisAZero;
 }
 
 void TScoreGlobalDlg::Actualise() {
-  if (!FJeu || !FQuestions) return;
-  FScoreJeu->setText(QString::fromStdString(TexteScoreDialogue(*FJeu)));
-  FScoreQuestions->setText(QString::fromStdString(TexteScoreDialogue(*FQuestions)));
+  FScoreJeu->setText(QString::fromStdString(Affiches().ScoreJeu));
+  FScoreQuestions->setText(QString::fromStdString(Affiches().ScoreQuestions));
 }
 
 void TScoreGlobalDlg::RemetAZero() {
-  if (!FJeu || !FQuestions) return;
-  RemiseAZeroScores(*FJeu, *FQuestions);
   FRemisAZero = true;
   Actualise();
 }

@@ -1,8 +1,9 @@
 // TScoreGlobalDlg: "Vos scores", the two overall percentages, the detailed
-// scores and the reset of every mark.
+// scores and the reset of every mark, which the caller carries out once the
+// dialog is closed.
 #pragma once
 
-#include "coaching/Scores.h"
+#include "control/ScoresAffiches.h"
 #include "table/StyleDialogues.h"
 
 namespace kalvo {
@@ -16,11 +17,11 @@ class TScoreGlobalDlg : public TDialogueKalvo {
   // detail: the detailed dialog that "Scores détaillés" opens.
   explicit TScoreGlobalDlg(TFScores* detail, QWidget* parent = nullptr);
 
-  // Works on the caller's marks until the dialog is shown again: the reset
-  // writes -1 into both arrays, which the caller saves with its settings.
-  void Prepare(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue);
-  // Prepare, then modal; true when the marks were reset meanwhile.
-  bool Montre(TScores& scoresJeu, TScores& scoresQuestions, const TCatalogue& catalogue);
+  // The figures of the marks as they stand, and as they read once reset
+  // (what "Remise des scores à zéro" shows from then on).
+  void Prepare(const TScoresAffiches& scores, const TScoresAffiches& apresRemise);
+  // Prepare, then modal; true when the user asked for the reset.
+  bool Montre(const TScoresAffiches& scores, const TScoresAffiches& apresRemise);
   bool ScoresRemisAZero() const { return FRemisAZero; }
 
   QLabel* ScoreLb() const { return FScoreJeu; }
@@ -33,10 +34,11 @@ class TScoreGlobalDlg : public TDialogueKalvo {
   void Actualise();
   void RemetAZero();
 
+  const TScoresAffiches& Affiches() const { return FRemisAZero ? FApresRemise : FScores; }
+
   TFScores* FFScores;
-  TScores* FJeu = nullptr;
-  TScores* FQuestions = nullptr;
-  const TCatalogue* FCatalogue = nullptr;
+  TScoresAffiches FScores;
+  TScoresAffiches FApresRemise;
   bool FRemisAZero = false;
   QLabel* FScoreJeu = nullptr;
   QLabel* FScoreQuestions = nullptr;

@@ -3,7 +3,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QEvent>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -86,20 +85,6 @@ VisionneuseRtf::VisionneuseRtf(QWidget* parent) : QTextBrowser(parent) {
   setUndoRedoEnabled(false);
   // Read-only with no caret; the mouse may still select text to copy.
   setTextInteractionFlags(Qt::TextSelectableByMouse);
-}
-
-bool VisionneuseRtf::ChargeFichier(const QString& chemin) {
-  QFile fichier(chemin);
-  if (!fichier.open(QIODevice::ReadOnly)) {
-    ChargeDocument({});
-    return false;
-  }
-  ChargeTexte(fichier.read(TailleMaxFichier));
-  return true;
-}
-
-void VisionneuseRtf::ChargeTexte(const QByteArray& octets) {
-  ChargeDocument(LitRtf(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size()))));
 }
 
 void VisionneuseRtf::ChargeDocument(TDocumentRtf document) {

@@ -3,7 +3,7 @@
 // text, and that dialog takes its height from the number of lines laid out.
 #pragma once
 
-#include "table/LecteurRtf.h"
+#include "model/LecteurRtf.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +17,8 @@ class VisionneuseRtf : public QTextBrowser {
  public:
   explicit VisionneuseRtf(QWidget* parent = nullptr);
 
-  // False when the file cannot be read; the viewer is then empty.
-  bool ChargeFichier(const QString& chemin);
-  void ChargeTexte(const QByteArray& octets);
+  // The commentary as the controller hands it; an empty document empties
+  // the viewer.
   void ChargeDocument(TDocumentRtf document);
   const TDocumentRtf& Contenu() const { return DocumentLu; }
 
@@ -31,9 +30,6 @@ class VisionneuseRtf : public QTextBrowser {
   // scroll bar: number of lines, and height with the document margins.
   int NombreLignes();
   int HauteurDocument();
-
-  // The largest file read: a commentary takes two kilobytes at most.
-  static constexpr qint64 TailleMaxFichier = 1 << 20;
 
  signals:
   void Clique();

@@ -75,22 +75,6 @@ TEST(Scores, RowsOfTheDetailedTable) {
   EXPECT_EQ(LigneScores(3, TScores(1), TScores(0), catalogue)[3], "—");
 }
 
-TEST(Scores, TabsCoverTheWholeCatalogue) {
-  EXPECT_EQ(NombreOnglets(0), 6);
-  EXPECT_EQ(NombreOnglets(45), 6);
-  EXPECT_EQ(NombreOnglets(120), 6);
-  EXPECT_EQ(NombreOnglets(121), 7);
-  EXPECT_EQ(NombreOnglets(130), 7);
-  EXPECT_EQ(NombreOnglets(141), 8);
-  EXPECT_EQ(TitreOnglet(1), "1-20");
-  EXPECT_EQ(TitreOnglet(6), "101-120");
-  EXPECT_EQ(TitreOnglet(7), "121-140");
-  EXPECT_TRUE(OngletActif(3, 45));
-  EXPECT_FALSE(OngletActif(4, 60));
-  EXPECT_TRUE(OngletActif(4, 61));
-  EXPECT_FALSE(OngletActif(1, 0));
-}
-
 TEST(Scores, ResetClearsBothArrays) {
   TScores jeu = Notes({80, 100, 0});
   TScores questions = Notes({-1, 90, 70});

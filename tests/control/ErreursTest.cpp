@@ -83,8 +83,8 @@ TEST_F(ErreursTest, NotationCoupeeRienNEstGarde) {
   base.Ecrit(f);
   TPartieDeTest p(base, "Notation=0\r\n");
   p.Demarre();
-  EXPECT_FALSE(p.ecran.NotationVisible);
-  EXPECT_FALSE(p.ecran.NoteQuestionsVisible);
+  EXPECT_FALSE(p.ecran.MarquesVisibles.Jeu);
+  EXPECT_FALSE(p.ecran.MarquesVisibles.Questions);
   p.Joue("H4");
   p.Joue("HA");
   p.Joue("H3");
@@ -118,7 +118,7 @@ TEST_F(ErreursTest, QuestionDeLaLeveeBonneOuFausse) {
     EXPECT_EQ(p.ecran.Compte("MontreReponseAttendue La réponse attendue était : 5-3"), 1);
     EXPECT_EQ(p.Etat().NoteQuestions, 90);
     EXPECT_EQ(p.controleur.EtatReglages().ScoresQuestions[1], 90);
-    EXPECT_TRUE(p.ecran.NoteQuestionsVisible);
+    EXPECT_TRUE(p.ecran.MarquesVisibles.Questions);
   }
   {
     TPartieDeTest p(base);
@@ -139,7 +139,7 @@ TEST_F(ErreursTest, QuestionDeLaLeveeBonneOuFausse) {
     p.Joue("H4");
     p.Joue("H3");
     EXPECT_TRUE(p.journal.Filtre("question").empty());
-    EXPECT_FALSE(p.ecran.NoteQuestionsVisible);
+    EXPECT_FALSE(p.ecran.MarquesVisibles.Questions);
   }
 }
 

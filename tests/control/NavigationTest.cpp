@@ -32,7 +32,7 @@ TEST_F(NavigationTest, ActivationEtTitres) {
   EXPECT_TRUE(p.ecran.Boutons[bjStart]);
   EXPECT_TRUE(p.ecran.Boutons[bjNavigation]);
   EXPECT_FALSE(p.ecran.Boutons[bjRevoirBids] || p.ecran.Boutons[bjLastLevee] || p.ecran.Boutons[bjPoint]);
-  EXPECT_FALSE(p.ecran.NotationVisible);
+  EXPECT_FALSE(p.ecran.MarquesVisibles.Jeu);
   EXPECT_THAT(p.controleur.OrdreAleatoire(), ::testing::UnorderedElementsAre(1, 2));
   p.controleur.Suivante1Click();
   EXPECT_EQ(p.ecran.Titre, "Kalvo! (Vol 1) démo - Donne 2 [23]");

@@ -78,4 +78,25 @@ inline TDonne DonneValide(int force = 1, int theme = 0) {
   return d;
 }
 
+// Writes the calls from the dealer on, in playing order: the row advances
+// when the turn comes back to South.
+inline void EcritEncheres(TDonne& donne, TJoueur donneur, const std::vector<TEnchere>& appels) {
+  donne.SetDonneur(donneur);
+  int ligne = 1;
+  TJoueur j = donneur;
+  for (const TEnchere& e : appels) {
+    donne.SetEnchere(ligne, j, e);
+    j = JoueurSuivant(j);
+    if (j == jrSud) ++ligne;
+  }
+}
+
+// A deal holding only an auction, North-South vulnerable.
+inline TDonne DonneEncheres(TJoueur donneur, const std::vector<TEnchere>& appels) {
+  TDonne d;
+  d.SetVulnerabilite(vlnNS);
+  EcritEncheres(d, donneur, appels);
+  return d;
+}
+
 }  // namespace kalvo::test

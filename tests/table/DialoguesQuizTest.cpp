@@ -255,10 +255,10 @@ TEST(ReponseAttendue, LaidOutByTheLabelsAndClosedByAnyKey) {
   EXPECT_FALSE(dlg.isVisible());
 }
 
-TEST(DialoguesQuiz, PoseShowsTheDialogOfTheKindAndJudges) {
+TEST(DialoguesQuiz, PoseShowsTheDialogOfTheKindAndReturnsTheAnswer) {
   QWidget fenetre;
   TDialoguesQuiz quiz(&fenetre);
-  // Answer the division question wrongly, then close "Mauvaise réponse".
+  // A division question answered with the first proposal: only its dialog opens.
   std::vector<QString> titres;
   QTimer::singleShot(0, [&] {
     auto* dlg = qobject_cast<TRepartitionDlg*>(QApplication::activeModalWidget());
@@ -266,26 +266,21 @@ TEST(DialoguesQuiz, PoseShowsTheDialogOfTheKindAndJudges) {
     titres.push_back(dlg->windowTitle());
     dlg->Item(0)->click();
     dlg->BoutonOk()->click();
-    QTimer::singleShot(0, [&] {
-      QWidget* modal = QApplication::activeModalWidget();
-      ASSERT_NE(modal, nullptr);
-      titres.push_back(modal->windowTitle());
-      EXPECT_EQ(quiz.ReponseAttendueDlg()->LReponse()->text(), "La réponse attendue était : 3-2");
-      QTest::keyClick(modal, Qt::Key_Space);
-    });
   });
-  const std::optional<bool> juste = quiz.PoseEtJuge(QuestionRepartition(4), 1024);
-  ASSERT_TRUE(juste);
-  EXPECT_FALSE(*juste);
-  EXPECT_EQ(titres, (std::vector<QString>{"Question répartition", "Mauvaise réponse"}));
+  const std::optional<TReponseQuestion> repartition = quiz.Pose(QuestionRepartition(4));
+  ASSERT_TRUE(repartition);
+  EXPECT_EQ(repartition->Proposition, 0);
+  EXPECT_EQ(titres, (std::vector<QString>{"Question répartition"}));
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-  // A right card: no wrong-answer dialog.
   QTimer::singleShot(0, [&] {
     quiz.CarteDlg()->BoutonCouleur(clCoeur)->click();
     quiz.CarteDlg()->BoutonHauteur(13)->click();
     quiz.CarteDlg()->BoutonOk()->click();
   });
-  EXPECT_EQ(quiz.PoseEtJuge(QuestionEntame(), 1024), std::optional<bool>(true));
+  const std::optional<TReponseQuestion> carte = quiz.Pose(QuestionEntame());
+  ASSERT_TRUE(carte);
+  EXPECT_EQ(carte->Carte, (TCard{13, clCoeur}));
   EXPECT_EQ(quiz.CarteDlg()->parentWidget(), &fenetre);
 }
 

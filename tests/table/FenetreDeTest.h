@@ -4,6 +4,7 @@
 
 #include "EnvironnementQt.h"
 
+#include "control/Controleur.h"
 #include "model/DossierDonnees.h"
 #include "table/FMain.h"
 

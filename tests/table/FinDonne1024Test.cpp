@@ -6,6 +6,7 @@
 #include "table/FinDonne1024.h"
 #include "table/VisionneuseRtf.h"
 #include "tests/engine/AideSuivi.h"
+#include "tests/model/DonnesDeTest.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -38,18 +39,13 @@ TDonne Donne() {
                                      Appel(1, clSA),        Appel(0, 1), Appel(2, clTrefle, 2), Appel(0, 2),
                                      Appel(2, clCarreau, 2), Appel(0, 1), Appel(3, clSA), Appel(0, 1),
                                      Appel(0, 1),           Appel(0, 1), Appel(NiveauFinEncheres, 0)};
-  int ligne = 1;
-  TJoueur j = jrNord;
-  for (const TEnchere& e : appels) {
-    donne.SetEnchere(ligne, j, e);
-    j = JoueurSuivant(j);
-    if (j == jrSud) ++ligne;
-  }
+  test::EcritEncheres(donne, jrNord, appels);
   donne.Chaine(1).SetDefense(1, 1, TCarteDefense{0, 0, {}, {}, C("DK")});
   return donne;
 }
 
-QString Resume() { return QStringLiteral(KALVO_TEST_DATA "/commentaires/resume-exemple.rtf"); }
+// The summary as the controller reads it from the file.
+TDocumentRtf Resume() { return LitRtf(test::LitOctets(std::filesystem::path(KALVO_TEST_DATA) / "commentaires/resume-exemple.rtf")); }
 
 TEST(GeometrieFinDonne, WindowAndZones) {
   EXPECT_EQ(RectFenetreFinDonne(QRect(0, 0, 1024, 768)), QRect(11, 30, 964, 728));
@@ -74,6 +70,16 @@ TEST(GeometrieFinDonne, WindowAndZones) {
   EXPECT_EQ(g.YBoutons, 728 - 40);
   EXPECT_EQ(g.YRangee(1), 134);
   EXPECT_EQ(g.YAlerte(1), 278);
+}
+
+TEST(GeometrieFinDonne, CommentarySizeFollowsTheWorkArea) {
+  EXPECT_EQ(TaillePoliceCommentaire(1024, 768), 12);
+  EXPECT_EQ(TaillePoliceCommentaire(1280, 800), 12);
+  EXPECT_EQ(TaillePoliceCommentaire(1280, 801), 13);
+  EXPECT_EQ(TaillePoliceCommentaire(1440, 900), 13);
+  EXPECT_EQ(TaillePoliceCommentaire(1920, 1080), 14);  // capped at 1600 x 1024
+  EXPECT_EQ(TaillePoliceCommentaire(800, 1200), 12);
+  EXPECT_EQ(TaillePoliceCommentaire(900, 1200), 13);
 }
 
 class FinDonne1024Test : public ::testing::Test {
@@ -107,7 +113,7 @@ TEST_F(FinDonne1024Test, BorderlessWindowWithItsButtons) {
 }
 
 TEST_F(FinDonne1024Test, AuctionCellsMarkersAndAlertLines) {
-  fin.Remplit(Resume(), TReglages{});
+  fin.Remplit(Resume(), TVisibiliteFinDonne{});
   fin.show();
   QApplication::processEvents();
   // Row 1: North and East only.
@@ -142,7 +148,7 @@ TEST_F(FinDonne1024Test, AuctionCellsMarkersAndAlertLines) {
 }
 
 TEST_F(FinDonne1024Test, TheLeadIsCircledInWestsLine) {
-  fin.Remplit(Resume(), TReglages{});
+  fin.Remplit(Resume(), TVisibiliteFinDonne{});
   fin.show();
   QApplication::processEvents();
   EXPECT_FALSE(fin.Main(jrOuest, clCarreau)->isVisible());
@@ -162,16 +168,16 @@ TEST_F(FinDonne1024Test, TheLeadIsCircledInWestsLine) {
 }
 
 TEST_F(FinDonne1024Test, SettingsHideThemeAndStrength) {
-  TReglages reglages;
-  fin.Remplit(Resume(), reglages);
+  TVisibiliteFinDonne visible;
+  fin.Remplit(Resume(), visible);
   fin.show();
   QApplication::processEvents();
   EXPECT_EQ(fin.Theme()->text(), "Impasses");
   EXPECT_EQ(fin.Force()->text(), "2");
   EXPECT_TRUE(fin.Theme()->isVisible());
-  reglages.Themes = false;
-  reglages.Force = false;
-  fin.Remplit(Resume(), reglages);
+  visible.Theme = false;
+  visible.Force = false;
+  fin.Remplit(Resume(), visible);
   EXPECT_FALSE(fin.Theme()->isVisible());
   EXPECT_FALSE(fin.findChild<QLabel*>("LTheme")->isVisible());
   EXPECT_FALSE(fin.Force()->isVisible());
@@ -180,7 +186,7 @@ TEST_F(FinDonne1024Test, SettingsHideThemeAndStrength) {
 }
 
 TEST_F(FinDonne1024Test, CommentaryInTheSizeOfTheScreen) {
-  fin.Remplit(Resume(), TReglages{});
+  fin.Remplit(Resume(), TVisibiliteFinDonne{});
   EXPECT_EQ(fin.RECoup()->TailleUniforme(), 12);
   EXPECT_FALSE(fin.RECoup()->toPlainText().isEmpty());
   fin.show();
@@ -188,10 +194,10 @@ TEST_F(FinDonne1024Test, CommentaryInTheSizeOfTheScreen) {
   EXPECT_EQ(fin.RECoup()->verticalScrollBar()->value(), 0);
   fin.hide();
   fin.Dimensionne(QRect(0, 0, 1280, 1024));
-  fin.Remplit(Resume(), TReglages{});
+  fin.Remplit(Resume(), TVisibiliteFinDonne{});
   EXPECT_EQ(fin.RECoup()->TailleUniforme(), 14);
-  // A missing file leaves the viewer empty, nothing else.
-  fin.Remplit(QStringLiteral("/nonexistent/resume.rtf"), TReglages{});
+  // An empty summary leaves the viewer empty, nothing else.
+  fin.Remplit(TDocumentRtf{}, TVisibiliteFinDonne{});
   EXPECT_TRUE(fin.RECoup()->toPlainText().isEmpty());
 }
 
@@ -203,7 +209,7 @@ TEST_F(FinDonne1024Test, EachButtonGivesItsAction) {
       EXPECT_TRUE(fin.isVisible());
       (fin.*bouton)()->click();
     });
-    EXPECT_EQ(fin.Montre(Resume(), TReglages{}), action);
+    EXPECT_EQ(fin.Montre(Resume(), TVisibiliteFinDonne{}), action);
     EXPECT_EQ(fin.Action(), action);
   }
 }

@@ -9,6 +9,7 @@
 #include "table/Etui1024.h"
 #include "table/FinDonne1024.h"
 #include "table/Jeu1024.h"
+#include "table/ReglagesDlg.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
 
 #include <QElapsedTimer>
@@ -161,7 +162,7 @@ TEST(PartieFenetre, ReglagesEnCoursDeDonne) {
   // meanwhile as its boxes would: the table follows them.
   TGardienModales gardien;
   gardien.Repond("kalvo::TReglagesDlg", [&](QWidget* w) {
-    TReglages& r = f.Controleur().Reglages();
+    TReglages& r = *static_cast<TReglagesDlg*>(w)->Reglages();
     r.QuatreJeux = true;
     r.SetCartes = 2;
     r.DispoSud = true;
@@ -177,6 +178,9 @@ TEST(PartieFenetre, ReglagesEnCoursDeDonne) {
   EXPECT_EQ(f.Cartes[jrOuest]->size(), QSize(90, 121));
   EXPECT_TRUE(f.Cartes[jrOuest]->isVisible());
   EXPECT_TRUE(f.Controleur().Etat().InJeu);
+  // The window's edits reached the controller, which keeps them.
+  EXPECT_TRUE(f.Controleur().Reglages().QuatreJeux);
+  EXPECT_EQ(f.Controleur().Reglages().SetCartes, 2);
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 #include "table/FLastL.h"
 #include "table/FPoint.h"
 #include "table/IconesTable.h"
-#include "table/RevueEncheres.h"
+#include "control/RevueEncheres.h"
 #include "table/VisionneuseRtf.h"
 
 #include "model/Donne.h"
 #include "model/Windows1252.h"
+#include "tests/model/DonnesDeTest.h"
 
 #include <gtest/gtest.h>
 
@@ -27,81 +28,7 @@ namespace {
 
 constexpr TEnchere Passe{0, 1, 0};
 constexpr TEnchere Fin{NiveauFinEncheres, 0, 0};
-
-// An auction written call after call from the dealer.
-TDonne Donne(TJoueur donneur, const std::vector<TEnchere>& appels) {
-  TDonne d;
-  d.SetDonneur(donneur);
-  d.SetVulnerabilite(vlnNS);
-  TJoueur j = donneur;
-  int ronde = 1;
-  for (const TEnchere& e : appels) {
-    d.SetEnchere(ronde, j, e);
-    j = JoueurSuivant(j);
-    if (j == jrSud) ++ronde;
-  }
-  return d;
-}
-
-TEST(RevueEncheres, TextesDesAppels) {
-  const TRevueEncheres r = LitRevueEncheres(
-      Donne(jrNord, {{1, clTrefle, 0}, {0, 2, 0}, {3, clSA, 0}, {0, 3, 0}, Passe, Passe, Passe, Fin}));
-  ASSERT_EQ(r.Cases.size(), 8u);
-  EXPECT_EQ(r.Cases[0], (TCaseRevue{1, jrNord, "1", clTrefle, false, 0}));
-  EXPECT_EQ(r.Cases[1].Texte, "X");
-  EXPECT_EQ(r.Cases[2], (TCaseRevue{2, jrSud, "3 SA", -1, true, 0}));
-  EXPECT_EQ(r.Cases[3].Texte, "XX");
-  EXPECT_EQ(r.Cases[4].Texte, "—");
-  EXPECT_EQ(r.Cases[7], (TCaseRevue{3, jrOuest, "FIN", -1, true, 0}));
-  EXPECT_EQ(r.RondeAtteinte, 3);
-  EXPECT_TRUE(r.Erreur.empty());
-
-  // Four passes and no bid.
-  const TRevueEncheres passes = LitRevueEncheres(Donne(jrEst, {Passe, Passe, Passe, Passe, Fin}));
-  ASSERT_EQ(passes.Cases.size(), 5u);
-  EXPECT_EQ(passes.Cases[3].Texte, "—");
-  EXPECT_EQ(passes.Cases[4].Texte, "FIN");
-  EXPECT_EQ(passes.Cases[4].Joueur, jrEst);
-  EXPECT_EQ(passes.RondeAtteinte, 2);
-
-  // A table with no end marker stops after the seventh round.
-  TDonne pleine = Donne(jrSud, std::vector<TEnchere>(28, Passe));
-  EXPECT_EQ(LitRevueEncheres(pleine).Cases.size(), 28u);
-  EXPECT_EQ(LitRevueEncheres(pleine).RondeAtteinte, 8);
-}
-
-TEST(RevueEncheres, UneExplicationParAlerteDansLOrdreOuElleApparait) {
-  TDonne d = Donne(jrSud, {{1, clCoeur, 0}, Passe, {2, clTrefle, 2}, Passe, {2, clCarreau, 1}, Passe,
-                           {3, clTrefle, 2}, Passe, {4, clCoeur, 0}, Fin});
-  d.SetAlerte(1, Utf8VersWindows1252("pas d'arrêt à Pique"));
-  d.SetAlerte(2, "Stayman");
-  const TRevueEncheres r = LitRevueEncheres(d);
-  ASSERT_EQ(r.Explications.size(), 2u);
-  EXPECT_EQ(r.Explications[0], (TExplicationRevue{2, "(2) Stayman"}));
-  EXPECT_EQ(r.Explications[1], (TExplicationRevue{1, "(1) pas d'arrêt à Pique"}));
-  int alertees = 0;
-  for (const TCaseRevue& c : r.Cases) alertees += c.Alerte != 0;
-  EXPECT_EQ(alertees, 3);
-}
-
-TEST(RevueEncheres, DonneesAbimees) {
-  TDonne d = Donne(jrOuest, {{1, clPique, 0}, {9, clCoeur, 0}, Passe});
-  TRevueEncheres r = LitRevueEncheres(d);
-  EXPECT_EQ(r.Cases.size(), 1u);
-  EXPECT_NE(r.Erreur.find("Enchère illisible (ligne 1, Nord)"), std::string::npos) << r.Erreur;
-
-  d = Donne(jrOuest, {{1, 5, 0}});
-  EXPECT_FALSE(LitRevueEncheres(d).Erreur.empty());
-  d = Donne(jrOuest, {{1, clPique, 7}, Fin});
-  r = LitRevueEncheres(d);
-  EXPECT_EQ(r.Cases.size(), 2u);
-  EXPECT_EQ(r.Cases[0].Alerte, 0);
-  EXPECT_NE(r.Erreur.find("Alerte 7 hors des limites"), std::string::npos) << r.Erreur;
-  d.SetDonneur(9);
-  r = LitRevueEncheres(d);
-  EXPECT_TRUE(r.Cases.empty());
-  EXPECT_FALSE(r.Erreur.empty());
-}
+constexpr auto Donne = test::DonneEncheres;
 
 class TFEncheresTest : public ::testing::Test {
  protected:
@@ -136,7 +63,7 @@ TEST_F(TFEncheresTest, GrilleALaCreation) {
 
 TEST_F(TFEncheresTest, EnchereOuverteParOuest) {
   const TDonne d = Donne(jrOuest, {{1, clPique, 0}, Passe, {2, clPique, 0}, Passe, Passe, Passe, Fin});
-  dlg.PrepareRevueEncheres(d, 12);
+  dlg.PrepareRevueEncheres(LitRevueEncheres(d), 12);
   EXPECT_EQ(dlg.LDonne->text(), QStringLiteral("12"));
   EXPECT_EQ(dlg.LDonneur->text(), QStringLiteral("Ouest"));
   EXPECT_EQ(dlg.LVuln->text(), QStringLiteral("Nord-Sud"));
@@ -173,7 +100,7 @@ TEST_F(TFEncheresTest, AlertesMarqueesEtExpliqueesUneFois) {
                            {2, clSA, 1}, Passe, {3, clSA, 0}, Fin});
   d.SetAlerte(1, Utf8VersWindows1252("Stayman, cherche une majeure quatrième"));
   d.SetAlerte(2, Utf8VersWindows1252("contre d'appel"));
-  dlg.PrepareRevueEncheres(d, 3);
+  dlg.PrepareRevueEncheres(LitRevueEncheres(d), 3);
 
   // Mark 1 beside the clubs picture, mark 2 at the right of a double.
   QLabel* trefle = dlg.Coul(1, jrNord);
@@ -203,7 +130,7 @@ TEST_F(TFEncheresTest, AlertesMarqueesEtExpliqueesUneFois) {
   EXPECT_EQ(dlg.height(), dlg.Panel1->height() + dlg.Panel2->height() + dlg.BOk->height() + 24);
 
   // Filled again for the next deal, nothing of the first one is left.
-  dlg.PrepareRevueEncheres(Donne(jrEst, {Passe, Passe, Passe, Passe, Fin}), 4);
+  dlg.PrepareRevueEncheres(LitRevueEncheres(Donne(jrEst, {Passe, Passe, Passe, Passe, Fin})), 4);
   for (QLabel* note : dlg.Notes) EXPECT_FALSE(note->isVisibleTo(&dlg));
   EXPECT_FALSE(dlg.Alertes[0]->isVisibleTo(&dlg));
   EXPECT_FALSE(dlg.Coul(1, jrNord)->isVisibleTo(&dlg));
@@ -219,7 +146,7 @@ TEST_F(TFEncheresTest, CinquiemeAnnonceAlerteeEtLongueExplication) {
   d.SetAlerte(2, std::string(40, 'W'));
   d.SetAlerte(3, "Relais");
   d.SetAlerte(4, "Quatrième couleur forcing");
-  dlg.PrepareRevueEncheres(d, 5);
+  dlg.PrepareRevueEncheres(LitRevueEncheres(d), 5);
   int marques = 0;
   for (QLabel* note : dlg.Notes) marques += note->isVisibleTo(&dlg);
   EXPECT_EQ(marques, 6);
@@ -236,7 +163,7 @@ TEST_F(TFEncheresTest, CinquiemeAnnonceAlerteeEtLongueExplication) {
 }
 
 TEST_F(TFEncheresTest, PlaceeSurLaTableEtRemonteeAuDessusDeSud) {
-  dlg.PrepareRevueEncheres(Donne(jrNord, {Passe, Passe, Passe, Passe, Fin}), 1);
+  dlg.PrepareRevueEncheres(LitRevueEncheres(Donne(jrNord, {Passe, Passe, Passe, Passe, Fin})), 1);
   dlg.Place(QRect(0, 0, 1280, 1024));
   EXPECT_EQ(dlg.frameGeometry().left(), (1280 - 340) / 2);
   const int bas = dlg.frameGeometry().bottom() + 1;
@@ -277,22 +204,18 @@ TEST(TFLastL, QuatreCartesALeurPlace) {
   EXPECT_FALSE(dlg.isVisible());
 }
 
-QString EcritPoint(const QTemporaryDir& dossier, int lignes) {
-  QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}";
-  for (int i = 1; i <= lignes; ++i) rtf += "Ligne " + QByteArray::number(i) + " du point.\\par ";
-  rtf.chop(5);
+// "Le point" of n lines, as the controller reads it from the file.
+TDocumentRtf Point(int lignes) {
+  std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}";
+  for (int i = 1; i <= lignes; ++i) rtf += "Ligne " + std::to_string(i) + " du point.\\par ";
+  rtf.resize(rtf.size() - 5);
   rtf += "}";
-  const QString chemin = dossier.filePath("point.rtf");
-  QFile fichier(chemin);
-  fichier.open(QIODevice::WriteOnly);
-  fichier.write(rtf + QByteArray("\0\r\n", 3));
-  return chemin;
+  return LitRtf(rtf + std::string("\0\r\n", 3));
 }
 
 TEST(TFPoint, DixLignesDonnent216Et301) {
-  QTemporaryDir dossier;
   TFPoint dlg;
-  dlg.ChargePoint(EcritPoint(dossier, 10));
+  dlg.ChargePoint(Point(10));
   EXPECT_EQ(dlg.NombreLignes(), 10);
   EXPECT_EQ(dlg.REPoint->geometry(), QRect(8, 8, 767, 216));
   EXPECT_EQ(dlg.size(), QSize(783, 301));
@@ -305,16 +228,15 @@ TEST(TFPoint, DixLignesDonnent216Et301) {
   // The text fits in the height given to it.
   EXPECT_LE(dlg.REPoint->HauteurDocument(), 216);
 
-  dlg.ChargePoint(EcritPoint(dossier, 3));
+  dlg.ChargePoint(Point(3));
   EXPECT_EQ(dlg.REPoint->height(), 76);
   EXPECT_EQ(dlg.height(), 161);
 }
 
-TEST(TFPoint, FichierAbsentEtFermetureAuClic) {
+TEST(TFPoint, FermetureAuClic) {
   TFPoint dlg;
-  dlg.ChargePoint(QStringLiteral("/nulle/part/point.rtf"));
+  dlg.ChargePoint(Point(1));
   EXPECT_EQ(dlg.NombreLignes(), 1);
-  EXPECT_TRUE(dlg.REPoint->toPlainText().contains(QStringLiteral("absent ou illisible")));
   dlg.open();
   EXPECT_TRUE(dlg.BOk->hasFocus() || !QApplication::focusWidget());
   QTest::mouseClick(dlg.REPoint->viewport(), Qt::LeftButton);

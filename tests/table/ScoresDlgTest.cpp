@@ -1,6 +1,8 @@
 // The two score dialogs.
 #include "EnvironnementQt.h"
 
+#include "model/BaseDonnes.h"
+#include "model/Reglages.h"
 #include "table/FScores.h"
 #include "table/ScoreGlobalDlg.h"
 
@@ -24,6 +26,23 @@ QString Case(TFScores& dlg, int onglet, int ligne, int colonne) {
   return dlg.Grille(onglet)->item(ligne, colonne)->text();
 }
 
+TEST(FScores, TabsCoverTheWholeCatalogue) {
+  EXPECT_EQ(NombreOnglets(0), 6);
+  EXPECT_EQ(NombreOnglets(45), 6);
+  EXPECT_EQ(NombreOnglets(120), 6);
+  EXPECT_EQ(NombreOnglets(121), 7);
+  EXPECT_EQ(NombreOnglets(130), 7);
+  EXPECT_EQ(NombreOnglets(141), 8);
+  EXPECT_EQ(TitreOnglet(1), "1-20");
+  EXPECT_EQ(TitreOnglet(6), "101-120");
+  EXPECT_EQ(TitreOnglet(7), "121-140");
+  EXPECT_TRUE(OngletActif(3, 45));
+  EXPECT_FALSE(OngletActif(4, 60));
+  EXPECT_TRUE(OngletActif(4, 61));
+  EXPECT_FALSE(OngletActif(1, 0));
+}
+
+
 TEST(ScoreGlobalDlg, TwoValuesAndTheReset) {
   TFScores detail;
   TScoreGlobalDlg dlg(&detail);
@@ -41,19 +60,25 @@ TEST(ScoreGlobalDlg, TwoValuesAndTheReset) {
   jeu[3] = 87;
   questions[1] = 100;
   questions[2] = 85;
-  dlg.Prepare(jeu, questions, catalogue);
+  dlg.Prepare(ScoresAffiches(jeu, questions, catalogue), ScoresAffiches(TScores(3), TScores(3), catalogue));
   EXPECT_EQ(dlg.ScoreLb()->text(), "93 %");
   EXPECT_EQ(dlg.Score2()->text(), "92 %");
   EXPECT_FALSE(dlg.ScoresRemisAZero());
 
+  // Before the reset, the detailed dialog shows the marks as they stand.
+  QTimer::singleShot(0, [&] {
+    EXPECT_EQ(detail.LGlobal()->text(), "94 %");  // rounded, where the dialog truncates
+    EXPECT_EQ(Case(detail, 1, 0, 3), "100");
+    detail.BoutonOk()->click();
+  });
+  dlg.BScores()->click();
+
   dlg.BEffaceScores()->click();
   EXPECT_EQ(dlg.ScoreLb()->text(), "---");
   EXPECT_EQ(dlg.Score2()->text(), "---");
-  EXPECT_EQ(jeu, TScores(3));
-  EXPECT_EQ(questions, TScores(3));
   EXPECT_TRUE(dlg.ScoresRemisAZero());
 
-  // "Scores détaillés" opens the detailed dialog on the same marks.
+  // After it, "Scores détaillés" shows the marks as they read once reset.
   bool ouvert = false;
   QTimer::singleShot(0, [&] {
     ouvert = detail.isVisible();
@@ -70,7 +95,7 @@ TEST(FScores, NothingPlayed) {
   EXPECT_EQ(dlg.height(), TFScores::Hauteur);
   const TCatalogue catalogue = Catalogue(45);
   const TScores vides(45);
-  dlg.Prepare(vides, vides, catalogue);
+  dlg.Prepare(ScoresAffiches(vides, vides, catalogue));
   EXPECT_EQ(dlg.LGlobal()->text(), "—");
   EXPECT_EQ(dlg.LPondere()->text(), "—");
   EXPECT_EQ(dlg.DonnesJouees()->text(), "0");
@@ -108,7 +133,7 @@ TEST(FScores, ADatabaseOfMoreThan120DealsIsShownWhole) {
   jeu[130] = 75;
   jeu[28] = 60;  // theme 0: dashes all the same
   questions[121] = 90;
-  dlg.Prepare(jeu, questions, catalogue);
+  dlg.Prepare(ScoresAffiches(jeu, questions, catalogue));
   ASSERT_EQ(dlg.Pages()->count(), 7);
   EXPECT_EQ(dlg.Pages()->tabText(6), "121-140");
   EXPECT_TRUE(dlg.Pages()->isTabEnabled(6));
@@ -125,7 +150,7 @@ TEST(FScores, ADatabaseOfMoreThan120DealsIsShownWhole) {
     EXPECT_EQ(Case(dlg, (n - 1) / 20 + 1, (n - 1) % 20, 0), QStringLiteral("Donne %1").arg(n));
   }
   // A smaller database afterwards gives back the six tabs.
-  dlg.Prepare(TScores(10), TScores(10), Catalogue(10));
+  dlg.Prepare(ScoresAffiches(TScores(10), TScores(10), Catalogue(10)));
   EXPECT_EQ(dlg.Pages()->count(), 6);
   EXPECT_FALSE(dlg.Pages()->isTabEnabled(1));
 }

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextFragment>
@@ -26,6 +25,11 @@ QString Donnee(const char* nom) {
 QByteArray LitDonnee(const char* nom) {
   QFile fichier(Donnee(nom));
   return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
+// The viewer shows documents; the controller reads them from the files.
+void Charge(VisionneuseRtf& visionneuse, const QByteArray& octets) {
+  visionneuse.ChargeDocument(LitRtf(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size()))));
 }
 
 // The viewer of the "Le point" dialog: 767 pixels wide, 8-pixel margins,
@@ -56,7 +60,7 @@ std::vector<QTextFragment> Fragments(QTextDocument& document) {
 TEST(VisionneuseRtf, LePointTientDansLaHauteurCalculeeSurSesLignes) {
   VisionneuseRtf visionneuse;
   PrepareCommeLePoint(visionneuse);
-  ASSERT_TRUE(visionneuse.ChargeFichier(Donnee("point-exemple.rtf")));
+  Charge(visionneuse, LitDonnee("point-exemple.rtf"));
   const int lignes = visionneuse.NombreLignes();
   EXPECT_EQ(lignes, 12);
   // The dialog gives each line the font height plus 3 pixels, plus the margins.
@@ -81,7 +85,7 @@ TEST(VisionneuseRtf, LePointTientDansLaHauteurCalculeeSurSesLignes) {
 TEST(VisionneuseRtf, TailleUniformeDeLEcranDeFinDeDonne) {
   VisionneuseRtf visionneuse;
   visionneuse.resize(980, 300);
-  visionneuse.ChargeTexte(LitDonnee("manuel-traitement-de-texte.rtf"));
+  Charge(visionneuse, LitDonnee("manuel-traitement-de-texte.rtf"));
   const auto tailles = [&] {
     std::set<qreal> vues;
     for (const QTextFragment& f : Fragments(*visionneuse.document())) vues.insert(f.charFormat().fontPointSize());
@@ -112,25 +116,20 @@ TEST(VisionneuseRtf, TailleUniformeDeLEcranDeFinDeDonne) {
   EXPECT_EQ(puce.tabPositions().front().position, 20);
 }
 
-TEST(VisionneuseRtf, FichierEcritParLeProgrammeAbsentOuEnTexteBrut) {
+TEST(VisionneuseRtf, FichierEcritParLeProgrammeVideOuEnTexteBrut) {
   VisionneuseRtf visionneuse;
   // The program writes the commentary followed by a NUL and CR LF.
-  QTemporaryDir dossier;
-  QFile fichier(dossier.filePath("point.rtf"));
-  ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
-  fichier.write(LitDonnee("point-exemple.rtf") + QByteArray("\0\r\n", 3));
-  fichier.close();
-  ASSERT_TRUE(visionneuse.ChargeFichier(fichier.fileName()));
+  Charge(visionneuse, LitDonnee("point-exemple.rtf") + QByteArray("\0\r\n", 3));
   EXPECT_EQ(visionneuse.Contenu().Texte(), LitRtf(LitDonnee("point-exemple.rtf").toStdString()).Texte());
   EXPECT_EQ(visionneuse.document()->blockCount(), 12);
 
-  visionneuse.ChargeTexte("{\\rtf1 avant}");
-  EXPECT_FALSE(visionneuse.ChargeFichier(QDir::tempPath() + "/kalvo-absent/point.rtf"));
+  Charge(visionneuse, "{\\rtf1 avant}");
+  visionneuse.ChargeDocument({});
   EXPECT_TRUE(visionneuse.Contenu().Paragraphes.empty());
   EXPECT_EQ(visionneuse.NombreLignes(), 0);
   EXPECT_TRUE(visionneuse.document()->toPlainText().isEmpty());
 
-  visionneuse.ChargeTexte("Pas du RTF\r\nmais du texte");
+  Charge(visionneuse, "Pas du RTF\r\nmais du texte");
   EXPECT_EQ(visionneuse.document()->toPlainText(), "Pas du RTF\nmais du texte");
 
   QSignalSpy clics(&visionneuse, &VisionneuseRtf::Clique);
@@ -151,11 +150,11 @@ TEST(VisionneuseRtf, DonneesAbimeesAfficheesSansPlanter) {
       const auto pos = static_cast<qsizetype>(alea() % static_cast<unsigned>(entree.size()));
       entree[pos] = static_cast<char>(alea() % 256);
     }
-    visionneuse.ChargeTexte(entree);
+    Charge(visionneuse, entree);
     visionneuse.FixeTailleUniforme(essai % 3 == 0 ? 14 : 0);
     EXPECT_GE(visionneuse.NombreLignes(), 0);
   }
-  visionneuse.ChargeTexte("{\\rtf1\\fs400\\li-31680\\fi31680\\tx31680 " + QByteArray(5000, '{') + "x}");
+  Charge(visionneuse, "{\\rtf1\\fs400\\li-31680\\fi31680\\tx31680 " + QByteArray(5000, '{') + "x}");
   EXPECT_GE(visionneuse.NombreLignes(), 1);
 }
 
@@ -164,7 +163,7 @@ TEST(VisionneuseRtf, RenduPourLesYeux) {
   QDir().mkpath(QString::fromUtf8(KALVO_BUILD_DIR) + "/rendus");
   VisionneuseRtf point;
   PrepareCommeLePoint(point);
-  point.ChargeFichier(Donnee("point-exemple.rtf"));
+  Charge(point, LitDonnee("point-exemple.rtf"));
   point.resize(767, (3 + HauteurPolicePoint) * point.NombreLignes() + 16);
   point.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&point));
@@ -181,14 +180,14 @@ TEST(VisionneuseRtf, RenduPourLesYeux) {
   VisionneuseRtf resume;
   resume.resize(980, 560);
   resume.FixeTailleUniforme(13);
-  resume.ChargeFichier(Donnee("resume-exemple.rtf"));
+  Charge(resume, LitDonnee("resume-exemple.rtf"));
   resume.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&resume));
   EXPECT_TRUE(resume.grab().toImage().save(QString::fromUtf8(KALVO_BUILD_DIR) + "/rendus/visionneuse-resume.png"));
 
   VisionneuseRtf manuel;
   manuel.resize(600, 220);
-  manuel.ChargeFichier(Donnee("manuel-traitement-de-texte.rtf"));
+  Charge(manuel, LitDonnee("manuel-traitement-de-texte.rtf"));
   manuel.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&manuel));
   EXPECT_TRUE(manuel.grab().toImage().save(QString::fromUtf8(KALVO_BUILD_DIR) + "/rendus/visionneuse-manuel.png"));

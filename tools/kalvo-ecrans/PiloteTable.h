@@ -4,6 +4,7 @@
 // answered by a watcher that runs inside their event loops.
 #pragma once
 
+#include "control/Controleur.h"
 #include "table/FMain.h"
 
 #include <QObject>

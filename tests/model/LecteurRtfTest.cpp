@@ -1,4 +1,4 @@
-#include "table/LecteurRtf.h"
+#include "model/LecteurRtf.h"
 
 #include "model/Windows1252.h"
 

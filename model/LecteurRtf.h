@@ -1,9 +1,9 @@
-// Reading the rich-text commentaries for display. The parser is plain C++
-// and builds a small model of paragraphs and formatted runs; the viewer
-// turns that model into a Qt document. It reads what our deal compiler
-// writes and reasonable hand-written RTF, and it shows what it can of a
-// damaged file: every byte is untrusted, the nesting of groups is bounded,
-// numbers are clamped and nothing is read past the end.
+// Reading the rich-text commentaries. The parser builds a small model of
+// paragraphs and formatted runs in UTF-8, which the controller hands to the
+// screen and the table's viewer turns into a Qt document. It reads what our
+// deal compiler writes and reasonable hand-written RTF, and it shows what it
+// can of a damaged file: every byte is untrusted, the nesting of groups is
+// bounded, numbers are clamped and nothing is read past the end.
 #pragma once
 
 #include <cstdint>

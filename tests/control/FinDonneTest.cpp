@@ -1,8 +1,9 @@
 // What the end-of-deal screen shows.
-#include "coaching/FinDonne.h"
+#include "control/FinDonne.h"
 #include "model/ErreurDonnee.h"
 #include "model/Windows1252.h"
 #include "tests/engine/AideSuivi.h"
+#include "tests/model/DonnesDeTest.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,6 @@ TEnchere Offre(int niveau, TCouleur c, int alerte = 0) {
 }
 constexpr TEnchere Fin{NiveauFinEncheres, 0, 0};
 
-// Writes the calls from the dealer on, in playing order.
-void Encheres(TDonne& donne, TJoueur donneur, const std::vector<TEnchere>& appels) {
-  donne.SetDonneur(donneur);
-  int ligne = 1;
-  TJoueur j = donneur;
-  for (const TEnchere& e : appels) {
-    donne.SetEnchere(ligne, j, e);
-    j = JoueurSuivant(j);
-    if (j == jrSud) ++ligne;
-  }
-}
-
 // A deal opened by North with two alert texts; the second serves twice.
 TDonne DonneAvecAlertes() {
   TDonne donne;
@@ -39,7 +28,7 @@ TDonne DonneAvecAlertes() {
   donne.SetForce(2);
   donne.SetAlerte(1, Utf8VersWindows1252("Trèfle préparé"));
   donne.SetAlerte(2, Utf8VersWindows1252("Demande d'arrêt"));
-  Encheres(donne, jrNord,
+  test::EcritEncheres(donne, jrNord,
            {Offre(1, clTrefle, 1), Passe(), Offre(1, clCoeur), Passe(), Offre(1, clSA), Passe(),
             Offre(2, clTrefle, 2), Contre(), Offre(2, clCarreau, 2), Passe(), Offre(3, clSA), Passe(), Passe(),
             Passe(), Fin});
@@ -86,7 +75,7 @@ TEST(FinDonne, AuctionCellsFromTheDealerWithAlerts) {
 
 TEST(FinDonne, FourPassesAndRedouble) {
   TDonne donne;
-  Encheres(donne, jrOuest, {Passe(), Passe(), Passe(), Passe(), Fin});
+  test::EcritEncheres(donne, jrOuest, {Passe(), Passe(), Passe(), Passe(), Fin});
   auto e = EncheresFinDonne(donne);
   ASSERT_EQ(e.Cellules.size(), 5u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(e.Cellules[static_cast<std::size_t>(i)].Texte, "—");
@@ -96,13 +85,13 @@ TEST(FinDonne, FourPassesAndRedouble) {
   EXPECT_EQ(e.Cellules[4].Colonne, jrOuest);
   EXPECT_EQ(e.Cellules[4].Ligne, 2);
 
-  Encheres(donne, jrSud, {Fin});
+  test::EcritEncheres(donne, jrSud, {Fin});
   e = EncheresFinDonne(donne);
   ASSERT_EQ(e.Cellules.size(), 1u);
   EXPECT_EQ(e.Cellules[0].Texte, "FIN");
   EXPECT_EQ(e.Cellules[0].Ligne, 1);
 
-  Encheres(donne, jrSud, {Offre(1, clPique), Contre(), TEnchere{0, 3, 0}, Passe(), Passe(), Passe(), Fin});
+  test::EcritEncheres(donne, jrSud, {Offre(1, clPique), Contre(), TEnchere{0, 3, 0}, Passe(), Passe(), Passe(), Fin});
   e = EncheresFinDonne(donne);
   EXPECT_EQ(e.Cellules[2].Texte, "XX");
   EXPECT_EQ(e.Cellules.back().Texte, "FIN");
@@ -113,7 +102,7 @@ TEST(FinDonne, FourPassesAndRedouble) {
 TEST(FinDonne, AnAuctionWithoutEndStopsAfterRowSeven) {
   TDonne donne;
   std::vector<TEnchere> appels(28, Passe());
-  Encheres(donne, jrSud, appels);
+  test::EcritEncheres(donne, jrSud, appels);
   const auto e = EncheresFinDonne(donne);
   EXPECT_EQ(e.Cellules.size(), 28u);
   EXPECT_EQ(e.Cellules.back().Ligne, 7);
@@ -124,7 +113,7 @@ TEST(FinDonne, AFifthAlertedCallHasNoMarkerButKeepsItsLine) {
   TDonne donne;
   donne.SetAlerte(1, "un");
   donne.SetAlerte(3, "trois");
-  Encheres(donne, jrSud,
+  test::EcritEncheres(donne, jrSud,
            {Offre(1, clTrefle, 1), Passe(1), Offre(1, clCarreau, 1), Passe(1), Offre(1, clSA, 3), Passe(), Passe(),
             Passe(), Fin});
   const auto e = EncheresFinDonne(donne);
@@ -139,9 +128,9 @@ TEST(FinDonne, AFifthAlertedCallHasNoMarkerButKeepsItsLine) {
 TEST(FinDonne, ABrokenCallIsADataError) {
   TDonne donne;
   donne.SetNumero(7);
-  Encheres(donne, jrSud, {Offre(9, clPique), Fin});
+  test::EcritEncheres(donne, jrSud, {Offre(9, clPique), Fin});
   EXPECT_THROW(EncheresFinDonne(donne), ErreurDonnee);
-  Encheres(donne, jrSud, {Offre(1, clTrefle, 5), Fin});
+  test::EcritEncheres(donne, jrSud, {Offre(1, clTrefle, 5), Fin});
   EXPECT_THROW(EncheresFinDonne(donne), ErreurDonnee);
 }
 
@@ -205,7 +194,7 @@ TEST(FinDonne, WholeContentOfADeal) {
   EXPECT_THROW(PrepareFinDonne(casse, 1), ErreurDonnee);
 }
 
-TEST(FinDonne, SettingsAndCommentarySize) {
+TEST(FinDonne, SettingsShowThemeAndStrength) {
   TReglages r;
   r.Themes = false;
   r.Force = false;
@@ -213,13 +202,6 @@ TEST(FinDonne, SettingsAndCommentarySize) {
   EXPECT_FALSE(VisibiliteFinDonne(r).Force);
   r.Force = true;
   EXPECT_TRUE(VisibiliteFinDonne(r).Force);
-  EXPECT_EQ(TaillePoliceCommentaire(1024, 768), 12);
-  EXPECT_EQ(TaillePoliceCommentaire(1280, 800), 12);
-  EXPECT_EQ(TaillePoliceCommentaire(1280, 801), 13);
-  EXPECT_EQ(TaillePoliceCommentaire(1440, 900), 13);
-  EXPECT_EQ(TaillePoliceCommentaire(1920, 1080), 14);  // capped at 1600 x 1024
-  EXPECT_EQ(TaillePoliceCommentaire(800, 1200), 12);
-  EXPECT_EQ(TaillePoliceCommentaire(900, 1200), 13);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "table/RevueEncheres.h"
+#include "control/RevueEncheres.h"
 
 #include "model/Donne.h"
 #include "model/ErreurDonnee.h"
-#include "model/Windows1252.h"
+#include "model/Encheres.h"
 
 #include <set>
 
@@ -24,6 +24,11 @@ std::string Ou(int ronde, TJoueur joueur) {
 
 TRevueEncheres LitRevueEncheres(const TDonne& donne) {
   TRevueEncheres revue;
+  // Values out of range, which reading the deal refuses, show nothing.
+  const int donneur = donne.Octets()[offsets::Donneur];
+  const int vuln = donne.Octets()[offsets::Vulnerabilite];
+  if (EstJoueurValide(donneur)) revue.Donneur = std::string(NomsJoueurs[static_cast<std::size_t>(donneur)]);
+  if (vuln < 4) revue.Vulnerabilite = std::string(NomsVulnerabilites[static_cast<std::size_t>(vuln)]);
   TJoueur joueur = jrSud;
   try {
     joueur = donne.Donneur();
@@ -60,7 +65,7 @@ TRevueEncheres LitRevueEncheres(const TDonne& donne) {
       // One line per alert text, however many calls share it.
       if (expliquees.insert(e.Alerte).second)
         revue.Explications.push_back(
-            {e.Alerte, "(" + std::to_string(e.Alerte) + ") " + Windows1252VersUtf8(donne.Alerte(e.Alerte))});
+            {e.Alerte, "(" + std::to_string(e.Alerte) + ") " + TexteAlerte(donne, e.Alerte)});
     }
     revue.Cases.push_back(c);
     joueur = JoueurSuivant(joueur);

@@ -1,4 +1,4 @@
-#include "table/PoliceSymbol.h"
+#include "model/PoliceSymbol.h"
 
 #include <array>
 #include <string_view>

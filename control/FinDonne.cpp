@@ -1,7 +1,6 @@
-#include "coaching/FinDonne.h"
+#include "control/FinDonne.h"
 
 #include "model/Encheres.h"
-#include "model/Windows1252.h"
 
 #include <algorithm>
 
@@ -57,7 +56,7 @@ TEncheresFinDonne EncheresFinDonne(const TDonne& donne) {
         ligne = '(';
         ligne += std::to_string(n);
         ligne += ") ";
-        ligne += Windows1252VersUtf8(donne.Alerte(n));
+        ligne += TexteAlerte(donne, n);
       }
     }
     resultat.Cellules.push_back(std::move(cellule));
@@ -119,13 +118,5 @@ TContenuFinDonne PrepareFinDonne(const TDonne& donne, int numero) {
 }
 
 TVisibiliteFinDonne VisibiliteFinDonne(const TReglages& reglages) { return {reglages.Themes, reglages.Force}; }
-
-int TaillePoliceCommentaire(int largeurTravail, int hauteurTravail) {
-  const int h = Minimum(1024, hauteurTravail);
-  const int w = Minimum(1600, largeurTravail);
-  if (h >= 901 && w >= 901) return 14;
-  if (h >= 801 && w >= 801) return 13;
-  return 12;
-}
 
 }  // namespace kalvo

@@ -79,8 +79,4 @@ struct TVisibiliteFinDonne {
 };
 TVisibiliteFinDonne VisibiliteFinDonne(const TReglages& reglages);
 
-// Size in points of the commentary: 14 when the work area (capped at
-// 1600 x 1024) is at least 901 both ways, 13 at 801, else 12.
-int TaillePoliceCommentaire(int largeurTravail, int hauteurTravail);
-
 }  // namespace kalvo

@@ -1,7 +1,7 @@
-#include "table/LecteurRtf.h"
+#include "model/LecteurRtf.h"
 
 #include "model/Windows1252.h"
-#include "table/PoliceSymbol.h"
+#include "model/PoliceSymbol.h"
 
 #include <algorithm>
 #include <array>

@@ -30,6 +30,8 @@ struct TExplicationRevue {
 };
 
 struct TRevueEncheres {
+  std::string Donneur;        // "Nord"; empty for a value out of range
+  std::string Vulnerabilite;  // "Nord-Sud"; empty for a value out of range
   std::vector<TCaseRevue> Cases;                 // in the order of the auction
   std::vector<TExplicationRevue> Explications;   // at most four
   int RondeAtteinte = 1;    // round of "FIN", or 8 when the table holds no end

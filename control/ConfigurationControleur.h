@@ -1,0 +1,38 @@
+// What a game controller is made from: the data folder and its files, the
+// settings, the seed of its draws.
+#pragma once
+
+#include "model/BaseDonnes.h"
+#include "model/Reglages.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace kalvo {
+
+struct TConfigurationControleur {
+  // The data folder (the commentary files are written there) and the files.
+  TEmplacementBase Emplacement;
+  // The collection table; empty: beside the database (TableVolume()).
+  std::filesystem::path FichierVolume;
+  // The initialisation file; empty: none (defaults, nothing written).
+  std::filesystem::path FichierReglages;
+  // Settings given as the file's text instead (kalvo-play); never written.
+  std::optional<std::string> TexteReglages;
+  // Seed of the random draws (deal order, random nodes, quiz proposals);
+  // none: drawn from the system.
+  std::optional<std::uint32_t> Graine;
+  // The draw of each random node met in play (true: its first branch);
+  // unset: the seeded generator. The script exploration of the tools sets
+  // it to walk both branches.
+  std::function<bool()> Hasard;
+};
+
+// The settings of the configuration (file or text) for a database of
+// nbDonnes deals; defaults when there is neither.
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes);
+
+}  // namespace kalvo

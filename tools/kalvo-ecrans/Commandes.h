@@ -1,0 +1,27 @@
+// The picture commands of kalvo-ecrans, each writing its PNG files into a
+// folder without a display; false when a picture could not be made.
+#pragma once
+
+#include <QDir>
+
+#include <filesystem>
+
+namespace kalvo::ecrans {
+
+class TExemple;
+
+// The table during a real deal: the first deal of the delivered database
+// (in `donnees`) played on the main window by clicks, in each card set and
+// at two screen sizes.
+bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees);
+// The quiz dialogs, "Mauvaise réponse", the end-of-deal screen and the two
+// score dialogs.
+bool ImagesDialogues(const QDir& sortie, const TExemple& exemple);
+// The table's drawn pieces: the 156 faces, hands in their layouts, the
+// table during the play and the auction, the digit displays, the icons.
+bool ImagesFaces(const QDir& sortie, const TExemple& exemple);
+// The settings and their small dialogs, the comment windows, the reviews,
+// the deal number, the information box and the help.
+bool ImagesReglages(const QDir& sortie, const TExemple& exemple);
+
+}  // namespace kalvo::ecrans

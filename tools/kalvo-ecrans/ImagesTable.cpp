@@ -1,0 +1,111 @@
+// The table during a real deal: the delivered database's first deal played
+// on the real main window by clicks on the hands, the felt and the buttons,
+// pictured at six moments.
+#include "tools/kalvo-ecrans/Commandes.h"
+#include "tools/kalvo-ecrans/Images.h"
+#include "tools/kalvo-ecrans/PiloteTable.h"
+
+#include "model/DossierDonnees.h"
+#include "table/FinDonne1024.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace kalvo::ecrans {
+
+namespace {
+
+struct TEcran {
+  int Largeur;
+  int Hauteur;
+};
+
+bool EcritTable(TFMain& fenetre, const QDir& dossier, const QString& nom) {
+  QApplication::processEvents();
+  return Ecrit(fenetre.grab().toImage(), dossier, nom);
+}
+
+std::string Reglages(int setCartes) {
+  // No pauses, no quiz, refused cards only beep: the pictures come quickly
+  // and show the table alone.
+  return "[Options]\r\nVitesse=0\r\nCartes=0\r\nQuestions=0\r\nErreursComments=0\r\nSetCartes=" +
+         std::to_string(setCartes) + "\r\n";
+}
+
+bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int set, TEcran ecran) {
+  QTemporaryDir temporaire;
+  TEmplacementBase emplacement{std::filesystem::path(temporaire.path().toStdString())};
+  const TInstallation installation = InstalleDonnees(emplacement, {livres});
+  if (!installation.Ok) {
+    std::fprintf(stderr, "%s\n", installation.Detail.c_str());
+    return false;
+  }
+  TConfigurationControleur configuration;
+  configuration.Emplacement = emplacement;
+  configuration.TexteReglages = Reglages(set);
+  configuration.Graine = 1;
+  TFMain fenetre(configuration, QRect(0, 0, ecran.Largeur, ecran.Hauteur));
+  fenetre.show();
+  if (!fenetre.PremiereActivation()) return false;
+  TPiloteTable pilote(fenetre);
+  TGardienModales gardien;
+  ReponsesHabituelles(gardien);
+
+  const QString prefixe = QStringLiteral("table-%1x%2-jeu%3-").arg(ecran.Largeur).arg(ecran.Hauteur).arg(set);
+  bool ok = EcritTable(fenetre, sortie, prefixe + QStringLiteral("1-avant-demarrer.png"));
+  pilote.CliqueBouton(fenetre.BStart);
+  ok &= EcritTable(fenetre, sortie, prefixe + QStringLiteral("2-encheres.png"));
+  pilote.CliqueBouton(fenetre.BNext);
+  ok &= EcritTable(fenetre, sortie, prefixe + QStringLiteral("3-entame.png"));
+
+  // Tricks 1 and 2, then the four hands shown as the settings dialog would,
+  // while the third trick is under way.
+  TControleur& c = fenetre.Controleur();
+  while (c.Etat().InJeu && c.Etat().Levee < 3) {
+    if (c.Etat().LeveeComplete) pilote.CliqueTapis();
+    else if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
+  }
+  TReglages quatreJeux = c.Reglages();
+  quatreJeux.QuatreJeux = true;
+  c.ReglagesChoisis(quatreJeux);
+  ok &= EcritTable(fenetre, sortie, prefixe + QStringLiteral("4-quatre-jeux.png"));
+  while (c.Etat().InJeu && !c.Etat().LeveeComplete) {
+    if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
+  }
+  ok &= EcritTable(fenetre, sortie, prefixe + QStringLiteral("5-levee-complete.png"));
+
+  // On to the end of the deal, playing the script's right cards; the
+  // end-of-deal screen is pictured as it opens, then "Suivante" closes it.
+  bool finPhotographiee = false;
+  gardien.Repond("kalvo::TFinDonne1024", [&](QWidget* w) {
+    QApplication::processEvents();
+    finPhotographiee = Ecrit(w->grab().toImage(), sortie, prefixe + QStringLiteral("6-fin-de-donne.png"));
+    QPushButton* suivante = static_cast<TFinDonne1024*>(w)->BSuivante();
+    QTest::mouseClick(suivante, Qt::LeftButton, Qt::NoModifier, suivante->rect().center());
+  });
+  for (int geste = 0; geste < 400 && !finPhotographiee; ++geste) {
+    if (c.Etat().InJeu && c.AttendCarteUtilisateur()) {
+      if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
+    } else {
+      pilote.CliqueTapis();
+    }
+    QApplication::processEvents();
+  }
+  return ok && finPhotographiee;
+}
+
+}  // namespace
+
+bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees) {
+  bool ok = true;
+  for (int set = 1; set <= 3; ++set) {
+    for (const TEcran ecran : {TEcran{1024, 768}, TEcran{1600, 1024}}) ok &= Photographie(donnees, sortie, set, ecran);
+  }
+  return ok;
+}
+
+}  // namespace kalvo::ecrans
