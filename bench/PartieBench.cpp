@@ -4,6 +4,7 @@
 // tricks. The screen records and never waits.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ class TBancPartie {
   }
 
   bool Pret() const { return pret_; }
+  // The trick the deal ended at (a claim ends it early).
+  int Levee() const { return controleur_.Etat().Levee; }
 
   // Deal 1's right line, found at each card as the picture tool finds it:
   // the first card the script accepts without a charge. Nothing when the
@@ -129,6 +132,8 @@ void BM_DonneDemoJoueeJuste(benchmark::State& etat) {
       break;
     }
   }
+  etat.counters["levees"] = banc.Levee();
+  etat.counters["cartes"] = static_cast<double>(std::count_if(ligne->begin(), ligne->end(), [](const TGeste& g) { return g.has_value(); }));
 }
 BENCHMARK(BM_DonneDemoJoueeJuste)->Unit(benchmark::kMillisecond);
 
