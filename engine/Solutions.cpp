@@ -18,8 +18,8 @@
 namespace kalvo {
 
 void TListeSolutions::Vide() {
-  std::fill(FSolutions.begin(), FSolutions.begin() + FNombre, TSolution{});
-  FNombre = 0;
+  std::fill(solutions_.begin(), solutions_.begin() + nombre_, TSolution{});
+  nombre_ = 0;
 }
 
 namespace {
@@ -284,12 +284,12 @@ class TRecherche {
 }  // namespace
 
 void TSuiviMains::s_CalculeSolutions(TJoueur JoueurActuel, int Levee) {
-  FListeSolutions.Vide();
+  listeSolutions_.Vide();
   const int n = 14 - Levee;
   // The enumeration is defined for 2 to 6 tricks left only; outside that the list stays empty.
   if (n < NbMinLevees || n > NbMaxLevees) return;
   assert(JoueurActuel == jrSud || JoueurActuel == jrNord);
-  TRecherche recherche(*this, JoueurActuel, n, FListeSolutions);
+  TRecherche recherche(*this, JoueurActuel, n, listeSolutions_);
   recherche.Lance();
 }
 

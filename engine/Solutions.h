@@ -31,13 +31,13 @@ static_assert(sizeof(TSolution) == 30);
 // owner and rewritten by each calculation.
 class TListeSolutions {
  public:
-  TListeSolutions() : FSolutions(NbMaxSolutions) {}
+  TListeSolutions() : solutions_(NbMaxSolutions) {}
 
-  int NbSolutions() const { return FNombre; }
+  int NbSolutions() const { return nombre_; }
   // Solution c, 1-based; every slot up to 3000 can be read (zero past the end).
   const TSolution& Solution(int c) const {
     assert(c >= 1 && c <= NbMaxSolutions);
-    return FSolutions[static_cast<std::size_t>(c - 1)];
+    return solutions_[static_cast<std::size_t>(c - 1)];
   }
   const TLeveeSolution& Levee(int c, int t) const {
     assert(t >= 1 && t <= NbMaxLeveesSolution);
@@ -45,15 +45,15 @@ class TListeSolutions {
   }
 
   void Vide();
-  bool EstPleine() const { return FNombre >= NbMaxSolutions; }
+  bool EstPleine() const { return nombre_ >= NbMaxSolutions; }
   void Ajoute(const TSolution& solution) {
     assert(!EstPleine());
-    FSolutions[static_cast<std::size_t>(FNombre++)] = solution;
+    solutions_[static_cast<std::size_t>(nombre_++)] = solution;
   }
 
  private:
-  std::vector<TSolution> FSolutions;
-  int FNombre = 0;
+  std::vector<TSolution> solutions_;
+  int nombre_ = 0;
 };
 
 }  // namespace kalvo

@@ -161,8 +161,8 @@ class TSuiviMains {
   // Fills the solution list for the seat that leads trick Levee (South or
   // North). Leaves it empty unless 2 to 6 tricks are left.
   void s_CalculeSolutions(TJoueur JoueurActuel, int Levee);
-  const TListeSolutions& ListeSolutions() const { return FListeSolutions; }
-  int NbSolutions() const { return FListeSolutions.NbSolutions(); }
+  const TListeSolutions& ListeSolutions() const { return listeSolutions_; }
+  int NbSolutions() const { return listeSolutions_.NbSolutions(); }
 
   // ---- Read access to the records ----
   const T4Jeux& Jeux() const { return FJeux; }
@@ -228,7 +228,7 @@ class TSuiviMains {
   int FCompteurLevees = 0;
   TCouleur FCouleurAtout = clSA;
   // Not part of the tracking: the last calculation's result, kept until the next one.
-  TListeSolutions FListeSolutions;
+  TListeSolutions listeSolutions_;
 };
 
 }  // namespace kalvo

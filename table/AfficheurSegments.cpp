@@ -33,10 +33,10 @@ std::array<TSegments, 8> SegmentsValeur(int valeur, int nbChiffres) {
 QSize TailleAfficheur(int nbChiffres) { return {12 * nbChiffres + 18, 33}; }
 
 TAfficheurSegments::TAfficheurSegments(int nbChiffres, QColor couleur, QWidget* parent)
-    : QWidget(parent), FNbChiffres(std::clamp(nbChiffres, 1, 8)), FCouleur(couleur) {
+    : QWidget(parent), nbChiffres_(std::clamp(nbChiffres, 1, 8)), couleur_(couleur) {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  resize(TailleAfficheur(FNbChiffres));
+  resize(TailleAfficheur(nbChiffres_));
 }
 
 void TAfficheurSegments::SetValue(int v) {
@@ -46,8 +46,8 @@ void TAfficheurSegments::SetValue(int v) {
 }
 
 void TAfficheurSegments::SetCouleur(const QColor& c) {
-  if (c == FCouleur) return;
-  FCouleur = c;
+  if (c == couleur_) return;
+  couleur_ = c;
   update();
 }
 
@@ -106,15 +106,15 @@ void TAfficheurSegments::paintEvent(QPaintEvent*) {
   p.drawRoundedRect(tout.adjusted(0.5, 0.5, -0.5, -0.5), 3.0, 3.0);
 
   const std::array<QPolygonF, 7> segments = SegmentsDessin();
-  const std::array<TSegments, 8> valeur = SegmentsValeur(FValue, FNbChiffres);
+  const std::array<TSegments, 8> valeur = SegmentsValeur(FValue, nbChiffres_);
   const double pas = 16.0;
-  const double gauche = (width() - pas * FNbChiffres) / 2.0 + (pas - LargeurChiffre) / 2.0;
+  const double gauche = (width() - pas * nbChiffres_) / 2.0 + (pas - LargeurChiffre) / 2.0;
   const double haut = (height() - HauteurChiffre) / 2.0;
 
-  QColor halo = FCouleur;
+  QColor halo = couleur_;
   halo.setAlphaF(0.22f);
-  const QColor eteint = Eteint(FCouleur);
-  for (int n = 0; n < FNbChiffres; ++n) {
+  const QColor eteint = Eteint(couleur_);
+  for (int n = 0; n < nbChiffres_; ++n) {
     QTransform t;
     t.translate(gauche + n * pas, haut);
     // Slanted as real displays are: the top leans right.
@@ -125,7 +125,7 @@ void TAfficheurSegments::paintEvent(QPaintEvent*) {
       const bool allume = (valeur[static_cast<std::size_t>(n)] >> s) & 1u;
       if (allume) {
         p.setPen(QPen(halo, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(FCouleur);
+        p.setBrush(couleur_);
       } else {
         p.setPen(Qt::NoPen);
         p.setBrush(eteint);

@@ -34,18 +34,18 @@ class TAfficheurSegments : public QWidget {
 
   int Value() const { return FValue; }
   void SetValue(int v);
-  QColor Couleur() const { return FCouleur; }
+  QColor Couleur() const { return couleur_; }
   void SetCouleur(const QColor& c);
-  int NbChiffres() const { return FNbChiffres; }
+  int NbChiffres() const { return nbChiffres_; }
 
-  QSize sizeHint() const override { return TailleAfficheur(FNbChiffres); }
+  QSize sizeHint() const override { return TailleAfficheur(nbChiffres_); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  int FNbChiffres;
-  QColor FCouleur;
+  int nbChiffres_;
+  QColor couleur_;
   int FValue = 0;
 };
 

@@ -40,11 +40,11 @@ void TBids1024::SetBid(int Hauteur, int Couleur) {
   const TBid bid{static_cast<std::uint8_t>(Hauteur), static_cast<std::uint8_t>(Couleur)};
   if (bid.EstVide()) return;
   Ajoute(bid);
-  FAlerte = false;
+  alerte_ = false;
   if (bid.EstAlerte()) {
     --FNumeroBid;
     // Only a row on screen shows the alert.
-    FAlerte = FVisible;
+    alerte_ = FVisible;
   }
   repaint();
 }
@@ -67,7 +67,7 @@ void TBids1024::SetVisible(bool v) {
     resize(0, 0);
     FBids.fill({});
     FNumeroBid = 0;
-    FAlerte = false;
+    alerte_ = false;
   }
   FVisible = v;
   repaint();
@@ -90,10 +90,10 @@ void TBids1024::SetColor(const QColor& c) {
 }
 
 void TBids1024::paintEvent(QPaintEvent*) {
-  if (!FVisible || (FNumeroBid == 0 && !FAlerte)) return;
+  if (!FVisible || (FNumeroBid == 0 && !alerte_)) return;
   QPainter p(this);
   for (int n = 1; n <= FNumeroBid; ++n) DessineBid(p, n, FBids[static_cast<std::size_t>(n - 1)]);
-  if (FAlerte && FNumeroBid < NbBidsParRangee) DessineBid(p, FNumeroBid + 1, BidAlerte);
+  if (alerte_ && FNumeroBid < NbBidsParRangee) DessineBid(p, FNumeroBid + 1, BidAlerte);
 }
 
 void TBids1024::DessineBid(QPainter& p, int n, TBid bid) const {

@@ -33,12 +33,12 @@ class TBids1024 : public QWidget {
   void SetJoueur(TJoueur j) { FJoueur = j; }
   int Largeur() const { return FLargeur; }
   int Hauteur() const { return FHauteur; }
-  int Tag() const { return FTag; }
-  void SetTag(int t) { FTag = t; }
+  int Tag() const { return tag_; }
+  void SetTag(int t) { tag_ = t; }
 
   int NumeroBid() const { return FNumeroBid; }
   TBid Bid(int n) const;   // call 1..NumeroBid; an empty call otherwise
-  bool AlerteAffichee() const { return FAlerte; }
+  bool AlerteAffichee() const { return alerte_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -56,8 +56,8 @@ class TBids1024 : public QWidget {
   int FNumeroBid = 0;
   std::array<TBid, NbBidsParRangee> FBids{};
   // An alert box waiting in slot FNumeroBid + 1 until the row's next call.
-  bool FAlerte = false;
-  int FTag = 0;
+  bool alerte_ = false;
+  int tag_ = 0;
 };
 
 }  // namespace kalvo

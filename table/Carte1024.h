@@ -27,8 +27,8 @@ class TCarte1024 : public QWidget {
   int SetCartes() const { return FSetCartes; }
   void SetSetCartes(int v);
   // Free for the owner: the main window keeps the seat number here.
-  int Tag() const { return FTag; }
-  void SetTag(int t) { FTag = t; }
+  int Tag() const { return tag_; }
+  void SetTag(int t) { tag_ = t; }
 
  signals:
   void OnMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
@@ -51,7 +51,7 @@ class TCarte1024 : public QWidget {
   bool FDebout = true;
   int FSetCartes = 1;
   QColor FBackground{152, 187, 152};
-  int FTag = 0;
+  int tag_ = 0;
 };
 
 }  // namespace kalvo

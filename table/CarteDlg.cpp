@@ -28,24 +28,24 @@ TCarteDlg::TCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
   auto* principal = new QVBoxLayout(this);
   principal->setContentsMargins(12, 12, 12, 12);
   principal->setSpacing(12);
-  FQuestion = NouveauBandeau(windowTitle(), this);
-  principal->addWidget(FQuestion);
+  question_ = NouveauBandeau(windowTitle(), this);
+  principal->addWidget(question_);
 
   auto* panneau = NouveauPanneau(this);
   auto* rangee = new QHBoxLayout(panneau);
   rangee->setContentsMargins(14, 14, 14, 14);
   rangee->setSpacing(18);
-  FCarte = new TCarte1024(panneau);
-  FCarte->SetSetCartes(2);
-  FCarte->SetBackground(QColor(CouleurTapisPanneau));
-  FCarte->setFixedSize(FCarte->size());
-  rangee->addWidget(FCarte, 0, Qt::AlignVCenter);
+  carte_ = new TCarte1024(panneau);
+  carte_->SetSetCartes(2);
+  carte_->SetBackground(QColor(CouleurTapisPanneau));
+  carte_->setFixedSize(carte_->size());
+  rangee->addWidget(carte_, 0, Qt::AlignVCenter);
 
   auto* choix = new QVBoxLayout;
   choix->setSpacing(10);
   auto* couleurs = new QHBoxLayout;
   couleurs->setSpacing(6);
-  FCouleurs = new QButtonGroup(this);
+  couleurs_ = new QButtonGroup(this);
   for (int tag = clPique; tag >= clTrefle; --tag) {
     auto* b = NouveauBouton(QString::fromUtf8(SymbolesCouleurs[static_cast<std::size_t>(tag)].data()), panneau, 52);
     b->setCheckable(true);
@@ -54,7 +54,7 @@ TCarteDlg::TCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
     b->setStyleSheet(QStringLiteral("QPushButton { color: %1; padding: 2px 8px; } "
                                     "QPushButton:checked { background: #fff1a8; border: 2px solid #c8a000; }")
                          .arg(CouleurSymbole(tag).name()));
-    FCouleurs->addButton(b, tag);
+    couleurs_->addButton(b, tag);
     couleurs->addWidget(b);
   }
   couleurs->addStretch();
@@ -62,13 +62,13 @@ TCarteDlg::TCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
 
   auto* grille = new QGridLayout;
   grille->setSpacing(6);
-  FHauteurs = new QButtonGroup(this);
+  hauteurs_ = new QButtonGroup(this);
   int i = 0;
   for (int h = 14; h >= 2; --h, ++i) {
     auto* b = NouveauBouton(TexteHauteur(h), panneau, 62);
     b->setCheckable(true);
     b->setStyleSheet(QString::fromLatin1(StyleChoix));
-    FHauteurs->addButton(b, h);
+    hauteurs_->addButton(b, h);
     grille->addWidget(b, i < 4 ? 0 : (i - 4) / 5 + 1, i < 4 ? i : (i - 4) % 5);
   }
   choix->addLayout(grille);
@@ -76,27 +76,27 @@ TCarteDlg::TCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
   rangee->addLayout(choix);
   principal->addWidget(panneau);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 120);
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 120);
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
 
-  connect(FCouleurs, &QButtonGroup::idClicked, this, &TCarteDlg::ChoisitCouleur);
-  connect(FHauteurs, &QButtonGroup::idClicked, this, &TCarteDlg::ChoisitHauteur);
-  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(couleurs_, &QButtonGroup::idClicked, this, &TCarteDlg::ChoisitCouleur);
+  connect(hauteurs_, &QButtonGroup::idClicked, this, &TCarteDlg::ChoisitHauteur);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TCarteDlg::Prepare(const TQuestionPosee& question) {
-  FEntame = question.isEntame;
+  entame_ = question.isEntame;
   FJoueur = question.Joueur;
   setWindowTitle(QString::fromStdString(question.Titre));
-  FQuestion->setText(windowTitle());
-  FCoul = clPique;
-  FHaut = 14;
-  FCouleurs->button(FCoul)->setChecked(true);
-  FHauteurs->button(FHaut)->setChecked(true);
+  question_->setText(windowTitle());
+  coul_ = clPique;
+  haut_ = 14;
+  couleurs_->button(coul_)->setChecked(true);
+  hauteurs_->button(haut_)->setChecked(true);
   MontreCarte();
-  FOk->setFocus(Qt::OtherFocusReason);
+  ok_->setFocus(Qt::OtherFocusReason);
 }
 
 std::optional<TReponseQuestion> TCarteDlg::Pose(const TQuestionPosee& question) {
@@ -107,24 +107,24 @@ std::optional<TReponseQuestion> TCarteDlg::Pose(const TQuestionPosee& question) 
 
 TReponseQuestion TCarteDlg::Reponse() const {
   TReponseQuestion reponse;
-  reponse.Carte = TCard{static_cast<std::uint8_t>(FHaut), static_cast<std::uint8_t>(FCoul)};
+  reponse.Carte = TCard{static_cast<std::uint8_t>(haut_), static_cast<std::uint8_t>(coul_)};
   return reponse;
 }
 
 void TCarteDlg::ChoisitCouleur(int tag) {
-  FCoul = tag;
+  coul_ = tag;
   MontreCarte();
-  FOk->setFocus(Qt::OtherFocusReason);
+  ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void TCarteDlg::ChoisitHauteur(int tag) {
-  FHaut = tag;
+  haut_ = tag;
   MontreCarte();
-  FOk->setFocus(Qt::OtherFocusReason);
+  ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void TCarteDlg::MontreCarte() {
-  FCarte->SetValue(IndexCarte(TCard{static_cast<std::uint8_t>(FHaut), static_cast<std::uint8_t>(FCoul)}));
+  carte_->SetValue(IndexCarte(TCard{static_cast<std::uint8_t>(haut_), static_cast<std::uint8_t>(coul_)}));
 }
 
 }  // namespace kalvo

@@ -27,31 +27,31 @@ class TCarteDlg : public TDialogueKalvo {
   TReponseQuestion Reponse() const;
 
   // The design's fields.
-  bool isEntame() const { return FEntame; }
+  bool isEntame() const { return entame_; }
   TJoueur QJoueur() const { return FJoueur; }
-  int coul() const { return FCoul; }
-  int haut() const { return FHaut; }
+  int coul() const { return coul_; }
+  int haut() const { return haut_; }
 
   // The card being built, the suit buttons (tags 3..0) and rank buttons (14..2).
-  TCarte1024* Carte() const { return FCarte; }
-  QAbstractButton* BoutonCouleur(int tag) const { return FCouleurs->button(tag); }
-  QAbstractButton* BoutonHauteur(int tag) const { return FHauteurs->button(tag); }
-  QPushButton* BoutonOk() const { return FOk; }
+  TCarte1024* Carte() const { return carte_; }
+  QAbstractButton* BoutonCouleur(int tag) const { return couleurs_->button(tag); }
+  QAbstractButton* BoutonHauteur(int tag) const { return hauteurs_->button(tag); }
+  QPushButton* BoutonOk() const { return ok_; }
 
  private:
   void ChoisitCouleur(int tag);
   void ChoisitHauteur(int tag);
   void MontreCarte();
 
-  QLabel* FQuestion = nullptr;
-  TCarte1024* FCarte = nullptr;
-  QButtonGroup* FCouleurs = nullptr;
-  QButtonGroup* FHauteurs = nullptr;
-  QPushButton* FOk = nullptr;
-  bool FEntame = true;
+  QLabel* question_ = nullptr;
+  TCarte1024* carte_ = nullptr;
+  QButtonGroup* couleurs_ = nullptr;
+  QButtonGroup* hauteurs_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  bool entame_ = true;
   TJoueur FJoueur = jrOuest;
-  int FCoul = clPique;
-  int FHaut = 14;
+  int coul_ = clPique;
+  int haut_ = 14;
 };
 
 }  // namespace kalvo

@@ -27,18 +27,18 @@ TDejaVuesDlg::TDejaVuesDlg(QWidget* parent) : TDialogueKalvo(parent) {
   auto* colonne = new QVBoxLayout(panneau);
   colonne->setContentsMargins(18, 14, 18, 14);
   colonne->setSpacing(6);
-  FQuestion = NouvelleEtiquette(QStringLiteral("Combien de cartes dans chaque couleur"), PoliceTitre(),
+  question_ = NouvelleEtiquette(QStringLiteral("Combien de cartes dans chaque couleur"), PoliceTitre(),
                                 QColor(CouleurTexteTapis), panneau);
-  FEnonce = NouvelleEtiquette({}, PoliceTexte(), QColor(CouleurTexteTapis), panneau);
-  FQuestion->setAlignment(Qt::AlignCenter);
-  FEnonce->setAlignment(Qt::AlignCenter);
-  colonne->addWidget(FQuestion);
-  colonne->addWidget(FEnonce);
+  enonce_ = NouvelleEtiquette({}, PoliceTexte(), QColor(CouleurTexteTapis), panneau);
+  question_->setAlignment(Qt::AlignCenter);
+  enonce_->setAlignment(Qt::AlignCenter);
+  colonne->addWidget(question_);
+  colonne->addWidget(enonce_);
   colonne->addSpacing(10);
 
   auto* rangee = new QHBoxLayout;
   rangee->setSpacing(14);
-  FChoix = new QButtonGroup(this);
+  choix_ = new QButtonGroup(this);
   for (int k = 0; k < 4; ++k) {
     auto* bloc = new QVBoxLayout;
     bloc->setSpacing(6);
@@ -47,7 +47,7 @@ TDejaVuesDlg::TDejaVuesDlg(QWidget* parent) : TDialogueKalvo(parent) {
     cadre->setAttribute(Qt::WA_StyledBackground);
     cadre->setCursor(Qt::PointingHandCursor);
     cadre->installEventFilter(this);
-    FColonnes[static_cast<std::size_t>(k)] = cadre;
+    colonnes_[static_cast<std::size_t>(k)] = cadre;
     auto* grille = new QGridLayout(cadre);
     grille->setContentsMargins(14, 8, 14, 8);
     grille->setHorizontalSpacing(10);
@@ -60,53 +60,53 @@ TDejaVuesDlg::TDejaVuesDlg(QWidget* parent) : TDialogueKalvo(parent) {
                                        QColor(CouleurTexteTapis), cadre);
       compte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       compte->setMinimumWidth(26);
-      FComptes[static_cast<std::size_t>(k)][c] = compte;
+      comptes_[static_cast<std::size_t>(k)][c] = compte;
       grille->addWidget(symbole, static_cast<int>(ligne), 0);
       grille->addWidget(compte, static_cast<int>(ligne), 1);
     }
     bloc->addWidget(cadre);
     auto* radio = new QRadioButton(panneau);
-    FChoix->addButton(radio, k);
+    choix_->addButton(radio, k);
     bloc->addWidget(radio, 0, Qt::AlignHCenter);
     rangee->addLayout(bloc);
   }
   colonne->addLayout(rangee);
   principal->addWidget(panneau);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 120);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
-  connect(FOk, &QPushButton::clicked, this, [this] {
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 120);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, [this] {
     if (Choix() >= 0) accept();
   });
-  connect(FChoix, &QButtonGroup::idToggled, this, [this](int k, bool coche) {
-    FColonnes[static_cast<std::size_t>(k)]->setStyleSheet(
+  connect(choix_, &QButtonGroup::idToggled, this, [this](int k, bool coche) {
+    colonnes_[static_cast<std::size_t>(k)]->setStyleSheet(
         coche ? QStringLiteral("#Colonne { background: #fffbe6; border: 2px solid #c8a000; border-radius: 6px; }")
               : QStringLiteral("#Colonne { background: #f4fbf4; border: 1px solid #2e5a2e; border-radius: 6px; }"));
-    FOk->setEnabled(Choix() >= 0);
+    ok_->setEnabled(Choix() >= 0);
   });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TDejaVuesDlg::Prepare(const TQuestionPosee& question) {
   FJoueur = question.Joueur;
-  FPlayed = question.isPlayed;
-  FEnonce->setText(QString::fromStdString(question.Libelle2));
+  dejaJoue_ = question.isPlayed;
+  enonce_->setText(QString::fromStdString(question.Libelle2));
   // No column is chosen at first: the exclusive group must let go to clear.
-  FChoix->setExclusive(false);
+  choix_->setExclusive(false);
   for (int k = 0; k < 4; ++k) {
     const bool presente = k < question.NbPropositions;
-    FChoix->button(k)->setChecked(false);
-    FChoix->button(k)->setVisible(presente);
-    FColonnes[static_cast<std::size_t>(k)]->setVisible(presente);
-    FColonnes[static_cast<std::size_t>(k)]->setStyleSheet(
+    choix_->button(k)->setChecked(false);
+    choix_->button(k)->setVisible(presente);
+    colonnes_[static_cast<std::size_t>(k)]->setVisible(presente);
+    colonnes_[static_cast<std::size_t>(k)]->setStyleSheet(
         QStringLiteral("#Colonne { background: #f4fbf4; border: 1px solid #2e5a2e; border-radius: 6px; }"));
     for (T4Couleur c : ToutesLesCouleurs) {
-      FComptes[static_cast<std::size_t>(k)][c]->setText(
+      comptes_[static_cast<std::size_t>(k)][c]->setText(
           QString::number(question.Repart[static_cast<std::size_t>(k)][c]));
     }
   }
-  FChoix->setExclusive(true);
-  FOk->setEnabled(false);
+  choix_->setExclusive(true);
+  ok_->setEnabled(false);
 }
 
 std::optional<TReponseQuestion> TDejaVuesDlg::Pose(const TQuestionPosee& question) {
@@ -134,7 +134,7 @@ bool TDejaVuesDlg::eventFilter(QObject* objet, QEvent* event) {
   // A click on a column chooses it, as its radio button does.
   if (event->type() == QEvent::MouseButtonPress) {
     for (int k = 0; k < 4; ++k) {
-      if (objet == FColonnes[static_cast<std::size_t>(k)]) FChoix->button(k)->click();
+      if (objet == colonnes_[static_cast<std::size_t>(k)]) choix_->button(k)->click();
     }
   }
   return TDialogueKalvo::eventFilter(objet, event);

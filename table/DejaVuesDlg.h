@@ -22,31 +22,31 @@ class TDejaVuesDlg : public TDialogueKalvo {
   void Prepare(const TQuestionPosee& question);
   std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
   // The column chosen (0..3), -1 while none is.
-  int Choix() const { return FChoix->checkedId(); }
+  int Choix() const { return choix_->checkedId(); }
   TReponseQuestion Reponse() const;
 
   TJoueur Joueur() const { return FJoueur; }
-  bool isPlayed() const { return FPlayed; }
-  QLabel* Question() const { return FQuestion; }
-  QLabel* Enonce() const { return FEnonce; }
+  bool isPlayed() const { return dejaJoue_; }
+  QLabel* Question() const { return question_; }
+  QLabel* Enonce() const { return enonce_; }
   // Count of suit c in column k, as shown.
-  QLabel* R(int k, T4Couleur c) const { return FComptes[static_cast<std::size_t>(k)][c]; }
-  QAbstractButton* Radio(int k) const { return FChoix->button(k); }
-  QPushButton* BoutonOk() const { return FOk; }
+  QLabel* R(int k, T4Couleur c) const { return comptes_[static_cast<std::size_t>(k)][c]; }
+  QAbstractButton* Radio(int k) const { return choix_->button(k); }
+  QPushButton* BoutonOk() const { return ok_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
-  QLabel* FQuestion = nullptr;
-  QLabel* FEnonce = nullptr;
-  std::array<QWidget*, 4> FColonnes{};
-  std::array<std::array<QLabel*, 4>, 4> FComptes{};
-  QButtonGroup* FChoix = nullptr;
-  QPushButton* FOk = nullptr;
+  QLabel* question_ = nullptr;
+  QLabel* enonce_ = nullptr;
+  std::array<QWidget*, 4> colonnes_{};
+  std::array<std::array<QLabel*, 4>, 4> comptes_{};
+  QButtonGroup* choix_ = nullptr;
+  QPushButton* ok_ = nullptr;
   TJoueur FJoueur = jrSud;
-  bool FPlayed = false;
+  bool dejaJoue_ = false;
 };
 
 }  // namespace kalvo

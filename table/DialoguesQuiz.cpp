@@ -10,36 +10,36 @@
 namespace kalvo {
 
 TDialoguesQuiz::TDialoguesQuiz(QWidget* fenetre)
-    : FCarte(new TCarteDlg(fenetre)),
-      FPoints(new TPointsDlg(fenetre)),
-      FDejaVues(new TDejaVuesDlg(fenetre)),
-      FPCarte(new TPCarteDlg(fenetre)),
-      FJ4MQ4(new TJ4MQ4(fenetre)),
-      FRepartition(new TRepartitionDlg(fenetre)),
-      FReponse(new TReponseAttendue(fenetre)) {}
+    : carte_(new TCarteDlg(fenetre)),
+      points_(new TPointsDlg(fenetre)),
+      dejaVues_(new TDejaVuesDlg(fenetre)),
+      dialoguePCarte_(new TPCarteDlg(fenetre)),
+      dialogueJ4MQ4_(new TJ4MQ4(fenetre)),
+      repartition_(new TRepartitionDlg(fenetre)),
+      reponse_(new TReponseAttendue(fenetre)) {}
 
 TDialoguesQuiz::~TDialoguesQuiz() {
   // Dialogs with a window belong to it; the others are ours.
   const auto libere = [](QWidget* dialogue) {
     if (dialogue && !dialogue->parent()) delete dialogue;
   };
-  libere(FCarte);
-  libere(FPoints);
-  libere(FDejaVues);
-  libere(FPCarte);
-  libere(FJ4MQ4);
-  libere(FRepartition);
-  libere(FReponse);
+  libere(carte_);
+  libere(points_);
+  libere(dejaVues_);
+  libere(dialoguePCarte_);
+  libere(dialogueJ4MQ4_);
+  libere(repartition_);
+  libere(reponse_);
 }
 
 std::optional<TReponseQuestion> TDialoguesQuiz::Pose(const TQuestionPosee& question) {
   switch (question.Type) {
-    case tqCarte: return FCarte->Pose(question);
-    case tqPoints: return FPoints->Pose(question);
-    case tqDejaVues: return FDejaVues->Pose(question);
-    case tqPCarte: return FPCarte->Pose(question);
-    case tqJ4MQ4: return FJ4MQ4->Pose(question);
-    case tqRepartition: return FRepartition->Pose(question);
+    case tqCarte: return carte_->Pose(question);
+    case tqPoints: return points_->Pose(question);
+    case tqDejaVues: return dejaVues_->Pose(question);
+    case tqPCarte: return dialoguePCarte_->Pose(question);
+    case tqJ4MQ4: return dialogueJ4MQ4_->Pose(question);
+    case tqRepartition: return repartition_->Pose(question);
   }
   return std::nullopt;
 }

@@ -40,22 +40,22 @@ class TDialoguesQuiz {
   // Modal: the answer, or nothing if the dialog was ended without one.
   std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
 
-  TCarteDlg* CarteDlg() const { return FCarte; }
-  TPointsDlg* PointsDlg() const { return FPoints; }
-  TDejaVuesDlg* DejaVuesDlg() const { return FDejaVues; }
-  TPCarteDlg* PCarteDlg() const { return FPCarte; }
-  TJ4MQ4* J4MQ4() const { return FJ4MQ4; }
-  TRepartitionDlg* RepartitionDlg() const { return FRepartition; }
-  TReponseAttendue* ReponseAttendueDlg() const { return FReponse; }
+  TCarteDlg* CarteDlg() const { return carte_; }
+  TPointsDlg* PointsDlg() const { return points_; }
+  TDejaVuesDlg* DejaVuesDlg() const { return dejaVues_; }
+  TPCarteDlg* PCarteDlg() const { return dialoguePCarte_; }
+  TJ4MQ4* J4MQ4() const { return dialogueJ4MQ4_; }
+  TRepartitionDlg* RepartitionDlg() const { return repartition_; }
+  TReponseAttendue* ReponseAttendueDlg() const { return reponse_; }
 
  private:
-  QPointer<TCarteDlg> FCarte;
-  QPointer<TPointsDlg> FPoints;
-  QPointer<TDejaVuesDlg> FDejaVues;
-  QPointer<TPCarteDlg> FPCarte;
-  QPointer<TJ4MQ4> FJ4MQ4;
-  QPointer<TRepartitionDlg> FRepartition;
-  QPointer<TReponseAttendue> FReponse;
+  QPointer<TCarteDlg> carte_;
+  QPointer<TPointsDlg> points_;
+  QPointer<TDejaVuesDlg> dejaVues_;
+  QPointer<TPCarteDlg> dialoguePCarte_;
+  QPointer<TJ4MQ4> dialogueJ4MQ4_;
+  QPointer<TRepartitionDlg> repartition_;
+  QPointer<TReponseAttendue> reponse_;
 };
 
 }  // namespace kalvo

@@ -86,17 +86,17 @@ void TErreurDlg::Prepare(const QString& texte, const QRect& fenetrePrincipale) {
   // The memo fills the panel inside its one-pixel edge.
   const int bord = Fond->frameWidth();
   TexteErreur->setGeometry(bord, bord, largeur - 16 - 2 * bord, TexteErreur->height());
-  FLignes = CompteLignes();
-  const int hauteurFond = HauteurLigne * FLignes + MargePanneau;
+  lignes_ = CompteLignes();
+  const int hauteurFond = HauteurLigne * lignes_ + MargePanneau;
   Fond->setGeometry(8, HautPanneau, largeur - 16, hauteurFond);
   TexteErreur->setGeometry(Fond->contentsRect());
   const int hauteur = hauteurFond + SupplementHauteur;
   const int haut = fenetrePrincipale.top() + (fenetrePrincipale.height() - hauteur) / 2;
   OkBtn->move((largeur - LargeurOk) / 2, Fond->geometry().bottom() + 1 + 12);
 
-  FGeometrie = QRect(gauche, haut, largeur, hauteur);
+  geometrie_ = QRect(gauche, haut, largeur, hauteur);
   FixeTailleClient(this, largeur, hauteur);
-  setGeometry(FGeometrie);
+  setGeometry(geometrie_);
   TexteErreur->setFocus();
 }
 

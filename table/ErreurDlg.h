@@ -31,8 +31,8 @@ class TErreurDlg : public QDialog {
 
   // What Prepare computed: the client area in screen coordinates and the
   // number of lines of the wrapped text (0 for an empty text).
-  QRect Geometrie() const { return FGeometrie; }
-  int NombreLignes() const { return FLignes; }
+  QRect Geometrie() const { return geometrie_; }
+  int NombreLignes() const { return lignes_; }
 
   QFrame* Fond = nullptr;
   QTextEdit* TexteErreur = nullptr;
@@ -46,8 +46,8 @@ class TErreurDlg : public QDialog {
  private:
   int CompteLignes();
 
-  QRect FGeometrie;
-  int FLignes = 0;
+  QRect geometrie_;
+  int lignes_ = 0;
 };
 
 }  // namespace kalvo

@@ -14,7 +14,7 @@ class TEtiquetteContour : public QWidget {
  public:
   explicit TEtiquetteContour(const QString& texte = {}, QWidget* parent = nullptr);
 
-  QString Caption() const { return FTexte; }
+  QString Caption() const { return texte_; }
   void SetCaption(const QString& texte);
   // Outlined (the default) or not.
   void SetContour(bool contour);
@@ -29,12 +29,12 @@ class TEtiquetteContour : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QString FTexte;
-  QFont FPolice;
-  QColor FCouleur;
-  QColor FCouleurContour;
-  bool FContour = true;
-  Qt::Alignment FAlignement = Qt::AlignLeft | Qt::AlignTop;
+  QString texte_;
+  QFont police_;
+  QColor couleur_;
+  QColor couleurContour_;
+  bool contour_ = true;
+  Qt::Alignment alignement_ = Qt::AlignLeft | Qt::AlignTop;
 };
 
 }  // namespace kalvo

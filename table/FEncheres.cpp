@@ -89,7 +89,7 @@ void TFEncheres::CreeGrille() {
     entete->move(gaucheCol + (absX[j + 1] - gaucheCol - entete->width()) / 2, 12);
     Entetes[j] = entete;
   }
-  FY0 = 8 + Entetes[0]->height() - 14;
+  y0_ = 8 + Entetes[0]->height() - 14;
 
   const QFont marque = PoliceEnPixels(QStringLiteral("Trebuchet MS"), 15);
   const int hauteurTexte = QFontMetrics(gras).height();
@@ -167,14 +167,14 @@ int TFEncheres::PlaceLignesDuBas(int haut) {
     bas = y;
     y += HauteurExplication * lignes;
   };
-  for (std::size_t i = 0; i < FRevue.Explications.size() && i < Alertes.size(); ++i)
-    place(Alertes[i], QString::fromStdString(FRevue.Explications[i].Texte));
-  if (!FRevue.Erreur.empty()) place(LErreur, QString::fromStdString(FRevue.Erreur));
+  for (std::size_t i = 0; i < revue_.Explications.size() && i < Alertes.size(); ++i)
+    place(Alertes[i], QString::fromStdString(revue_.Explications[i].Texte));
+  if (!revue_.Erreur.empty()) place(LErreur, QString::fromStdString(revue_.Erreur));
   return bas < 0 ? -1 : y - HauteurExplication;
 }
 
 void TFEncheres::PrepareRevueEncheres(const TRevueEncheres& revue, int numeroDonne) {
-  FRevue = revue;
+  revue_ = revue;
   LDonne->setText(QString::number(numeroDonne));
   LDonneur->setText(QString::fromStdString(revue.Donneur));
   LVuln->setText(QString::fromStdString(revue.Vulnerabilite));
@@ -190,17 +190,17 @@ void TFEncheres::MetEnPage() {
       QLabel* bid = Bid(r, j);
       bid->clear();
       bid->hide();
-      bid->move(bid->x(), HauteurRonde * r + FY0);
+      bid->move(bid->x(), HauteurRonde * r + y0_);
       Coul(r, j)->hide();
-      Coul(r, j)->move(Coul(r, j)->x(), HauteurRonde * r + FY0);
+      Coul(r, j)->move(Coul(r, j)->x(), HauteurRonde * r + y0_);
     }
   }
 
   int marques = 0;
-  for (const TCaseRevue& c : FRevue.Cases) PlaceCase(c, c.Alerte != 0 ? marques++ : -1);
+  for (const TCaseRevue& c : revue_.Cases) PlaceCase(c, c.Alerte != 0 ? marques++ : -1);
 
-  const int hautSymbole = HauteurRonde + FY0;
-  const int r = FRevue.RondeAtteinte;
+  const int hautSymbole = HauteurRonde + y0_;
+  const int r = revue_.RondeAtteinte;
   const int derniere = PlaceLignesDuBas(hautSymbole + HauteurRonde * r);
   const int hauteurGrille = derniere >= 0 ? derniere + 24 : hautSymbole + HauteurRonde * r;
   Panel2->resize(LargeurPanneau, hauteurGrille);

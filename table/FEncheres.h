@@ -32,7 +32,7 @@ class TFEncheres : public QDialog {
 
   // Fills the review of a deal just read, numbered numeroDonne.
   void PrepareRevueEncheres(const TRevueEncheres& revue, int numeroDonne);
-  const TRevueEncheres& Revue() const { return FRevue; }
+  const TRevueEncheres& Revue() const { return revue_; }
 
   // Left centred on the main window (client area in screen coordinates),
   // top centred too.
@@ -74,8 +74,8 @@ class TFEncheres : public QDialog {
   int PlaceLignesDuBas(int haut);
   void MetEnPage();
 
-  TRevueEncheres FRevue;
-  int FY0 = 0;
+  TRevueEncheres revue_;
+  int y0_ = 0;
 };
 
 }  // namespace kalvo

@@ -53,9 +53,9 @@ void TFErreur::Prepare(const QString& message, const QRect& fenetrePrincipale) {
 
   const int gauche = fenetrePrincipale.left() + (fenetrePrincipale.width() - largeur) / 2;
   const int haut = fenetrePrincipale.top() + (fenetrePrincipale.height() - HauteurClient) / 2;
-  FGeometrie = QRect(gauche, haut, largeur, HauteurClient);
+  geometrie_ = QRect(gauche, haut, largeur, HauteurClient);
   FixeTailleClient(this, largeur, HauteurClient);
-  setGeometry(FGeometrie);
+  setGeometry(geometrie_);
   btn1->setFocus();
 }
 

@@ -29,7 +29,7 @@ class TFErreur : public QDialog {
   int Affiche(const QString& message, const QRect& fenetrePrincipale);
 
   // The client area Prepare computed, in screen coordinates.
-  QRect Geometrie() const { return FGeometrie; }
+  QRect Geometrie() const { return geometrie_; }
 
   QFrame* pnl1 = nullptr;
   QLabel* Lab = nullptr;
@@ -41,7 +41,7 @@ class TFErreur : public QDialog {
   void mousePressEvent(QMouseEvent* evenement) override;
 
  private:
-  QRect FGeometrie;
+  QRect geometrie_;
 };
 
 }  // namespace kalvo

@@ -49,9 +49,9 @@ void TFPoint::ChargePoint(const TDocumentRtf& point) {
 
 void TFPoint::Dimensionne() {
   REPoint->resize(Largeur - 16, REPoint->height());
-  FLignes = REPoint->NombreLignes();
+  lignes_ = REPoint->NombreLignes();
   // A text longer than the screen scrolls rather than push "Ok" out of sight.
-  int hauteur = HauteurVisionneuse(FLignes);
+  int hauteur = HauteurVisionneuse(lignes_);
   if (const QScreen* ecran = QApplication::primaryScreen())
     hauteur = std::min(hauteur, std::max(HauteurVisionneuse(1), ecran->availableGeometry().height() - 2 * SupplementHauteur));
   REPoint->setGeometry(8, 8, Largeur - 16, hauteur);

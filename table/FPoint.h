@@ -32,7 +32,7 @@ class TFPoint : public QDialog {
 
   // The viewer's height for n lines: (3 + f) × n + 8 + 8.
   static int HauteurVisionneuse(int lignes) { return (3 + HauteurPolice) * lignes + 2 * Marges; }
-  int NombreLignes() const { return FLignes; }
+  int NombreLignes() const { return lignes_; }
 
   VisionneuseRtf* REPoint = nullptr;
   QPushButton* BOk = nullptr;
@@ -44,7 +44,7 @@ class TFPoint : public QDialog {
  private:
   void Dimensionne();
 
-  int FLignes = 0;
+  int lignes_ = 0;
 };
 
 }  // namespace kalvo

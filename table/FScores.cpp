@@ -91,61 +91,61 @@ TFScores::TFScores(QWidget* parent) : TDialogueKalvo(parent, false) {
     valeurs[static_cast<std::size_t>(i)] = valeur;
   }
   grille->setColumnStretch(1, 1);
-  FGlobal = valeurs[0];
-  FPondere = valeurs[1];
-  FDonnesJouees = valeurs[2];
+  global_ = valeurs[0];
+  pondere_ = valeurs[1];
+  donnesJouees_ = valeurs[2];
   principal->addWidget(bandeau);
 
-  FPages = new QTabWidget(this);
-  FPages->setObjectName(QStringLiteral("Pages"));
-  FPages->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12));
-  FPages->setUsesScrollButtons(true);
-  principal->addWidget(FPages);
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("Pages"));
+  pages_->setFont(PoliceEnPixels(QStringLiteral("Verdana"), 12));
+  pages_->setUsesScrollButtons(true);
+  principal->addWidget(pages_);
   AjusteOnglets(OngletsMinimum);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 140);
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
-  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 140);
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   setFixedSize(sizeHint().width(), Hauteur);
 }
 
 QTableWidget* TFScores::Grille(int onglet) const {
-  if (onglet < 1 || onglet > static_cast<int>(FGrilles.size())) return nullptr;
-  return FGrilles[static_cast<std::size_t>(onglet - 1)];
+  if (onglet < 1 || onglet > static_cast<int>(grilles_.size())) return nullptr;
+  return grilles_[static_cast<std::size_t>(onglet - 1)];
 }
 
 void TFScores::AjusteOnglets(int nombre) {
-  while (static_cast<int>(FGrilles.size()) < nombre) {
-    const int numero = static_cast<int>(FGrilles.size()) + 1;
+  while (static_cast<int>(grilles_.size()) < nombre) {
+    const int numero = static_cast<int>(grilles_.size()) + 1;
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Page%1").arg(numero));
     auto* disposition = new QVBoxLayout(page);
     disposition->setContentsMargins(6, 6, 6, 6);
     QTableWidget* grille = NouvelleGrille(numero, page);
     disposition->addWidget(grille, 0, Qt::AlignHCenter | Qt::AlignTop);
-    FPages->addTab(page, QString::fromStdString(TitreOnglet(numero)));
-    FGrilles.push_back(grille);
+    pages_->addTab(page, QString::fromStdString(TitreOnglet(numero)));
+    grilles_.push_back(grille);
   }
-  while (static_cast<int>(FGrilles.size()) > nombre) {
-    const int dernier = static_cast<int>(FGrilles.size()) - 1;
-    QWidget* page = FPages->widget(dernier);
-    FPages->removeTab(dernier);
+  while (static_cast<int>(grilles_.size()) > nombre) {
+    const int dernier = static_cast<int>(grilles_.size()) - 1;
+    QWidget* page = pages_->widget(dernier);
+    pages_->removeTab(dernier);
     delete page;
-    FGrilles.pop_back();
+    grilles_.pop_back();
   }
 }
 
 void TFScores::Prepare(const TScoresAffiches& scores) {
-  FGlobal->setText(QString::fromStdString(scores.Global));
-  FPondere->setText(QString::fromStdString(scores.Pondere));
-  FDonnesJouees->setText(QString::fromStdString(scores.DonnesJouees));
+  global_->setText(QString::fromStdString(scores.Global));
+  pondere_->setText(QString::fromStdString(scores.Pondere));
+  donnesJouees_->setText(QString::fromStdString(scores.DonnesJouees));
 
   const int nbDonnes = static_cast<int>(scores.Lignes.size());
   AjusteOnglets(NombreOnglets(nbDonnes));
-  for (int t = 1; t <= static_cast<int>(FGrilles.size()); ++t) {
-    FPages->setTabEnabled(t - 1, OngletActif(t, nbDonnes));
-    QTableWidget* grille = FGrilles[static_cast<std::size_t>(t - 1)];
+  for (int t = 1; t <= static_cast<int>(grilles_.size()); ++t) {
+    pages_->setTabEnabled(t - 1, OngletActif(t, nbDonnes));
+    QTableWidget* grille = grilles_[static_cast<std::size_t>(t - 1)];
     for (int r = 0; r < DonnesParOnglet; ++r) {
       const int n = (t - 1) * DonnesParOnglet + r + 1;
       const std::array<std::string, 5> ligne =
@@ -155,8 +155,8 @@ void TFScores::Prepare(const TScoresAffiches& scores) {
       }
     }
   }
-  FPages->setCurrentIndex(0);
-  FOk->setFocus(Qt::OtherFocusReason);
+  pages_->setCurrentIndex(0);
+  ok_->setFocus(Qt::OtherFocusReason);
 }
 
 void TFScores::Montre(const TScoresAffiches& scores) {

@@ -33,13 +33,13 @@ class TFScores : public TDialogueKalvo {
   void Prepare(const TScoresAffiches& scores);
   void Montre(const TScoresAffiches& scores);
 
-  QLabel* LGlobal() const { return FGlobal; }
-  QLabel* LPondere() const { return FPondere; }
-  QLabel* DonnesJouees() const { return FDonnesJouees; }
-  QTabWidget* Pages() const { return FPages; }
+  QLabel* LGlobal() const { return global_; }
+  QLabel* LPondere() const { return pondere_; }
+  QLabel* DonnesJouees() const { return donnesJouees_; }
+  QTabWidget* Pages() const { return pages_; }
   // Grid of tab t (1-based): SG1, SG2...
   QTableWidget* Grille(int onglet) const;
-  QPushButton* BoutonOk() const { return FOk; }
+  QPushButton* BoutonOk() const { return ok_; }
 
   static constexpr int Hauteur = 656;
   // The last column is wider than the others so that "Questions" fits.
@@ -48,12 +48,12 @@ class TFScores : public TDialogueKalvo {
  private:
   void AjusteOnglets(int nombre);
 
-  QLabel* FGlobal = nullptr;
-  QLabel* FPondere = nullptr;
-  QLabel* FDonnesJouees = nullptr;
-  QTabWidget* FPages = nullptr;
-  std::vector<QTableWidget*> FGrilles;
-  QPushButton* FOk = nullptr;
+  QLabel* global_ = nullptr;
+  QLabel* pondere_ = nullptr;
+  QLabel* donnesJouees_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  std::vector<QTableWidget*> grilles_;
+  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace kalvo

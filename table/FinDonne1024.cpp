@@ -58,8 +58,8 @@ QLabel* Etiquette(const QString& nom, const QFont& police, QRgb couleur, QWidget
 TFinDonne1024::TFinDonne1024(QWidget* parent) : TDialogueKalvo(parent, true) {
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setObjectName(QStringLiteral("FinDonne1024"));
-  FTapis = TextureTapis(QColor(CouleurTapisDefaut));
-  FLargeurCouleur = ImageSymbole(990).width();
+  tapis_ = TextureTapis(QColor(CouleurTapisDefaut));
+  largeurCouleur_ = ImageSymbole(990).width();
   CreeEnTete();
   CreeDiagramme();
   CreeEncheres();
@@ -69,26 +69,26 @@ TFinDonne1024::TFinDonne1024(QWidget* parent) : TDialogueKalvo(parent, true) {
 }
 
 void TFinDonne1024::CreeEnTete() {
-  FBandeau = new QWidget(this);
-  FondUni(FBandeau, QColor(CouleurVertFonce));
+  bandeau_ = new QWidget(this);
+  FondUni(bandeau_, QColor(CouleurVertFonce));
   const QFont legende = PoliceTitre();
   const QFont valeur = PoliceEnPixels(QStringLiteral("Verdana"), 16, true);
   const std::array<const char*, 3> textes{"Donne", "Donneur", "Vulnérabilité"};
   const std::array<const char*, 3> noms{"LabelDonne", "LabelDonneur", "LabelVuln"};
   for (std::size_t i = 0; i < 3; ++i) {
-    FLegendes[i] = Etiquette(QString::fromLatin1(noms[i]), legende, CouleurJaune, FBandeau);
+    FLegendes[i] = Etiquette(QString::fromLatin1(noms[i]), legende, CouleurJaune, bandeau_);
     FLegendes[i]->setText(QString::fromUtf8(textes[i]));
   }
-  FDonne = Etiquette(QStringLiteral("LDonne"), valeur, CouleurValeurBandeau, FBandeau);
-  FDonneur = Etiquette(QStringLiteral("LDonneur"), valeur, CouleurValeurBandeau, FBandeau);
-  FVuln = Etiquette(QStringLiteral("LVuln"), valeur, CouleurValeurBandeau, FBandeau);
+  donne_ = Etiquette(QStringLiteral("LDonne"), valeur, CouleurValeurBandeau, bandeau_);
+  donneur_ = Etiquette(QStringLiteral("LDonneur"), valeur, CouleurValeurBandeau, bandeau_);
+  vuln_ = Etiquette(QStringLiteral("LVuln"), valeur, CouleurValeurBandeau, bandeau_);
 
-  FLTheme = Etiquette(QStringLiteral("LTheme"), PoliceTexteGras(), CouleurVertFonce, this);
-  FLTheme->setText(QStringLiteral("Thème"));
-  FTheme = Etiquette(QStringLiteral("Theme"), PoliceTexte(), CouleurTexteTapis, this);
-  FLForce = Etiquette(QStringLiteral("LForce"), PoliceTexteGras(), CouleurVertFonce, this);
-  FLForce->setText(QStringLiteral("Force"));
-  FForce = Etiquette(QStringLiteral("Force"), PoliceTexte(), CouleurTexteTapis, this);
+  libelleTheme_ = Etiquette(QStringLiteral("LTheme"), PoliceTexteGras(), CouleurVertFonce, this);
+  libelleTheme_->setText(QStringLiteral("Thème"));
+  theme_ = Etiquette(QStringLiteral("Theme"), PoliceTexte(), CouleurTexteTapis, this);
+  libelleForce_ = Etiquette(QStringLiteral("LForce"), PoliceTexteGras(), CouleurVertFonce, this);
+  libelleForce_->setText(QStringLiteral("Force"));
+  force_ = Etiquette(QStringLiteral("Force"), PoliceTexte(), CouleurTexteTapis, this);
 }
 
 void TFinDonne1024::CreeDiagramme() {
@@ -100,16 +100,16 @@ void TFinDonne1024::CreeDiagramme() {
       image->setPixmap(ImageSymbole(990 + c));
       image->setFixedSize(image->pixmap().size());
       FSymboles[j][c] = image;
-      FMains[j][c] = Etiquette(QStringLiteral("C") + nom, PoliceMain(), CouleurTexteTapis, this);
+      mains_[j][c] = Etiquette(QStringLiteral("C") + nom, PoliceMain(), CouleurTexteTapis, this);
     }
   }
-  FDebut = Etiquette(QStringLiteral("stDebut"), PoliceMain(), CouleurTexteTapis, this);
-  FEntameTexte = Etiquette(QStringLiteral("stEntame"), PoliceMain(), CouleurEntame, this);
-  FFin = Etiquette(QStringLiteral("stFin"), PoliceMain(), CouleurTexteTapis, this);
-  FEllipse = new TEllipseEntame(this);
-  FEllipse->setObjectName(QStringLiteral("Entame"));
-  for (QWidget* w : {static_cast<QWidget*>(FDebut), static_cast<QWidget*>(FEntameTexte),
-                     static_cast<QWidget*>(FFin), FEllipse}) {
+  debut_ = Etiquette(QStringLiteral("stDebut"), PoliceMain(), CouleurTexteTapis, this);
+  entameTexte_ = Etiquette(QStringLiteral("stEntame"), PoliceMain(), CouleurEntame, this);
+  fin_ = Etiquette(QStringLiteral("stFin"), PoliceMain(), CouleurTexteTapis, this);
+  ellipse_ = new TEllipseEntame(this);
+  ellipse_->setObjectName(QStringLiteral("Entame"));
+  for (QWidget* w : {static_cast<QWidget*>(debut_), static_cast<QWidget*>(entameTexte_),
+                     static_cast<QWidget*>(fin_), ellipse_}) {
     w->hide();
   }
 }
@@ -121,28 +121,28 @@ void TFinDonne1024::CreeEncheres() {
     FTitres[j]->setText(QString::fromUtf8(NomsJoueurs[j].data()));
     FTitres[j]->adjustSize();
   }
-  for (std::size_t i = 0; i < FCellules.size(); ++i) {
-    FCellules[i] = Etiquette(QStringLiteral("L%1").arg(i + 1), PoliceAppel(), CouleurTexteTapis, this);
-    FImages[i] = new QLabel(this);
-    FImages[i]->setObjectName(QStringLiteral("I%1").arg(i + 1));
+  for (std::size_t i = 0; i < cellules_.size(); ++i) {
+    cellules_[i] = Etiquette(QStringLiteral("L%1").arg(i + 1), PoliceAppel(), CouleurTexteTapis, this);
+    images_[i] = new QLabel(this);
+    images_[i]->setObjectName(QStringLiteral("I%1").arg(i + 1));
   }
   for (std::size_t n = 0; n < 4; ++n) {
-    FNotes[n] = Etiquette(QStringLiteral("Note%1").arg(n + 1), PoliceEnPixels(QStringLiteral("Verdana"), 13, true),
+    notes_[n] = Etiquette(QStringLiteral("Note%1").arg(n + 1), PoliceEnPixels(QStringLiteral("Verdana"), 13, true),
                           CouleurAlertes, this);
-    FAlertes[n] = Etiquette(QStringLiteral("A%1").arg(n + 1), PoliceEnPixels(QStringLiteral("Trebuchet MS"), 14),
+    alertes_[n] = Etiquette(QStringLiteral("A%1").arg(n + 1), PoliceEnPixels(QStringLiteral("Trebuchet MS"), 14),
                             CouleurAlertes, this);
   }
   VideEncheres();
 }
 
 void TFinDonne1024::CreeCommentaireEtBoutons() {
-  FTitreCommentaire = Etiquette(QStringLiteral("TitreCommentaireJeu"), PoliceTitre(), CouleurVertFonce, this);
-  FTitreCommentaire->setText(QStringLiteral("Jeu de la carte"));
-  FTitreCommentaire->adjustSize();
-  FCommentaire = new VisionneuseRtf(this);
-  FCommentaire->setObjectName(QStringLiteral("RECoup"));
-  FCommentaire->setFocusPolicy(Qt::NoFocus);
-  FCommentaire->setStyleSheet(QStringLiteral(
+  titreCommentaire_ = Etiquette(QStringLiteral("TitreCommentaireJeu"), PoliceTitre(), CouleurVertFonce, this);
+  titreCommentaire_->setText(QStringLiteral("Jeu de la carte"));
+  titreCommentaire_->adjustSize();
+  commentaire_ = new VisionneuseRtf(this);
+  commentaire_->setObjectName(QStringLiteral("RECoup"));
+  commentaire_->setFocusPolicy(Qt::NoFocus);
+  commentaire_->setStyleSheet(QStringLiteral(
       "QTextBrowser { background: #e8ffe8; border: 1px solid #2e5a2e; border-radius: 6px; padding: 4px 8px; }"));
 
   struct TBouton {
@@ -151,20 +151,20 @@ void TFinDonne1024::CreeCommentaireEtBoutons() {
     const char* nom;
     int tag;
   };
-  for (const TBouton& b : {TBouton{&FStop, "Arrêter", "BStop", acArreter},
-                           TBouton{&FRejouer, "Rejouer la donne", "BRejouer", acRejouer},
-                           TBouton{&FSuivante, "Suivante", "BSuivante", acSuivante}}) {
+  for (const TBouton& b : {TBouton{&stop_, "Arrêter", "BStop", acArreter},
+                           TBouton{&rejouer_, "Rejouer la donne", "BRejouer", acRejouer},
+                           TBouton{&suivante_, "Suivante", "BSuivante", acSuivante}}) {
     *b.bouton = NouveauBouton(QString::fromUtf8(b.texte), this, LargeurBouton);
     (*b.bouton)->setObjectName(QString::fromLatin1(b.nom));
     (*b.bouton)->setFixedSize(LargeurBouton, HauteurBouton);
     const int tag = b.tag;
     connect(*b.bouton, &QPushButton::clicked, this, [this, tag] { Termine(tag); });
   }
-  FSuivante->setDefault(true);
+  suivante_->setDefault(true);
 }
 
 void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
-  FZoneTravail = zoneTravail;
+  zoneTravail_ = zoneTravail;
   const QRect fenetre = RectFenetreFinDonne(zoneTravail);
   setGeometry(fenetre);
   setFixedSize(fenetre.size());
@@ -172,31 +172,31 @@ void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
   const int H = fenetre.height();
 
   // Header band, then the theme and strength lines under it.
-  FBandeau->setGeometry(0, 0, W, 40);
+  bandeau_->setGeometry(0, 0, W, 40);
   const std::array<int, 3> xLegendes{14, W / 3, 2 * W / 3 - 20};
-  const std::array<QLabel*, 3> valeurs{FDonne, FDonneur, FVuln};
+  const std::array<QLabel*, 3> valeurs{donne_, donneur_, vuln_};
   for (std::size_t i = 0; i < 3; ++i) {
     FLegendes[i]->adjustSize();
     FLegendes[i]->move(xLegendes[i], (40 - FLegendes[i]->height()) / 2);
     valeurs[i]->move(FLegendes[i]->geometry().right() + 12, FLegendes[i]->y());
   }
-  FLTheme->adjustSize();
-  FLForce->adjustSize();
-  FLTheme->move(12, 52);
-  FLForce->move(12, 52 + FLTheme->height() + 6);
-  FTheme->move(FLTheme->geometry().right() + 1 + 8, FLTheme->y());
-  FForce->move(FLForce->geometry().right() + 1 + 8, FLForce->y());
-  FForce->setText(QStringLiteral("4"));
-  FForce->adjustSize();
+  libelleTheme_->adjustSize();
+  libelleForce_->adjustSize();
+  libelleTheme_->move(12, 52);
+  libelleForce_->move(12, 52 + libelleTheme_->height() + 6);
+  theme_->move(libelleTheme_->geometry().right() + 1 + 8, libelleTheme_->y());
+  force_->move(libelleForce_->geometry().right() + 1 + 8, libelleForce_->y());
+  force_->setText(QStringLiteral("4"));
+  force_->adjustSize();
 
-  FGeometrie = GeometrieFinDonne(W, H, FForce->y() + FForce->height(), LargeurBouton, HauteurBouton);
-  const TGeometrieFinDonne& g = FGeometrie;
+  geometrie_ = GeometrieFinDonne(W, H, force_->y() + force_->height(), LargeurBouton, HauteurBouton);
+  const TGeometrieFinDonne& g = geometrie_;
   for (TJoueur j : TousLesJoueurs) {
     for (T4Couleur c : ToutesLesCouleurs) {
       const int ligne = clPique - c;  // spades on top
       const int y = g.YCouleur(j, ligne);
       FSymboles[j][c]->move(g.Blocs[j].x(), y);
-      FMains[j][c]->move(g.Blocs[j].x() + 24, y + (FSymboles[j][c]->height() - QFontMetrics(PoliceMain()).height()) / 2);
+      mains_[j][c]->move(g.Blocs[j].x() + 24, y + (FSymboles[j][c]->height() - QFontMetrics(PoliceMain()).height()) / 2);
     }
   }
   for (TJoueur j : TousLesJoueurs) {
@@ -204,92 +204,92 @@ void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
     const int droite = g.Xcol[j + 1];
     FTitres[j]->move(gauche + (droite - gauche - FTitres[j]->width()) / 2, g.t);
   }
-  FTitreCommentaire->move(g.l, g.c);
-  const int hautCommentaire = g.c + FTitreCommentaire->height() + g.m;
-  FCommentaire->setGeometry(g.l, hautCommentaire, W - 2 * g.m, g.YBoutons - 16 - hautCommentaire);
-  FStop->move(g.XBoutons[0], g.YBoutons);
-  FRejouer->move(g.XBoutons[1], g.YBoutons);
-  FSuivante->move(g.XBoutons[2], g.YBoutons);
+  titreCommentaire_->move(g.l, g.c);
+  const int hautCommentaire = g.c + titreCommentaire_->height() + g.m;
+  commentaire_->setGeometry(g.l, hautCommentaire, W - 2 * g.m, g.YBoutons - 16 - hautCommentaire);
+  stop_->move(g.XBoutons[0], g.YBoutons);
+  rejouer_->move(g.XBoutons[1], g.YBoutons);
+  suivante_->move(g.XBoutons[2], g.YBoutons);
   update();
 }
 
 void TFinDonne1024::Prepare(const TContenuFinDonne& contenu) {
-  FContenu = contenu;
-  FDonne->setText(Texte(contenu.Donne));
-  FDonne->adjustSize();
+  contenu_ = contenu;
+  donne_->setText(Texte(contenu.Donne));
+  donne_->adjustSize();
   for (TJoueur j : TousLesJoueurs) {
     for (T4Couleur c : ToutesLesCouleurs) {
-      FMains[j][c]->setText(Texte(contenu.Diagramme[j][c]));
-      FMains[j][c]->adjustSize();
-      FMains[j][c]->show();
+      mains_[j][c]->setText(Texte(contenu.Diagramme[j][c]));
+      mains_[j][c]->adjustSize();
+      mains_[j][c]->show();
     }
   }
-  for (QWidget* w : {static_cast<QWidget*>(FDebut), static_cast<QWidget*>(FEntameTexte),
-                     static_cast<QWidget*>(FFin), FEllipse}) {
+  for (QWidget* w : {static_cast<QWidget*>(debut_), static_cast<QWidget*>(entameTexte_),
+                     static_cast<QWidget*>(fin_), ellipse_}) {
     w->hide();
   }
   VideEncheres();
 }
 
 void TFinDonne1024::VideEncheres() {
-  for (std::size_t i = 0; i < FCellules.size(); ++i) {
-    FCellules[i]->clear();
-    FCellules[i]->hide();
-    FImages[i]->clear();
-    FImages[i]->hide();
+  for (std::size_t i = 0; i < cellules_.size(); ++i) {
+    cellules_[i]->clear();
+    cellules_[i]->hide();
+    images_[i]->clear();
+    images_[i]->hide();
   }
   for (std::size_t n = 0; n < 4; ++n) {
-    FNotes[n]->clear();
-    FNotes[n]->hide();
-    FAlertes[n]->clear();
-    FAlertes[n]->hide();
+    notes_[n]->clear();
+    notes_[n]->hide();
+    alertes_[n]->clear();
+    alertes_[n]->hide();
   }
 }
 
 void TFinDonne1024::Remplit(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible) {
-  FCommentaire->ChargeDocument(resume);
-  FCommentaire->FixeTailleUniforme(TaillePoliceCommentaire(FZoneTravail.width(), FZoneTravail.height()));
-  FCommentaire->verticalScrollBar()->setValue(0);
+  commentaire_->ChargeDocument(resume);
+  commentaire_->FixeTailleUniforme(TaillePoliceCommentaire(zoneTravail_.width(), zoneTravail_.height()));
+  commentaire_->verticalScrollBar()->setValue(0);
 
-  FDonneur->setText(Texte(FContenu.Donneur));
-  FVuln->setText(Texte(FContenu.Vulnerabilite));
-  FDonneur->adjustSize();
-  FVuln->adjustSize();
-  FTheme->setText(Texte(FContenu.Theme));
-  FForce->setText(Texte(FContenu.Force));
-  FTheme->adjustSize();
-  FForce->adjustSize();
-  FLTheme->setVisible(visible.Theme);
-  FTheme->setVisible(visible.Theme);
-  FLForce->setVisible(visible.Force);
-  FForce->setVisible(visible.Force);
+  donneur_->setText(Texte(contenu_.Donneur));
+  vuln_->setText(Texte(contenu_.Vulnerabilite));
+  donneur_->adjustSize();
+  vuln_->adjustSize();
+  theme_->setText(Texte(contenu_.Theme));
+  force_->setText(Texte(contenu_.Force));
+  theme_->adjustSize();
+  force_->adjustSize();
+  libelleTheme_->setVisible(visible.Theme);
+  theme_->setVisible(visible.Theme);
+  libelleForce_->setVisible(visible.Force);
+  force_->setVisible(visible.Force);
 
   EcritEncheres();
   EntoureEntame();
-  FAction = acSuivante;
-  FSuivante->setFocus(Qt::OtherFocusReason);
+  action_ = acSuivante;
+  suivante_->setFocus(Qt::OtherFocusReason);
   update();
 }
 
 void TFinDonne1024::EcritEncheres() {
   VideEncheres();
-  const TGeometrieFinDonne& g = FGeometrie;
+  const TGeometrieFinDonne& g = geometrie_;
   const int largeurColonne = g.LargeurColonne();
   int derniereRangee = 0;
-  for (const TCelluleEnchere& cellule : FContenu.Encheres.Cellules) {
+  for (const TCelluleEnchere& cellule : contenu_.Encheres.Cellules) {
     if (cellule.Ligne < 1 || cellule.Ligne > NbLignesGrilleEncheres) continue;
     const std::size_t i = static_cast<std::size_t>(4 * (cellule.Ligne - 1) + cellule.Colonne);
-    QLabel* texte = FCellules[i];
+    QLabel* texte = cellules_[i];
     texte->setText(Texte(cellule.Texte));
     texte->adjustSize();
-    const int largeur = texte->width() + (cellule.Symbole ? FLargeurCouleur : 0);
+    const int largeur = texte->width() + (cellule.Symbole ? largeurCouleur_ : 0);
     const int x = g.Xcol[cellule.Colonne] + (largeurColonne - largeur) / 2;
     const int y = g.YRangee(cellule.Ligne);
     texte->move(x, y);
     texte->show();
     int fin = x + texte->width();
     if (cellule.Symbole) {
-      QLabel* image = FImages[i];
+      QLabel* image = images_[i];
       image->setPixmap(ImageSymbole(990 + *cellule.Symbole));
       image->adjustSize();
       image->move(fin, y + (texte->height() - image->height()) / 2);
@@ -297,7 +297,7 @@ void TFinDonne1024::EcritEncheres() {
       fin += image->width();
     }
     if (cellule.Marque >= 1 && cellule.Marque <= NbMarquesAlertes) {
-      QLabel* note = FNotes[static_cast<std::size_t>(cellule.Marque - 1)];
+      QLabel* note = notes_[static_cast<std::size_t>(cellule.Marque - 1)];
       note->setText(Texte(cellule.TexteMarque()));
       note->adjustSize();
       note->move(fin + 1, y - 1);
@@ -309,23 +309,23 @@ void TFinDonne1024::EcritEncheres() {
   // start below its last row.
   const int decalage = std::max(0, g.YRangee(derniereRangee) + 26 - g.YAlerte(1));
   for (std::size_t n = 0; n < 4; ++n) {
-    const std::string& ligne = FContenu.Encheres.LignesAlertes[n];
+    const std::string& ligne = contenu_.Encheres.LignesAlertes[n];
     if (ligne.empty()) continue;
-    FAlertes[n]->setText(Texte(ligne));
-    FAlertes[n]->adjustSize();
-    FAlertes[n]->move(g.a, g.YAlerte(static_cast<int>(n) + 1) + decalage);
-    FAlertes[n]->show();
+    alertes_[n]->setText(Texte(ligne));
+    alertes_[n]->adjustSize();
+    alertes_[n]->move(g.a, g.YAlerte(static_cast<int>(n) + 1) + decalage);
+    alertes_[n]->show();
   }
 }
 
 void TFinDonne1024::EntoureEntame() {
-  FDebut->hide();
-  FEntameTexte->hide();
-  FFin->hide();
-  FEllipse->hide();
-  if (!FContenu.EntameDecoupee || !FContenu.Entame.EstReelle()) return;
-  const TEntameDecoupee& e = *FContenu.EntameDecoupee;
-  QLabel* ligne = FMains[jrOuest][FContenu.Entame.c];
+  debut_->hide();
+  entameTexte_->hide();
+  fin_->hide();
+  ellipse_->hide();
+  if (!contenu_.EntameDecoupee || !contenu_.Entame.EstReelle()) return;
+  const TEntameDecoupee& e = *contenu_.EntameDecoupee;
+  QLabel* ligne = mains_[jrOuest][contenu_.Entame.c];
   ligne->hide();
   // The listing's leading blank keeps the lead in line with the other suits.
   const QFontMetrics fm(PoliceMain());
@@ -334,7 +334,7 @@ void TFinDonne1024::EntoureEntame() {
   // neither neighbour.
   constexpr int Marge = 3;
   const std::array<std::pair<QLabel*, const std::string*>, 3> parties{
-      {{FDebut, &e.Debut}, {FEntameTexte, &e.Entame}, {FFin, &e.Fin}}};
+      {{debut_, &e.Debut}, {entameTexte_, &e.Entame}, {fin_, &e.Fin}}};
   for (const auto& [partie, texte] : parties) {
     partie->setText(Texte(*texte));
     partie->adjustSize();
@@ -342,29 +342,29 @@ void TFinDonne1024::EntoureEntame() {
     partie->show();
     if (!texte->empty()) x += partie->width() + Marge;
   }
-  const int largeurTexte = FEntameTexte->width();
+  const int largeurTexte = entameTexte_->width();
   const int largeur = std::max(e.Entame == "10" ? 32 : 22, largeurTexte + 10);
-  FEllipse->setGeometry(FEntameTexte->x() - 5, ligne->y() - 4, largeur, FEntameTexte->height() + 8);
-  FEllipse->show();
-  FEllipse->raise();
+  ellipse_->setGeometry(entameTexte_->x() - 5, ligne->y() - 4, largeur, entameTexte_->height() + 8);
+  ellipse_->show();
+  ellipse_->raise();
 }
 
 int TFinDonne1024::Montre(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible) {
   Remplit(resume, visible);
   exec();
-  return FAction;
+  return action_;
 }
 
 void TFinDonne1024::Termine(int action) {
-  FAction = action;
+  action_ = action;
   accept();
 }
 
 void TFinDonne1024::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.drawTiledPixmap(rect(), FTapis);
-  const TGeometrieFinDonne& g = FGeometrie;
+  p.drawTiledPixmap(rect(), tapis_);
+  const TGeometrieFinDonne& g = geometrie_;
   // Light panels under the diagram and the auction.
   const QColor panneau(255, 255, 255, 60);
   const QColor bord(46, 90, 46, 160);

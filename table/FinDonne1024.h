@@ -29,7 +29,7 @@ class TFinDonne1024 : public TDialogueKalvo {
   // Sizes and lays the window out for a screen's work area (done once at
   // creation for the primary screen; again for another size if needed).
   void Dimensionne(const QRect& zoneTravail);
-  const TGeometrieFinDonne& Geometrie() const { return FGeometrie; }
+  const TGeometrieFinDonne& Geometrie() const { return geometrie_; }
 
   // When the deal is read: the deal number and the diagram; the auction,
   // alerts and circle are emptied until the next showing.
@@ -39,24 +39,24 @@ class TFinDonne1024 : public TDialogueKalvo {
   void Remplit(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible);
   // Remplit, then modal: the action chosen (acSuivante, acRejouer, acArreter).
   int Montre(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible);
-  int Action() const { return FAction; }
+  int Action() const { return action_; }
 
   // Components by the design's names, for the main window and the tests.
-  QLabel* Main(TJoueur joueur, T4Couleur couleur) const { return FMains[joueur][couleur]; }
-  QLabel* Cellule(int numero) const { return FCellules[static_cast<std::size_t>(numero - 1)]; }  // L1..L36
-  QLabel* Image(int numero) const { return FImages[static_cast<std::size_t>(numero - 1)]; }      // I1..I36
-  QLabel* Note(int n) const { return FNotes[static_cast<std::size_t>(n - 1)]; }
-  QLabel* LigneAlerte(int n) const { return FAlertes[static_cast<std::size_t>(n - 1)]; }
-  QLabel* stDebut() const { return FDebut; }
-  QLabel* stEntame() const { return FEntameTexte; }
-  QLabel* stFin() const { return FFin; }
-  QWidget* Entame() const { return FEllipse; }
-  VisionneuseRtf* RECoup() const { return FCommentaire; }
-  QPushButton* BStop() const { return FStop; }
-  QPushButton* BRejouer() const { return FRejouer; }
-  QPushButton* BSuivante() const { return FSuivante; }
-  QLabel* Theme() const { return FTheme; }
-  QLabel* Force() const { return FForce; }
+  QLabel* Main(TJoueur joueur, T4Couleur couleur) const { return mains_[joueur][couleur]; }
+  QLabel* Cellule(int numero) const { return cellules_[static_cast<std::size_t>(numero - 1)]; }  // L1..L36
+  QLabel* Image(int numero) const { return images_[static_cast<std::size_t>(numero - 1)]; }      // I1..I36
+  QLabel* Note(int n) const { return notes_[static_cast<std::size_t>(n - 1)]; }
+  QLabel* LigneAlerte(int n) const { return alertes_[static_cast<std::size_t>(n - 1)]; }
+  QLabel* stDebut() const { return debut_; }
+  QLabel* stEntame() const { return entameTexte_; }
+  QLabel* stFin() const { return fin_; }
+  QWidget* Entame() const { return ellipse_; }
+  VisionneuseRtf* RECoup() const { return commentaire_; }
+  QPushButton* BStop() const { return stop_; }
+  QPushButton* BRejouer() const { return rejouer_; }
+  QPushButton* BSuivante() const { return suivante_; }
+  QLabel* Theme() const { return theme_; }
+  QLabel* Force() const { return force_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -71,38 +71,38 @@ class TFinDonne1024 : public TDialogueKalvo {
   void EntoureEntame();
   void Termine(int action);
 
-  TContenuFinDonne FContenu;
-  TGeometrieFinDonne FGeometrie;
-  QRect FZoneTravail;
-  int FAction = acSuivante;
-  QPixmap FTapis;
+  TContenuFinDonne contenu_;
+  TGeometrieFinDonne geometrie_;
+  QRect zoneTravail_;
+  int action_ = acSuivante;
+  QPixmap tapis_;
 
-  QWidget* FBandeau = nullptr;
+  QWidget* bandeau_ = nullptr;
   std::array<QLabel*, 3> FLegendes{};  // "Donne", "Donneur", "Vulnérabilité"
-  QLabel* FDonne = nullptr;
-  QLabel* FDonneur = nullptr;
-  QLabel* FVuln = nullptr;
-  QLabel* FLTheme = nullptr;
-  QLabel* FTheme = nullptr;
-  QLabel* FLForce = nullptr;
-  QLabel* FForce = nullptr;
+  QLabel* donne_ = nullptr;
+  QLabel* donneur_ = nullptr;
+  QLabel* vuln_ = nullptr;
+  QLabel* libelleTheme_ = nullptr;
+  QLabel* theme_ = nullptr;
+  QLabel* libelleForce_ = nullptr;
+  QLabel* force_ = nullptr;
   std::array<std::array<QLabel*, 4>, 4> FSymboles{};  // [seat][suit]
-  std::array<std::array<QLabel*, 4>, 4> FMains{};
+  std::array<std::array<QLabel*, 4>, 4> mains_{};
   std::array<QLabel*, 4> FTitres{};  // auction titles by seat
-  std::array<QLabel*, 36> FCellules{};
-  std::array<QLabel*, 36> FImages{};
-  std::array<QLabel*, 4> FNotes{};
-  std::array<QLabel*, 4> FAlertes{};
-  QLabel* FDebut = nullptr;
-  QLabel* FEntameTexte = nullptr;
-  QLabel* FFin = nullptr;
-  QWidget* FEllipse = nullptr;
-  QLabel* FTitreCommentaire = nullptr;
-  VisionneuseRtf* FCommentaire = nullptr;
-  QPushButton* FStop = nullptr;
-  QPushButton* FRejouer = nullptr;
-  QPushButton* FSuivante = nullptr;
-  int FLargeurCouleur = 16;
+  std::array<QLabel*, 36> cellules_{};
+  std::array<QLabel*, 36> images_{};
+  std::array<QLabel*, 4> notes_{};
+  std::array<QLabel*, 4> alertes_{};
+  QLabel* debut_ = nullptr;
+  QLabel* entameTexte_ = nullptr;
+  QLabel* fin_ = nullptr;
+  QWidget* ellipse_ = nullptr;
+  QLabel* titreCommentaire_ = nullptr;
+  VisionneuseRtf* commentaire_ = nullptr;
+  QPushButton* stop_ = nullptr;
+  QPushButton* rejouer_ = nullptr;
+  QPushButton* suivante_ = nullptr;
+  int largeurCouleur_ = 16;
 };
 
 }  // namespace kalvo

@@ -11,31 +11,31 @@ namespace kalvo {
 TGroupeRadio::TGroupeRadio(const QString& titre, QWidget* parent) : QGroupBox(titre, parent) {}
 
 void TGroupeRadio::SetItems(const QStringList& items) {
-  for (QRadioButton* bouton : Boutons) delete bouton;
-  Boutons.clear();
+  for (QRadioButton* bouton : boutons_) delete bouton;
+  boutons_.clear();
   for (const QString& texte : items) {
     auto* bouton = new QRadioButton(texte, this);
     bouton->show();
-    Boutons.push_back(bouton);
+    boutons_.push_back(bouton);
   }
   RangeBoutons();
 }
 
 QRadioButton* TGroupeRadio::Bouton(int i) const {
-  return i >= 0 && i < NombreItems() ? Boutons[static_cast<std::size_t>(i)] : nullptr;
+  return i >= 0 && i < NombreItems() ? boutons_[static_cast<std::size_t>(i)] : nullptr;
 }
 
 int TGroupeRadio::ItemIndex() const {
   for (int i = 0; i < NombreItems(); ++i)
-    if (Boutons[static_cast<std::size_t>(i)]->isChecked()) return i;
+    if (boutons_[static_cast<std::size_t>(i)]->isChecked()) return i;
   return -1;
 }
 
 void TGroupeRadio::SetItemIndex(int i) {
   // Exclusive buttons cannot all be cleared: lift the rule while setting.
-  for (QRadioButton* bouton : Boutons) bouton->setAutoExclusive(false);
-  for (int k = 0; k < NombreItems(); ++k) Boutons[static_cast<std::size_t>(k)]->setChecked(k == i);
-  for (QRadioButton* bouton : Boutons) bouton->setAutoExclusive(true);
+  for (QRadioButton* bouton : boutons_) bouton->setAutoExclusive(false);
+  for (int k = 0; k < NombreItems(); ++k) boutons_[static_cast<std::size_t>(k)]->setChecked(k == i);
+  for (QRadioButton* bouton : boutons_) bouton->setAutoExclusive(true);
 }
 
 // The height under the caption is shared evenly; what is left over goes
@@ -50,7 +50,7 @@ QRect TGroupeRadio::PlaceBouton(int i) const {
 }
 
 void TGroupeRadio::RangeBoutons() {
-  for (int i = 0; i < NombreItems(); ++i) Boutons[static_cast<std::size_t>(i)]->setGeometry(PlaceBouton(i));
+  for (int i = 0; i < NombreItems(); ++i) boutons_[static_cast<std::size_t>(i)]->setGeometry(PlaceBouton(i));
 }
 
 void TGroupeRadio::resizeEvent(QResizeEvent* evenement) {

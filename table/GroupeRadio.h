@@ -19,7 +19,7 @@ class TGroupeRadio : public QGroupBox {
   explicit TGroupeRadio(const QString& titre, QWidget* parent = nullptr);
 
   void SetItems(const QStringList& items);
-  int NombreItems() const { return static_cast<int>(Boutons.size()); }
+  int NombreItems() const { return static_cast<int>(boutons_.size()); }
   QRadioButton* Bouton(int i) const;
   int ItemIndex() const;
   // −1 or any index out of range clears the selection.
@@ -35,7 +35,7 @@ class TGroupeRadio : public QGroupBox {
  private:
   void RangeBoutons();
 
-  std::vector<QRadioButton*> Boutons;
+  std::vector<QRadioButton*> boutons_;
 };
 
 }  // namespace kalvo

@@ -48,8 +48,8 @@ class TJeu1024 : public QWidget {
   void SetJoueur(TJoueur j) { FJoueur = j; }
   int Largeur() const { return FLargeur; }
   int Hauteur() const { return FHauteur; }
-  int Tag() const { return FTag; }
-  void SetTag(int t) { FTag = t; }
+  int Tag() const { return tag_; }
+  void SetTag(int t) { tag_ = t; }
 
   bool Sens() const { return FSens; }
   int EcartX() const { return FecartX; }
@@ -90,7 +90,7 @@ class TJeu1024 : public QWidget {
   std::array<int, 4> CartesParCouleur_{};
   TWhereCartes WhereCartes_{};
   int TotalCartesJouees_ = 0;
-  int FTag = 0;
+  int tag_ = 0;
 };
 
 }  // namespace kalvo

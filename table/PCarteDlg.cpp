@@ -14,8 +14,8 @@ TPCarteDlg::TPCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
   auto* principal = new QVBoxLayout(this);
   principal->setContentsMargins(12, 12, 12, 12);
   principal->setSpacing(12);
-  FQuestion = NouveauBandeau(windowTitle(), this);
-  principal->addWidget(FQuestion);
+  question_ = NouveauBandeau(windowTitle(), this);
+  principal->addWidget(question_);
 
   // The seats where they sit at the table, round the card.
   auto* panneau = NouveauPanneau(this);
@@ -23,12 +23,12 @@ TPCarteDlg::TPCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
   grille->setContentsMargins(18, 14, 18, 14);
   grille->setHorizontalSpacing(22);
   grille->setVerticalSpacing(10);
-  FCarte = new TCarte1024(panneau);
-  FCarte->SetSetCartes(2);
-  FCarte->SetBackground(QColor(CouleurTapisPanneau));
-  FCarte->setFixedSize(FCarte->size());
-  grille->addWidget(FCarte, 1, 1, Qt::AlignCenter);
-  FJoueurs = new QButtonGroup(this);
+  carte_ = new TCarte1024(panneau);
+  carte_->SetSetCartes(2);
+  carte_->SetBackground(QColor(CouleurTapisPanneau));
+  carte_->setFixedSize(carte_->size());
+  grille->addWidget(carte_, 1, 1, Qt::AlignCenter);
+  joueurs_ = new QButtonGroup(this);
   struct TPlace {
     TJoueur joueur;
     int ligne;
@@ -37,30 +37,30 @@ TPCarteDlg::TPCarteDlg(QWidget* parent) : TDialogueKalvo(parent) {
   for (const TPlace& p : {TPlace{jrNord, 0, 1}, TPlace{jrOuest, 1, 0}, TPlace{jrEst, 1, 2}, TPlace{jrSud, 2, 1}}) {
     auto* radio = new QRadioButton(QString::fromUtf8(NomsJoueurs[p.joueur].data()), panneau);
     radio->setFont(PoliceTexteGras());
-    FJoueurs->addButton(radio, p.joueur);
+    joueurs_->addButton(radio, p.joueur);
     grille->addWidget(radio, p.ligne, p.colonne, Qt::AlignCenter);
   }
   principal->addWidget(panneau);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 120);
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
-  connect(FOk, &QPushButton::clicked, this, [this] {
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 120);
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, [this] {
     if (Choix() >= 0) accept();
   });
-  connect(FJoueurs, &QButtonGroup::idToggled, this, [this] { FOk->setEnabled(Choix() >= 0); });
+  connect(joueurs_, &QButtonGroup::idToggled, this, [this] { ok_->setEnabled(Choix() >= 0); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TPCarteDlg::Prepare(const TQuestionPosee& question) {
   setWindowTitle(QString::fromStdString(question.Titre));
-  FQuestion->setText(windowTitle());
-  FCarteDemandee = question.Carte;
-  FCarte->SetValue(question.Carte.EstReelle() ? IndexCarte(question.Carte) : 0);
-  FJoueurs->setExclusive(false);
-  for (QAbstractButton* b : FJoueurs->buttons()) b->setChecked(false);
-  FJoueurs->setExclusive(true);
-  FOk->setEnabled(false);
+  question_->setText(windowTitle());
+  carteDemandee_ = question.Carte;
+  carte_->SetValue(question.Carte.EstReelle() ? IndexCarte(question.Carte) : 0);
+  joueurs_->setExclusive(false);
+  for (QAbstractButton* b : joueurs_->buttons()) b->setChecked(false);
+  joueurs_->setExclusive(true);
+  ok_->setEnabled(false);
 }
 
 std::optional<TReponseQuestion> TPCarteDlg::Pose(const TQuestionPosee& question) {

@@ -23,20 +23,20 @@ class TPCarteDlg : public TDialogueKalvo {
   void Prepare(const TQuestionPosee& question);
   std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
   // The seat chosen (tags 0..3 = TJoueur), -1 while none is.
-  int Choix() const { return FJoueurs->checkedId(); }
+  int Choix() const { return joueurs_->checkedId(); }
   TReponseQuestion Reponse() const;
 
-  TCard Carte() const { return FCarteDemandee; }
-  TCarte1024* CarteMontree() const { return FCarte; }
-  QAbstractButton* Radio(TJoueur j) const { return FJoueurs->button(j); }
-  QPushButton* BoutonOk() const { return FOk; }
+  TCard Carte() const { return carteDemandee_; }
+  TCarte1024* CarteMontree() const { return carte_; }
+  QAbstractButton* Radio(TJoueur j) const { return joueurs_->button(j); }
+  QPushButton* BoutonOk() const { return ok_; }
 
  private:
-  QLabel* FQuestion = nullptr;
-  TCarte1024* FCarte = nullptr;
-  QButtonGroup* FJoueurs = nullptr;
-  QPushButton* FOk = nullptr;
-  TCard FCarteDemandee;
+  QLabel* question_ = nullptr;
+  TCarte1024* carte_ = nullptr;
+  QButtonGroup* joueurs_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  TCard carteDemandee_;
 };
 
 }  // namespace kalvo

@@ -17,33 +17,33 @@ TQuestionNombreDlg::TQuestionNombreDlg(const QString& titre, QWidget* parent) : 
   auto* colonne = new QVBoxLayout(panneau);
   colonne->setContentsMargins(24, 16, 24, 18);
   colonne->setSpacing(6);
-  FLabel1 = NouvelleEtiquette({}, PoliceTitre(), QColor(CouleurTexteTapis), panneau);
-  FLabel2 = NouvelleEtiquette({}, PoliceTexte(), QColor(CouleurTexteTapis), panneau);
-  FLabel1->setAlignment(Qt::AlignCenter);
-  FLabel2->setAlignment(Qt::AlignCenter);
-  colonne->addWidget(FLabel1);
-  colonne->addWidget(FLabel2);
+  label1_ = NouvelleEtiquette({}, PoliceTitre(), QColor(CouleurTexteTapis), panneau);
+  label2_ = NouvelleEtiquette({}, PoliceTexte(), QColor(CouleurTexteTapis), panneau);
+  label1_->setAlignment(Qt::AlignCenter);
+  label2_->setAlignment(Qt::AlignCenter);
+  colonne->addWidget(label1_);
+  colonne->addWidget(label2_);
   colonne->addSpacing(10);
-  FNombre = new TSaisieChiffres(2, panneau);
-  colonne->addWidget(FNombre, 0, Qt::AlignHCenter);
+  nombre_ = new TSaisieChiffres(2, panneau);
+  colonne->addWidget(nombre_, 0, Qt::AlignHCenter);
   panneau->setMinimumWidth(300);
   principal->addWidget(panneau);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 120);
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 120);
   // Enter in the field presses the default button: it answers.
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
-  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TQuestionNombreDlg::Prepare(const TQuestionPosee& question) {
   FJoueur = question.Joueur;
-  FPlayed = question.isPlayed;
-  FCouleur = question.Couleur;
-  FLabel1->setText(QString::fromStdString(question.Libelle1));
-  FLabel2->setText(QString::fromStdString(question.Libelle2));
-  FNombre->Reinitialise(0);
+  dejaJoue_ = question.isPlayed;
+  couleur_ = question.Couleur;
+  label1_->setText(QString::fromStdString(question.Libelle1));
+  label2_->setText(QString::fromStdString(question.Libelle2));
+  nombre_->Reinitialise(0);
 }
 
 std::optional<TReponseQuestion> TQuestionNombreDlg::Pose(const TQuestionPosee& question) {
@@ -54,7 +54,7 @@ std::optional<TReponseQuestion> TQuestionNombreDlg::Pose(const TQuestionPosee& q
 
 TReponseQuestion TQuestionNombreDlg::Reponse() const {
   TReponseQuestion reponse;
-  reponse.Nombre = FNombre->Value();
+  reponse.Nombre = nombre_->Value();
   return reponse;
 }
 

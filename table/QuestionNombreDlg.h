@@ -21,24 +21,24 @@ class TQuestionNombreDlg : public TDialogueKalvo {
   TReponseQuestion Reponse() const;
 
   TJoueur Joueur() const { return FJoueur; }
-  bool isPlayed() const { return FPlayed; }
-  T4Couleur Couleur() const { return FCouleur; }  // TJ4MQ4
-  QLabel* Label1() const { return FLabel1; }
-  QLabel* Label2() const { return FLabel2; }
-  TSaisieChiffres* Nombre() const { return FNombre; }
-  QPushButton* BoutonOk() const { return FOk; }
+  bool isPlayed() const { return dejaJoue_; }
+  T4Couleur Couleur() const { return couleur_; }  // TJ4MQ4
+  QLabel* Label1() const { return label1_; }
+  QLabel* Label2() const { return label2_; }
+  TSaisieChiffres* Nombre() const { return nombre_; }
+  QPushButton* BoutonOk() const { return ok_; }
 
  protected:
   TQuestionNombreDlg(const QString& titre, QWidget* parent);
 
  private:
-  QLabel* FLabel1 = nullptr;
-  QLabel* FLabel2 = nullptr;
-  TSaisieChiffres* FNombre = nullptr;
-  QPushButton* FOk = nullptr;
+  QLabel* label1_ = nullptr;
+  QLabel* label2_ = nullptr;
+  TSaisieChiffres* nombre_ = nullptr;
+  QPushButton* ok_ = nullptr;
   TJoueur FJoueur = jrSud;
-  bool FPlayed = false;
-  T4Couleur FCouleur = clTrefle;
+  bool dejaJoue_ = false;
+  T4Couleur couleur_ = clTrefle;
 };
 
 class TPointsDlg : public TQuestionNombreDlg {

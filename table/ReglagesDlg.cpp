@@ -115,11 +115,11 @@ void TReglagesDlg::CreeGroupes() {
 }
 
 void TReglagesDlg::SetDialogues(const TDialoguesReglages& dialogues) {
-  FDelai = dialogues.Delai;
-  FDelaiCartes = dialogues.DelaiCartes;
-  FDispJeux = dialogues.DispJeux;
-  FInfos = dialogues.Infos;
-  FAide = dialogues.Aide;
+  delai_ = dialogues.Delai;
+  delaiCartes_ = dialogues.DelaiCartes;
+  dispJeux_ = dialogues.DispJeux;
+  infos_ = dialogues.Infos;
+  aide_ = dialogues.Aide;
 }
 
 std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> TReglagesDlg::Cases() const {
@@ -138,57 +138,57 @@ void TReglagesDlg::showEvent(QShowEvent* evenement) {
   QDialog::showEvent(evenement);
   TypeDonnes->SetItemIndex(-1);
   TypeDonnes->setEnabled(false);
-  if (FReglages == nullptr) return;
-  for (const auto& [casier, reglage] : Cases()) casier->setChecked(FReglages->*reglage);
-  OrdreDonnes->SetItemIndex(FReglages->Ordre);
+  if (reglages_ == nullptr) return;
+  for (const auto& [casier, reglage] : Cases()) casier->setChecked(reglages_->*reglage);
+  OrdreDonnes->SetItemIndex(reglages_->Ordre);
 }
 
 void TReglagesDlg::BokClick() {
-  if (FReglages != nullptr) {
-    for (const auto& [casier, reglage] : Cases()) FReglages->*reglage = casier->isChecked();
+  if (reglages_ != nullptr) {
+    for (const auto& [casier, reglage] : Cases()) reglages_->*reglage = casier->isChecked();
     // No button selected (an order out of range was read): ascending.
-    FReglages->Ordre = OrdreDonnes->ItemIndex() == 1 ? 1 : 0;
-    FReglages->Aleatoire = FReglages->Ordre == 1;
-    FReglages->NumeroTheme = 0;
-    FReglages->ForceChoisie = -1;
-    FReglages->ScoreInferieurA = -1;
+    reglages_->Ordre = OrdreDonnes->ItemIndex() == 1 ? 1 : 0;
+    reglages_->Aleatoire = reglages_->Ordre == 1;
+    reglages_->NumeroTheme = 0;
+    reglages_->ForceChoisie = -1;
+    reglages_->ScoreInferieurA = -1;
   }
   accept();
 }
 
 void TReglagesDlg::BAideClick() {
-  if (FAide) FAide->Ouvre();
+  if (aide_) aide_->Ouvre();
   update();
 }
 
 void TReglagesDlg::BInfosClick() {
-  if (FInfos) FInfos->exec();
+  if (infos_) infos_->exec();
 }
 
 void TReglagesDlg::JvXPButton2Click() {
-  if (!FDelai || FReglages == nullptr) return;
-  FDelai->SetPosition(FReglages->Vitesse);
-  if (FDelai->exec() == QDialog::Accepted) FReglages->Vitesse = FDelai->Position();
+  if (!delai_ || reglages_ == nullptr) return;
+  delai_->SetPosition(reglages_->Vitesse);
+  if (delai_->exec() == QDialog::Accepted) reglages_->Vitesse = delai_->Position();
 }
 
 void TReglagesDlg::JvXPButton3Click() {
-  if (!FDelaiCartes || FReglages == nullptr) return;
-  FDelaiCartes->SetPosition(FReglages->Cartes);
-  if (FDelaiCartes->exec() == QDialog::Accepted) FReglages->Cartes = FDelaiCartes->Position();
+  if (!delaiCartes_ || reglages_ == nullptr) return;
+  delaiCartes_->SetPosition(reglages_->Cartes);
+  if (delaiCartes_->exec() == QDialog::Accepted) reglages_->Cartes = delaiCartes_->Position();
 }
 
 // The hands' look is taken from the buttons however the dialog is closed.
 void TReglagesDlg::AspectMainsClick() {
-  if (!FDispJeux || FReglages == nullptr) return;
-  TFDispJeux& d = *FDispJeux;
-  (FReglages->DispoSud ? d.RBS1 : d.RBS2)->setChecked(true);
-  (FReglages->DispoNord ? d.RBN1 : d.RBN2)->setChecked(true);
-  d.ChoisitSetCartes(FReglages->SetCartes);
+  if (!dispJeux_ || reglages_ == nullptr) return;
+  TFDispJeux& d = *dispJeux_;
+  (reglages_->DispoSud ? d.RBS1 : d.RBS2)->setChecked(true);
+  (reglages_->DispoNord ? d.RBN1 : d.RBN2)->setChecked(true);
+  d.ChoisitSetCartes(reglages_->SetCartes);
   d.exec();
-  FReglages->DispoSud = d.RBS1->isChecked();
-  FReglages->DispoNord = d.RBN1->isChecked();
+  reglages_->DispoSud = d.RBS1->isChecked();
+  reglages_->DispoNord = d.RBN1->isChecked();
   const int set = d.SetCartesChoisi();
-  FReglages->SetCartes = set == 0 ? 1 : set;
+  reglages_->SetCartes = set == 0 ? 1 : set;
 }
 
 }  // namespace kalvo

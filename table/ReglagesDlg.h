@@ -45,8 +45,8 @@ class TReglagesDlg : public QDialog {
   explicit TReglagesDlg(QWidget* parent = nullptr);
 
   // The record edited (the main window's settings); none leaves the dialog idle.
-  void SetReglages(TReglages* reglages) { FReglages = reglages; }
-  TReglages* Reglages() const { return FReglages; }
+  void SetReglages(TReglages* reglages) { reglages_ = reglages; }
+  TReglages* Reglages() const { return reglages_; }
   void SetDialogues(const TDialoguesReglages& dialogues);
 
   QFrame* Panel1 = nullptr;
@@ -89,12 +89,12 @@ class TReglagesDlg : public QDialog {
   // The eight check boxes with the setting each one edits.
   std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> Cases() const;
 
-  TReglages* FReglages = nullptr;
-  QPointer<TDelaiDlg> FDelai;
-  QPointer<TDelaiCartesDlg> FDelaiCartes;
-  QPointer<TFDispJeux> FDispJeux;
-  QPointer<TAboutBox> FInfos;
-  QPointer<TAide> FAide;
+  TReglages* reglages_ = nullptr;
+  QPointer<TDelaiDlg> delai_;
+  QPointer<TDelaiCartesDlg> delaiCartes_;
+  QPointer<TFDispJeux> dispJeux_;
+  QPointer<TAboutBox> infos_;
+  QPointer<TAide> aide_;
 };
 
 }  // namespace kalvo

@@ -19,54 +19,54 @@ TRepartitionDlg::TRepartitionDlg(QWidget* parent) : TDialogueKalvo(parent) {
   auto* colonne = new QVBoxLayout(panneau);
   colonne->setContentsMargins(24, 14, 24, 16);
   colonne->setSpacing(6);
-  FLabel = NouvelleEtiquette(QStringLiteral("Comment étaient partagés"), PoliceTitre(), QColor(CouleurTexteTapis),
+  label_ = NouvelleEtiquette(QStringLiteral("Comment étaient partagés"), PoliceTitre(), QColor(CouleurTexteTapis),
                              panneau);
-  FCouleur = NouvelleEtiquette({}, PoliceTitre(), QColor(CouleurTexteTapis), panneau);
-  FLabel->setAlignment(Qt::AlignCenter);
-  FCouleur->setAlignment(Qt::AlignCenter);
-  colonne->addWidget(FLabel);
-  colonne->addWidget(FCouleur);
+  couleur_ = NouvelleEtiquette({}, PoliceTitre(), QColor(CouleurTexteTapis), panneau);
+  label_->setAlignment(Qt::AlignCenter);
+  couleur_->setAlignment(Qt::AlignCenter);
+  colonne->addWidget(label_);
+  colonne->addWidget(couleur_);
   colonne->addSpacing(8);
 
-  FGroupe = new QGroupBox(QStringLiteral("Ouest-Est"), panneau);
-  FGroupe->setFont(PoliceTexteGras());
-  auto* items = new QVBoxLayout(FGroupe);
+  groupe_ = new QGroupBox(QStringLiteral("Ouest-Est"), panneau);
+  groupe_->setFont(PoliceTexteGras());
+  auto* items = new QVBoxLayout(groupe_);
   items->setContentsMargins(18, 14, 18, 8);
   items->setSpacing(4);
-  FItems = new QButtonGroup(this);
+  items_ = new QButtonGroup(this);
   for (int k = 0; k < 4; ++k) {
-    auto* radio = new QRadioButton(FGroupe);
+    auto* radio = new QRadioButton(groupe_);
     // Monospaced figures keep the dashes of the four items in one column.
     radio->setFont(PoliceEnPixels(QStringLiteral("Courier New"), 18, true));
-    FItems->addButton(radio, k);
+    items_->addButton(radio, k);
     items->addWidget(radio);
   }
-  colonne->addWidget(FGroupe, 0, Qt::AlignHCenter);
+  colonne->addWidget(groupe_, 0, Qt::AlignHCenter);
   principal->addWidget(panneau);
 
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 120);
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
-  connect(FOk, &QPushButton::clicked, this, [this] {
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 120);
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
+  connect(ok_, &QPushButton::clicked, this, [this] {
     if (Choix() >= 0) accept();
   });
-  connect(FItems, &QButtonGroup::idToggled, this, [this] { FOk->setEnabled(Choix() >= 0); });
+  connect(items_, &QButtonGroup::idToggled, this, [this] { ok_->setEnabled(Choix() >= 0); });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TRepartitionDlg::Prepare(const TQuestionPosee& question) {
-  FCouleur->setText(QString::fromStdString(question.Libelle2));
-  FReelle = question.repartReelle;
-  FPropositions = question.repartProp;
-  FItems->setExclusive(false);
+  couleur_->setText(QString::fromStdString(question.Libelle2));
+  reelle_ = question.repartReelle;
+  propositions_ = question.repartProp;
+  items_->setExclusive(false);
   for (int k = 0; k < 4; ++k) {
-    QAbstractButton* item = FItems->button(k);
+    QAbstractButton* item = items_->button(k);
     item->setChecked(false);
     item->setText(QString::fromStdString(TexteProposition(question, k)));
     item->setVisible(k < question.NbPropositions);
   }
-  FItems->setExclusive(true);
-  FOk->setEnabled(false);
+  items_->setExclusive(true);
+  ok_->setEnabled(false);
 }
 
 std::optional<TReponseQuestion> TRepartitionDlg::Pose(const TQuestionPosee& question) {

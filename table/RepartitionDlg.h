@@ -22,25 +22,25 @@ class TRepartitionDlg : public TDialogueKalvo {
 
   void Prepare(const TQuestionPosee& question);
   std::optional<TReponseQuestion> Pose(const TQuestionPosee& question);
-  int Choix() const { return FItems->checkedId(); }
+  int Choix() const { return items_->checkedId(); }
   TReponseQuestion Reponse() const;
 
-  const std::array<int, 2>& repartReelle() const { return FReelle; }
-  const std::array<std::array<int, 2>, 4>& repartProp() const { return FPropositions; }
-  QLabel* Label() const { return FLabel; }
-  QLabel* LabelCouleur() const { return FCouleur; }
-  QGroupBox* Groupe() const { return FGroupe; }
-  QAbstractButton* Item(int k) const { return FItems->button(k); }
-  QPushButton* BoutonOk() const { return FOk; }
+  const std::array<int, 2>& repartReelle() const { return reelle_; }
+  const std::array<std::array<int, 2>, 4>& repartProp() const { return propositions_; }
+  QLabel* Label() const { return label_; }
+  QLabel* LabelCouleur() const { return couleur_; }
+  QGroupBox* Groupe() const { return groupe_; }
+  QAbstractButton* Item(int k) const { return items_->button(k); }
+  QPushButton* BoutonOk() const { return ok_; }
 
  private:
-  QLabel* FLabel = nullptr;
-  QLabel* FCouleur = nullptr;
-  QGroupBox* FGroupe = nullptr;
-  QButtonGroup* FItems = nullptr;
-  QPushButton* FOk = nullptr;
-  std::array<int, 2> FReelle{};
-  std::array<std::array<int, 2>, 4> FPropositions{};
+  QLabel* label_ = nullptr;
+  QLabel* couleur_ = nullptr;
+  QGroupBox* groupe_ = nullptr;
+  QButtonGroup* items_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  std::array<int, 2> reelle_{};
+  std::array<std::array<int, 2>, 4> propositions_{};
 };
 
 }  // namespace kalvo

@@ -20,10 +20,10 @@ class TReponseAttendue : public TDialogueKalvo {
   void Prepare(const TTexteReponseAttendue& texte, int largeurFenetrePrincipale);
   void Montre(const TTexteReponseAttendue& texte, int largeurFenetrePrincipale);
 
-  QLabel* LEnonce() const { return FEnonce; }
-  QLabel* LReponse() const { return FReponse; }
-  QPushButton* Bouton() const { return FBouton; }
-  int LargeurFenetrePrincipale() const { return FLargeurFenetrePrincipale; }
+  QLabel* LEnonce() const { return enonce_; }
+  QLabel* LReponse() const { return reponse_; }
+  QPushButton* Bouton() const { return bouton_; }
+  int LargeurFenetrePrincipale() const { return largeurFenetrePrincipale_; }
 
   static constexpr int HauteurClient = 86;
 
@@ -31,10 +31,10 @@ class TReponseAttendue : public TDialogueKalvo {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QLabel* FEnonce = nullptr;
-  QLabel* FReponse = nullptr;
-  QPushButton* FBouton = nullptr;
-  int FLargeurFenetrePrincipale = 0;
+  QLabel* enonce_ = nullptr;
+  QLabel* reponse_ = nullptr;
+  QPushButton* bouton_ = nullptr;
+  int largeurFenetrePrincipale_ = 0;
 };
 
 }  // namespace kalvo

@@ -38,61 +38,61 @@ QLabel* Panneau(const QString& legende, const QString& nomLegende, const QString
 
 }  // namespace
 
-TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueKalvo(parent, false), FFScores(detail) {
+TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueKalvo(parent, false), fenetreScores_(detail) {
   setWindowTitle(QStringLiteral("Vos scores"));
   auto* principal = new QVBoxLayout(this);
   principal->setContentsMargins(12, 12, 12, 12);
   principal->setSpacing(10);
   principal->addWidget(NouveauBandeau(QStringLiteral("Vos scores"), this));
-  FScoreJeu = Panneau(QStringLiteral("Votre score en pourcentage au jeu de la carte"), QStringLiteral("Label1"),
+  scoreJeu_ = Panneau(QStringLiteral("Votre score en pourcentage au jeu de la carte"), QStringLiteral("Label1"),
                       QStringLiteral("ScoreLb"), this, principal);
-  FScoreQuestions = Panneau(QStringLiteral("Votre coefficient d'attention et de mémorisation"),
+  scoreQuestions_ = Panneau(QStringLiteral("Votre coefficient d'attention et de mémorisation"),
                             QStringLiteral("Label3"), QStringLiteral("Score2"), this, principal);
 
   auto* boutons = new QHBoxLayout;
   boutons->setSpacing(10);
-  FDetail = NouveauBouton(QStringLiteral("Scores détaillés"), this, 170);
-  FDetail->setObjectName(QStringLiteral("BScores"));
-  FEfface = NouveauBouton(QStringLiteral("Remise des scores à zéro"), this, 200);
-  FEfface->setObjectName(QStringLiteral("BEffaceScores"));
-  boutons->addWidget(FDetail);
-  boutons->addWidget(FEfface);
+  detail_ = NouveauBouton(QStringLiteral("Scores détaillés"), this, 170);
+  detail_->setObjectName(QStringLiteral("BScores"));
+  efface_ = NouveauBouton(QStringLiteral("Remise des scores à zéro"), this, 200);
+  efface_->setObjectName(QStringLiteral("BEffaceScores"));
+  boutons->addWidget(detail_);
+  boutons->addWidget(efface_);
   principal->addSpacing(4);
   principal->addLayout(boutons);
-  FOk = NouveauBouton(QStringLiteral("Ok"), this, 140);
-  FOk->setObjectName(QStringLiteral("btn1"));
-  FOk->setDefault(true);
-  principal->addWidget(FOk, 0, Qt::AlignHCenter);
+  ok_ = NouveauBouton(QStringLiteral("Ok"), this, 140);
+  ok_->setObjectName(QStringLiteral("btn1"));
+  ok_->setDefault(true);
+  principal->addWidget(ok_, 0, Qt::AlignHCenter);
 
-  connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(FEfface, &QPushButton::clicked, this, &TScoreGlobalDlg::RemetAZero);
-  connect(FDetail, &QPushButton::clicked, this, [this] {
-    if (FFScores) FFScores->Montre(Affiches());
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(efface_, &QPushButton::clicked, this, &TScoreGlobalDlg::RemetAZero);
+  connect(detail_, &QPushButton::clicked, this, [this] {
+    if (fenetreScores_) fenetreScores_->Montre(Affiches());
   });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TScoreGlobalDlg::Prepare(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
-  FScores = scores;
-  FApresRemise = apresRemise;
-  FRemisAZero = false;
+  scores_ = scores;
+  apresRemise_ = apresRemise;
+  remisAZero_ = false;
   Actualise();
-  FOk->setFocus(Qt::OtherFocusReason);
+  ok_->setFocus(Qt::OtherFocusReason);
 }
 
 bool TScoreGlobalDlg::Montre(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
   Prepare(scores, apresRemise);
   exec();
-  return FRemisAZero;
+  return remisAZero_;
 }
 
 void TScoreGlobalDlg::Actualise() {
-  FScoreJeu->setText(QString::fromStdString(Affiches().ScoreJeu));
-  FScoreQuestions->setText(QString::fromStdString(Affiches().ScoreQuestions));
+  scoreJeu_->setText(QString::fromStdString(Affiches().ScoreJeu));
+  scoreQuestions_->setText(QString::fromStdString(Affiches().ScoreQuestions));
 }
 
 void TScoreGlobalDlg::RemetAZero() {
-  FRemisAZero = true;
+  remisAZero_ = true;
   Actualise();
 }
 

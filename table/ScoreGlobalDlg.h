@@ -22,29 +22,29 @@ class TScoreGlobalDlg : public TDialogueKalvo {
   void Prepare(const TScoresAffiches& scores, const TScoresAffiches& apresRemise);
   // Prepare, then modal; true when the user asked for the reset.
   bool Montre(const TScoresAffiches& scores, const TScoresAffiches& apresRemise);
-  bool ScoresRemisAZero() const { return FRemisAZero; }
+  bool ScoresRemisAZero() const { return remisAZero_; }
 
-  QLabel* ScoreLb() const { return FScoreJeu; }
-  QLabel* Score2() const { return FScoreQuestions; }
-  QPushButton* BScores() const { return FDetail; }
-  QPushButton* BEffaceScores() const { return FEfface; }
-  QPushButton* btn1() const { return FOk; }
+  QLabel* ScoreLb() const { return scoreJeu_; }
+  QLabel* Score2() const { return scoreQuestions_; }
+  QPushButton* BScores() const { return detail_; }
+  QPushButton* BEffaceScores() const { return efface_; }
+  QPushButton* btn1() const { return ok_; }
 
  private:
   void Actualise();
   void RemetAZero();
 
-  const TScoresAffiches& Affiches() const { return FRemisAZero ? FApresRemise : FScores; }
+  const TScoresAffiches& Affiches() const { return remisAZero_ ? apresRemise_ : scores_; }
 
-  TFScores* FFScores;
-  TScoresAffiches FScores;
-  TScoresAffiches FApresRemise;
-  bool FRemisAZero = false;
-  QLabel* FScoreJeu = nullptr;
-  QLabel* FScoreQuestions = nullptr;
-  QPushButton* FDetail = nullptr;
-  QPushButton* FEfface = nullptr;
-  QPushButton* FOk = nullptr;
+  TFScores* fenetreScores_;
+  TScoresAffiches scores_;
+  TScoresAffiches apresRemise_;
+  bool remisAZero_ = false;
+  QLabel* scoreJeu_ = nullptr;
+  QLabel* scoreQuestions_ = nullptr;
+  QPushButton* detail_ = nullptr;
+  QPushButton* efface_ = nullptr;
+  QPushButton* ok_ = nullptr;
 };
 
 }  // namespace kalvo

@@ -85,7 +85,7 @@ QPushButton* NouveauBouton(const QString& texte, QWidget* parent, int largeurMin
   return bouton;
 }
 
-TDialogueKalvo::TDialogueKalvo(QWidget* parent, bool obligatoire) : QDialog(parent), FObligatoire(obligatoire) {
+TDialogueKalvo::TDialogueKalvo(QWidget* parent, bool obligatoire) : QDialog(parent), obligatoire_(obligatoire) {
   Qt::WindowFlags drapeaux = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   if (!obligatoire) drapeaux |= Qt::WindowCloseButtonHint;
   setWindowFlags(drapeaux);
@@ -95,18 +95,18 @@ TDialogueKalvo::TDialogueKalvo(QWidget* parent, bool obligatoire) : QDialog(pare
 }
 
 void TDialogueKalvo::reject() {
-  if (!FObligatoire) QDialog::reject();
+  if (!obligatoire_) QDialog::reject();
 }
 
 void TDialogueKalvo::done(int resultat) {
   // Qt closes the dialog from done(): that close is ours, not the user's.
-  FEnFermeture = true;
+  enFermeture_ = true;
   QDialog::done(resultat);
-  FEnFermeture = false;
+  enFermeture_ = false;
 }
 
 void TDialogueKalvo::closeEvent(QCloseEvent* event) {
-  if (FObligatoire && !FEnFermeture) {
+  if (obligatoire_ && !enFermeture_) {
     event->ignore();
     return;
   }

@@ -45,7 +45,7 @@ class TDialogueKalvo : public QDialog {
 
  public:
   explicit TDialogueKalvo(QWidget* parent = nullptr, bool obligatoire = true);
-  bool Obligatoire() const { return FObligatoire; }
+  bool Obligatoire() const { return obligatoire_; }
 
  public slots:
   void reject() override;
@@ -56,8 +56,8 @@ class TDialogueKalvo : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  bool FObligatoire;
-  bool FEnFermeture = false;
+  bool obligatoire_;
+  bool enFermeture_ = false;
 };
 
 }  // namespace kalvo

@@ -22,25 +22,25 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
 }
 
 void TUpDown::SetMin(int v) {
-  FMin = v;
-  FMax = std::max(FMax, FMin);
-  SetPosition(FPosition);
+  min_ = v;
+  max_ = std::max(max_, min_);
+  SetPosition(position_);
 }
 
 void TUpDown::SetMax(int v) {
-  FMax = std::max(v, FMin);
-  SetPosition(FPosition);
+  max_ = std::max(v, min_);
+  SetPosition(position_);
 }
 
-void TUpDown::SetPosition(int v) { FPosition = std::clamp(v, FMin, FMax); }
+void TUpDown::SetPosition(int v) { position_ = std::clamp(v, min_, max_); }
 
 void TUpDown::Pas(int sens) {
   // The edit may have been typed in since the last step: start from it.
-  const int depart = FAssociate != nullptr ? FAssociate->Value() : FPosition;
+  const int depart = associate_ != nullptr ? associate_->Value() : position_;
   const long long voulu = static_cast<long long>(depart) + sens;
-  SetPosition(static_cast<int>(std::clamp<long long>(voulu, FMin, FMax)));
-  if (FAssociate != nullptr) FAssociate->SetValue(FPosition);
-  emit Change(FPosition);
+  SetPosition(static_cast<int>(std::clamp<long long>(voulu, min_, max_)));
+  if (associate_ != nullptr) associate_->SetValue(position_);
+  emit Change(position_);
 }
 
 void TUpDown::resizeEvent(QResizeEvent* evenement) {

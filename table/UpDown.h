@@ -16,10 +16,10 @@ class TUpDown : public QWidget {
  public:
   explicit TUpDown(QWidget* parent = nullptr);
 
-  void SetAssociate(TNumberEdit* edit) { FAssociate = edit; }
-  int Min() const { return FMin; }
-  int Max() const { return FMax; }
-  int Position() const { return FPosition; }
+  void SetAssociate(TNumberEdit* edit) { associate_ = edit; }
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Position() const { return position_; }
   void SetMin(int v);
   void SetMax(int v);
   // Kept within Min..Max; the associated edit is not written.
@@ -38,10 +38,10 @@ class TUpDown : public QWidget {
   void resizeEvent(QResizeEvent* evenement) override;
 
  private:
-  TNumberEdit* FAssociate = nullptr;
-  int FMin = 0;
-  int FMax = 100;
-  int FPosition = 0;
+  TNumberEdit* associate_ = nullptr;
+  int min_ = 0;
+  int max_ = 100;
+  int position_ = 0;
 };
 
 }  // namespace kalvo

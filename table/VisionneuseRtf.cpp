@@ -88,12 +88,12 @@ VisionneuseRtf::VisionneuseRtf(QWidget* parent) : QTextBrowser(parent) {
 }
 
 void VisionneuseRtf::ChargeDocument(TDocumentRtf document) {
-  DocumentLu = std::move(document);
+  documentLu_ = std::move(document);
   Affiche();
 }
 
 void VisionneuseRtf::FixeTailleUniforme(int points) {
-  Taille = std::clamp(points, 0, 200);
+  taille_ = std::clamp(points, 0, 200);
   Affiche();
 }
 
@@ -105,7 +105,7 @@ qreal VisionneuseRtf::HauteurLigneMinimale(const TParagrapheRtf& paragraphe) con
   for (const TSegmentRtf& segment : paragraphe.Segments) demiPoints = std::max(demiPoints, segment.Format.DemiPoints);
   QFont police = font();
   police.setFamilies({PoliceDesCouleurs});
-  if (Taille > 0) police.setPointSize(Taille);
+  if (taille_ > 0) police.setPointSize(taille_);
   else if (demiPoints > 0) police.setPointSizeF(demiPoints / 2.0);
   return QFontMetricsF(police).height();
 }
@@ -115,10 +115,10 @@ void VisionneuseRtf::Affiche() {
   document->clear();
   QTextCursor curseur(document);
   bool premier = true;
-  for (const TParagrapheRtf& paragraphe : DocumentLu.Paragraphes) {
+  for (const TParagrapheRtf& paragraphe : documentLu_.Paragraphes) {
     QTextBlockFormat bloc = FormatBlocQt(paragraphe.Proprietes);
     bloc.setLineHeight(HauteurLigneMinimale(paragraphe), QTextBlockFormat::MinimumHeight);
-    const QTextCharFormat fin = FormatQt(paragraphe.FormatFin, Taille);
+    const QTextCharFormat fin = FormatQt(paragraphe.FormatFin, taille_);
     if (premier) {
       curseur.setBlockFormat(bloc);
       curseur.setBlockCharFormat(fin);
@@ -127,7 +127,7 @@ void VisionneuseRtf::Affiche() {
     }
     premier = false;
     for (const TSegmentRtf& segment : paragraphe.Segments)
-      InsereTexte(curseur, QString::fromStdString(segment.Texte), FormatQt(segment.Format, Taille));
+      InsereTexte(curseur, QString::fromStdString(segment.Texte), FormatQt(segment.Format, taille_));
   }
   moveCursor(QTextCursor::Start);
 }
@@ -143,7 +143,7 @@ void VisionneuseRtf::MetEnPage() {
 }
 
 int VisionneuseRtf::NombreLignes() {
-  if (DocumentLu.Paragraphes.empty()) return 0;
+  if (documentLu_.Paragraphes.empty()) return 0;
   MetEnPage();
   int lignes = 0;
   for (QTextBlock bloc = document()->begin(); bloc.isValid(); bloc = bloc.next())

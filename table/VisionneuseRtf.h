@@ -20,11 +20,11 @@ class VisionneuseRtf : public QTextBrowser {
   // The commentary as the controller hands it; an empty document empties
   // the viewer.
   void ChargeDocument(TDocumentRtf document);
-  const TDocumentRtf& Contenu() const { return DocumentLu; }
+  const TDocumentRtf& Contenu() const { return documentLu_; }
 
   // One size in points for all of the text; 0 gives back the sizes of the RTF.
   void FixeTailleUniforme(int points);
-  int TailleUniforme() const { return Taille; }
+  int TailleUniforme() const { return taille_; }
 
   // The text laid out at the viewer's present width, with no vertical
   // scroll bar: number of lines, and height with the document margins.
@@ -43,8 +43,8 @@ class VisionneuseRtf : public QTextBrowser {
   void MetEnPage();
   qreal HauteurLigneMinimale(const TParagrapheRtf& paragraphe) const;
 
-  TDocumentRtf DocumentLu;
-  int Taille = 0;
+  TDocumentRtf documentLu_;
+  int taille_ = 0;
 };
 
 }  // namespace kalvo

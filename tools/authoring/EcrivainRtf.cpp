@@ -45,19 +45,19 @@ std::string FormeRtfNonAscii(char32_t code) {
 }
 
 void TEcrivainRtf::Octets(std::string_view octets) {
-  Corps += octets;
-  DelimiteurEnAttente = false;
+  corps_ += octets;
+  delimiteurEnAttente_ = false;
 }
 
 void TEcrivainRtf::MotControle(std::string_view mot) {
-  Corps += mot;
-  DelimiteurEnAttente = true;
+  corps_ += mot;
+  delimiteurEnAttente_ = true;
 }
 
 void TEcrivainRtf::MotControle(std::string_view mot, int parametre) {
-  Corps += mot;
-  Corps += std::to_string(parametre);
-  DelimiteurEnAttente = true;
+  corps_ += mot;
+  corps_ += std::to_string(parametre);
+  delimiteurEnAttente_ = true;
 }
 
 void TEcrivainRtf::OuvreGroupe() { Octets("{"); }
@@ -69,7 +69,7 @@ void TEcrivainRtf::Caractere(char32_t code) {
   } else if (code == '\t') {
     MotControle("\\tab");
   } else if (code >= 0x20 && code < 0x7F) {
-    if (DelimiteurEnAttente && ProlongeUnMotControle(code)) Corps += ' ';
+    if (delimiteurEnAttente_ && ProlongeUnMotControle(code)) corps_ += ' ';
     Octets(std::string(1, static_cast<char>(code)));
   } else if (code > 0x7F) {
     Octets(FormeRtfNonAscii(code));
@@ -84,13 +84,13 @@ int TEcrivainRtf::IndexCouleur(TRgb couleur) {
 }
 
 int TEcrivainRtf::IndexPolice(TPoliceRtf police) {
-  if (police == prTimes) TimesUtilisee = true;
+  if (police == prTimes) timesUtilisee_ = true;
   return police;
 }
 
 std::string TEcrivainRtf::EnTete() const {
   std::string entete = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}";
-  if (TimesUtilisee) entete += "{\\f1\\froman Times New Roman;}";
+  if (timesUtilisee_) entete += "{\\f1\\froman Times New Roman;}";
   entete += '}';
   if (!Couleurs.empty()) {
     entete += "{\\colortbl;";
@@ -105,7 +105,7 @@ std::string TEcrivainRtf::EnTete() const {
 std::string TEcrivainRtf::Document() const {
   std::string document = EnTete();
   // The header ends with a brace, so the body may begin with anything.
-  document += Corps;
+  document += corps_;
   document += '}';
   return document;
 }

@@ -42,7 +42,7 @@ class TEcrivainRtf {
   int IndexCouleur(TRgb couleur);
   int IndexPolice(TPoliceRtf police);
 
-  std::size_t TailleCorps() const { return Corps.size(); }
+  std::size_t TailleCorps() const { return corps_.size(); }
   std::string EnTete() const;
   // The whole document: header, body and the closing brace.
   std::string Document() const;
@@ -50,10 +50,10 @@ class TEcrivainRtf {
  private:
   void Octets(std::string_view octets);
 
-  std::string Corps;
+  std::string corps_;
   std::vector<TRgb> Couleurs;
-  bool TimesUtilisee = false;
-  bool DelimiteurEnAttente = false;
+  bool timesUtilisee_ = false;
+  bool delimiteurEnAttente_ = false;
 };
 
 }  // namespace kalvo::redaction
