@@ -32,6 +32,7 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       configuration_(modele.configuration_),
       etat_(modele.etat_),
       reglages_(modele.reglages_),
+      fichierReglages_(modele.fichierReglages_),
       catalogue_(modele.catalogue_),
       volume_(modele.volume_),
       donne_(modele.donne_),
@@ -59,6 +60,7 @@ void TControleur::Reprend(const TControleur& modele) {
   configuration_ = modele.configuration_;
   etat_ = modele.etat_;
   reglages_ = modele.reglages_;
+  fichierReglages_ = modele.fichierReglages_;
   catalogue_ = modele.catalogue_;
   volume_ = modele.volume_;
   if (versionDonne_ != modele.versionDonne_) {
@@ -105,7 +107,7 @@ void TControleur::Protege(const std::function<void()>& action) {
   try {
     action();
   } catch (const ErreurBaseAbsente& e) {
-    ecran_.AfficheErreurFatale({e.what(), e.MessageAnglais()});
+    ecran_.AfficheErreurFatale(e.Messages());
     ecran_.FermeFenetre();
   } catch (const ErreurDonnee& e) {
     ArretSurErreur(e.what());

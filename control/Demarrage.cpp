@@ -38,6 +38,7 @@ bool TControleur::Active() {
 
     TLectureReglages reglages = LitReglagesConfigures(configuration_, NbDonnes());
     reglages_ = std::move(reglages.Etat);
+    fichierReglages_ = std::move(reglages.FichierEcriture);
     for (const std::string& avertissement : reglages.Avertissements) ecran_.AfficheErreur(avertissement);
     // A deal number the database does not hold (another database, an edited
     // file) would be read out of range.
@@ -62,9 +63,11 @@ bool TControleur::Active() {
 }
 
 bool TControleur::Ferme() {
-  if (!actif_ || configuration_.FichierReglages.empty() || configuration_.TexteReglages) return true;
-  const std::optional<std::string> erreur = EcritReglages(configuration_.FichierReglages, reglages_);
+  if (!actif_ || !fichierReglages_) return true;
+  const std::optional<std::string> erreur = EcritReglages(*fichierReglages_, reglages_);
   if (!erreur) return true;
+  // Said once: a file that refused is not tried again.
+  fichierReglages_.reset();
   ecran_.AfficheErreur(*erreur);
   return false;
 }
