@@ -2,6 +2,7 @@
 // West's lead; and the end-of-deal screen.
 #include "control/Controleur.h"
 
+#include "coaching/Quiz.h"
 #include "control/DonneAffichee.h"
 #include "control/Sablier.h"
 #include "engine/DefenseScript.h"
@@ -55,11 +56,12 @@ bool TControleur::LitDonneActuelle() {
   try {
     lue = LitDonne(configuration_.Emplacement, volume_, DonneActuelle());
   } catch (const ErreurBaseAbsente& e) {
-    ecran_.AfficheErreurFatale({e.what(), e.MessageAnglais()});
+    ecran_.AfficheErreurFatale(e.Messages());
     ecran_.FermeFenetre();
     return false;
   }
   VerifieOrdreMains(lue.Donne);
+  EcarteQuestionsAbimees(lue.QuestionsDonne, lue.Questions, DonneActuelle(), lue.Avertissements);
   donne_ = std::move(lue);
   NouvelleVersionDonne();
   donneLue_ = true;

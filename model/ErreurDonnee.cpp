@@ -6,8 +6,10 @@
 namespace kalvo {
 
 ErreurBaseAbsente::ErreurBaseAbsente(std::string_view fichierDonnes)
-    : ErreurFichier(MessageBaseAbsente(fichierDonnes)),
-      messageAnglais_(MessageBaseAbsenteAnglais(fichierDonnes)) {}
+    : ErreurBaseAbsente(std::vector<std::string>{MessageBaseAbsente(fichierDonnes), MessageBaseAbsenteAnglais(fichierDonnes)}) {}
+
+ErreurBaseAbsente::ErreurBaseAbsente(std::vector<std::string> messages)
+    : ErreurFichier(messages.empty() ? std::string() : messages.front()), messages_(std::move(messages)) {}
 
 std::string PrefixeDonne(int numeroDonne) {
   if (numeroDonne <= 0) return {};
