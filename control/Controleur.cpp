@@ -32,7 +32,6 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       configuration_(modele.configuration_),
       etat_(modele.etat_),
       reglages_(modele.reglages_),
-      fichierReglages_(modele.fichierReglages_),
       catalogue_(modele.catalogue_),
       volume_(modele.volume_),
       donne_(modele.donne_),
@@ -60,7 +59,6 @@ void TControleur::Reprend(const TControleur& modele) {
   configuration_ = modele.configuration_;
   etat_ = modele.etat_;
   reglages_ = modele.reglages_;
-  fichierReglages_ = modele.fichierReglages_;
   catalogue_ = modele.catalogue_;
   volume_ = modele.volume_;
   if (versionDonne_ != modele.versionDonne_) {
@@ -107,7 +105,7 @@ void TControleur::Protege(const std::function<void()>& action) {
   try {
     action();
   } catch (const ErreurBaseAbsente& e) {
-    ecran_.AfficheErreurFatale(e.Messages());
+    ecran_.AfficheErreurFatale({e.what(), e.MessageAnglais()});
     ecran_.FermeFenetre();
   } catch (const ErreurDonnee& e) {
     ArretSurErreur(e.what());

@@ -202,9 +202,6 @@ class TControleur : public TEntreesJeu {
 
   TEtatControleur etat_;
   TEtatReglages reglages_;
-  // Where the settings are written when the window closes (see
-  // TLectureReglages::FichierEcriture); none once a write was refused.
-  std::optional<std::filesystem::path> fichierReglages_;
   TCatalogue catalogue_;
   TNumerosVolume volume_;
   TDonneLue donne_;

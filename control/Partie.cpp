@@ -56,7 +56,7 @@ bool TControleur::LitDonneActuelle() {
   try {
     lue = LitDonne(configuration_.Emplacement, volume_, DonneActuelle());
   } catch (const ErreurBaseAbsente& e) {
-    ecran_.AfficheErreurFatale(e.Messages());
+    ecran_.AfficheErreurFatale({e.what(), e.MessageAnglais()});
     ecran_.FermeFenetre();
     return false;
   }

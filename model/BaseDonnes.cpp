@@ -38,8 +38,9 @@ std::string ChampCatalogueFaux(std::int32_t theme, std::int32_t force) {
   return {};
 }
 
-}  // namespace
-
+// The messages shown when the database cannot be opened as a file: the two
+// of a missing database, or one saying why the file that is there cannot be
+// read (a folder, no permission...).
 std::vector<std::string> MessagesBaseInaccessible(const std::filesystem::path& base) {
   const std::string nom = Nom(base);
   std::error_code erreur;
@@ -61,6 +62,8 @@ std::vector<std::string> MessagesBaseInaccessible(const std::filesystem::path& b
   return {"Le fichier de donnes « " + TexteVisible(base.string()) + " » existe mais ne peut pas être lu : " + raison +
           "."};
 }
+
+}  // namespace
 
 TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
   TResultatCatalogue resultat;
@@ -115,7 +118,12 @@ TDonne LitFicheDonne(const std::filesystem::path& base, int n) {
   std::uintmax_t taille = 0;
   std::ifstream flux;
   if (TailleBase(base, taille)) flux.open(base, std::ios::binary);
-  if (!flux.is_open()) throw ErreurBaseAbsente(MessagesBaseInaccessible(base));
+  if (!flux.is_open()) {
+    // Missing, the program ends; there but unreadable, the deal stops with why.
+    const std::vector<std::string> messages = MessagesBaseInaccessible(base);
+    if (messages.size() > 1) throw ErreurBaseAbsente(nom);
+    throw ErreurFichier(messages.front());
+  }
   const auto nbDonnes = static_cast<long long>(taille / TDonne::Taille);
   if (nbDonnes == 0) throw ErreurDonnee("La base de donnes " + nom + " ne contient aucune donne entière.");
   VerifieBornes(n, 1, nbDonnes, n, "numéro de donne");

@@ -62,11 +62,6 @@ struct TResultatCatalogue {
 // Reads only the theme and difficulty of each record (8 bytes each).
 TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base);
 
-// The messages shown when the database cannot be opened as a file: the two
-// of a missing database, or one saying why the file that is there cannot be
-// read (a folder, no permission...).
-std::vector<std::string> MessagesBaseInaccessible(const std::filesystem::path& base);
-
 // A deal made ready: everything the reading of a deal prepares that does
 // not touch the screen.
 struct TDonneLue {

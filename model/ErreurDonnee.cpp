@@ -6,10 +6,8 @@
 namespace kalvo {
 
 ErreurBaseAbsente::ErreurBaseAbsente(std::string_view fichierDonnes)
-    : ErreurBaseAbsente(std::vector<std::string>{MessageBaseAbsente(fichierDonnes), MessageBaseAbsenteAnglais(fichierDonnes)}) {}
-
-ErreurBaseAbsente::ErreurBaseAbsente(std::vector<std::string> messages)
-    : ErreurFichier(messages.empty() ? std::string() : messages.front()), messages_(std::move(messages)) {}
+    : ErreurFichier(MessageBaseAbsente(fichierDonnes)),
+      messageAnglais_(MessageBaseAbsenteAnglais(fichierDonnes)) {}
 
 std::string PrefixeDonne(int numeroDonne) {
   if (numeroDonne <= 0) return {};

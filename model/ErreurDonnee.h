@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace kalvo {
 
@@ -22,17 +21,15 @@ class ErreurFichier : public std::runtime_error {
   explicit ErreurFichier(const std::string& message) : std::runtime_error(message) {}
 };
 
-// The deals database cannot be opened: the program shows the messages in
-// order and closes. A missing database gives the French message, then the
-// English one; one that is there but cannot be read says why.
+// The deals database cannot be opened: the program shows the French message,
+// then the English one, and closes.
 class ErreurBaseAbsente : public ErreurFichier {
  public:
   explicit ErreurBaseAbsente(std::string_view fichierDonnes);
-  explicit ErreurBaseAbsente(std::vector<std::string> messages);
-  const std::vector<std::string>& Messages() const { return messages_; }
+  const std::string& MessageAnglais() const { return messageAnglais_; }
 
  private:
-  std::vector<std::string> messages_;
+  std::string messageAnglais_;
 };
 
 // "Donne 3 : " when the deal is known (numero > 0), else nothing.

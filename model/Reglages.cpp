@@ -1,6 +1,7 @@
 #include "model/Reglages.h"
 
 #include "model/ErreurDonnee.h"
+#include "model/ReglagesSecours.h"
 #include "model/FichierIni.h"
 #include "model/TexteVisible.h"
 
@@ -248,45 +249,42 @@ TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::st
   return lecture;
 }
 
+TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes) {
+  return LitReglagesDuDossier(fichier, nbDonnes).Lecture;
+}
+
 std::filesystem::path FichierReglagesSecours(const std::filesystem::path& fichier) {
   return fichier.parent_path() / (fichier.stem().string() + "-secours" + fichier.extension().string());
 }
 
-TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes) {
+TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes) {
   std::string octets;
   std::string raison;
   const std::string nom = fichier.filename().string();
-  if (LitOctets(fichier, octets, raison)) {
-    TLectureReglages lecture = LitReglagesTexte(octets, nbDonnes, nom);
-    lecture.FichierEcriture = fichier;
-    return lecture;
-  }
-  // The file may hold the user's marks and lines of other programs: it is
-  // left as it is, and the settings live in the fallback beside it.
+  if (LitOctets(fichier, octets, raison)) return {LitReglagesTexte(octets, nbDonnes, nom), fichier};
   const std::string illisible = "Réglages (" + nom + ") : le fichier « " + TexteVisible(fichier.string()) +
                                 " » ne peut pas être lu (" + raison + ") ; il ne sera pas modifié. ";
   const std::filesystem::path secours = FichierReglagesSecours(fichier);
   std::string octetsSecours;
   std::string raisonSecours;
   if (!LitOctets(secours, octetsSecours, raisonSecours)) {
-    TLectureReglages lecture = LitReglagesTexte({}, nbDonnes, nom);
-    lecture.Avertissements.insert(lecture.Avertissements.begin(),
-                                  illisible + "Le fichier « " + TexteVisible(secours.string()) +
-                                      " » ne peut pas être lu non plus (" + raisonSecours +
-                                      ") : réglages par défaut, et rien ne sera enregistré à la fin de la séance.");
-    return lecture;
+    TReglagesDuDossier lus{LitReglagesTexte({}, nbDonnes, nom), std::nullopt};
+    lus.Lecture.Avertissements.insert(lus.Lecture.Avertissements.begin(),
+                                      illisible + "Le fichier « " + TexteVisible(secours.string()) +
+                                          " » ne peut pas être lu non plus (" + raisonSecours +
+                                          ") : réglages par défaut, et rien ne sera enregistré à la fin de la séance.");
+    return lus;
   }
-  TLectureReglages lecture = LitReglagesTexte(octetsSecours, nbDonnes, secours.filename().string());
+  TReglagesDuDossier lus{LitReglagesTexte(octetsSecours, nbDonnes, secours.filename().string()), secours};
   std::error_code erreur;
   const bool existe = std::filesystem::exists(secours, erreur);
-  lecture.Avertissements.insert(
-      lecture.Avertissements.begin(),
+  lus.Lecture.Avertissements.insert(
+      lus.Lecture.Avertissements.begin(),
       illisible + (existe ? "Réglages et notes lus dans « " + TexteVisible(secours.string()) +
                                 " », où ils seront enregistrés."
                           : "Réglages par défaut ; vos réglages et vos notes seront enregistrés dans « " +
                                 TexteVisible(secours.string()) + " »."));
-  lecture.FichierEcriture = secours;
-  return lecture;
+  return lus;
 }
 
 std::string TexteReglages(const TEtatReglages& etat, std::string_view ancien) {

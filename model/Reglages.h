@@ -68,10 +68,6 @@ struct TEtatReglages {
 struct TLectureReglages {
   TEtatReglages Etat;
   std::vector<std::string> Avertissements;  // French, for the user
-  // Where the settings go back at the end: the file read, the fallback
-  // beside it when that file exists but cannot be read (it is never written
-  // over: it may hold the user's marks), or nothing when neither can be used.
-  std::optional<std::filesystem::path> FichierEcriture;
 };
 
 // "kalvo" -> "kalvo.INI", "kalvo.exe" -> "kalvo.INI".
@@ -79,25 +75,15 @@ std::string NomFichierReglages(std::string_view executable);
 // "D001", "D012", "D1234".
 std::string CleDonne(int n);
 
-// "kalvo.INI" -> "kalvo-secours.INI" in the same folder: where the settings
-// are kept while the file itself cannot be read.
-std::filesystem::path FichierReglagesSecours(const std::filesystem::path& fichier);
-
 // Reads the file (which need not exist) for a database of nbDonnes deals.
 // Values that are not numbers or are out of range give the default (or the
-// nearest bound for the speeds and sizes) and a warning. A file that exists
-// but cannot be read (no permission, too large, not a file) gives the
-// defaults, or the fallback's settings when it has them, and a warning that
-// says where they will be written.
+// nearest bound for the speeds and sizes) and a warning.
 TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes);
 TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::string_view nomFichier);
 
-// Writes everything back, keeping the file's other lines: a temporary file
-// in the same folder, flushed to disk, then renamed over the old one, so
-// that an interruption leaves the old file or the new one whole. The old
-// file's permissions are kept and a link is followed. A file that cannot be
-// read or is read-only is left as it is. Returns a French error message
-// when nothing was written (the caller shows it).
+// Writes everything back, keeping the file's other lines, through a
+// temporary file renamed over the old one. Returns a French error message
+// when the file cannot be written (the caller shows it).
 std::optional<std::string> EcritReglages(const std::filesystem::path& fichier, const TEtatReglages& etat);
 // The bytes EcritReglages writes, given the old file's bytes.
 std::string TexteReglages(const TEtatReglages& etat, std::string_view ancien);

@@ -2,7 +2,7 @@
 // is (the settings go to a fallback beside it), a read-only file stays
 // read-only, permissions and links are kept, and a writer killed in the
 // middle of its write leaves the old file or the new one, whole.
-#include "model/Reglages.h"
+#include "model/ReglagesSecours.h"
 
 #include "tests/model/DonnesDeTest.h"
 
@@ -53,34 +53,34 @@ TEST(ReglagesFichier, UnFichierIllisibleNestJamaisRemplace) {
   const std::string octets = MesNotes + std::string(17 * 1024 * 1024, ';');  // over 16 MB
   test::EcritOctets(ini, octets);
 
-  TLectureReglages l = LitReglages(ini, 2);
-  EXPECT_EQ(l.Etat.ScoresJeu[1], TScores::SansNote);
-  ASSERT_EQ(l.Avertissements.size(), 1u);
-  EXPECT_EQ(l.Avertissements[0], "Réglages (kalvo.INI) : le fichier « " + ini.string() +
+  TReglagesDuDossier l = LitReglagesDuDossier(ini, 2);
+  EXPECT_EQ(l.Lecture.Etat.ScoresJeu[1], TScores::SansNote);
+  ASSERT_EQ(l.Lecture.Avertissements.size(), 1u);
+  EXPECT_EQ(l.Lecture.Avertissements[0], "Réglages (kalvo.INI) : le fichier « " + ini.string() +
                                      " » ne peut pas être lu (fichier trop grand, " + std::to_string(octets.size()) +
                                      " octets) ; il ne sera pas modifié. Réglages par défaut ; vos réglages et vos "
                                      "notes seront enregistrés dans « " + secours.string() + " ».");
   ASSERT_EQ(l.FichierEcriture, secours);
 
   // Asked to write over it all the same, the writer refuses.
-  const std::optional<std::string> refus = EcritReglages(ini, l.Etat);
+  const std::optional<std::string> refus = EcritReglages(ini, l.Lecture.Etat);
   ASSERT_TRUE(refus);
   EXPECT_THAT(*refus, HasSubstr("le fichier existe mais ne peut pas être lu (fichier trop grand"));
   ASSERT_FALSE(EcritReglages(secours, Etat(2, 70)));
   EXPECT_EQ(test::LitOctets(ini), octets);
 
   // The next start goes on from the fallback, and writes there again.
-  l = LitReglages(ini, 2);
-  EXPECT_EQ(l.Etat.ScoresJeu[2], 70);
-  EXPECT_THAT(l.Avertissements.at(0), HasSubstr("Réglages et notes lus dans « " + secours.string() +
+  l = LitReglagesDuDossier(ini, 2);
+  EXPECT_EQ(l.Lecture.Etat.ScoresJeu[2], 70);
+  EXPECT_THAT(l.Lecture.Avertissements.at(0), HasSubstr("Réglages et notes lus dans « " + secours.string() +
                                                 " », où ils seront enregistrés."));
   EXPECT_EQ(l.FichierEcriture, secours);
 
   // Once the file reads again, it is the one used.
   test::EcritOctets(ini, MesNotes);
-  l = LitReglages(ini, 2);
-  EXPECT_EQ(l.Etat.ScoresJeu[1], 80);
-  EXPECT_TRUE(l.Avertissements.empty());
+  l = LitReglagesDuDossier(ini, 2);
+  EXPECT_EQ(l.Lecture.Etat.ScoresJeu[1], 80);
+  EXPECT_TRUE(l.Lecture.Avertissements.empty());
   EXPECT_EQ(l.FichierEcriture, ini);
 }
 
@@ -88,31 +88,31 @@ TEST(ReglagesFichier, CeQuiNestPasUnFichierLisible) {
   TDossierTemporaire dossier;
   const std::filesystem::path ini = dossier / "kalvo.INI";
   std::filesystem::create_directory(ini);
-  TLectureReglages l = LitReglages(ini, 1);
-  EXPECT_THAT(l.Avertissements.at(0), HasSubstr("ne peut pas être lu (c'est un dossier)"));
+  TReglagesDuDossier l = LitReglagesDuDossier(ini, 1);
+  EXPECT_THAT(l.Lecture.Avertissements.at(0), HasSubstr("ne peut pas être lu (c'est un dossier)"));
   EXPECT_EQ(l.FichierEcriture, dossier / "kalvo-secours.INI");
 
   // Neither the file nor its fallback: nothing will be written anywhere.
   std::filesystem::create_directory(dossier / "kalvo-secours.INI");
-  l = LitReglages(ini, 1);
+  l = LitReglagesDuDossier(ini, 1);
   EXPECT_FALSE(l.FichierEcriture);
-  EXPECT_THAT(l.Avertissements.at(0), HasSubstr("rien ne sera enregistré à la fin de la séance."));
+  EXPECT_THAT(l.Lecture.Avertissements.at(0), HasSubstr("rien ne sera enregistré à la fin de la séance."));
 
   // A pipe in the file's place is refused at once instead of waited on.
   const std::filesystem::path tube = dossier / "tube.INI";
   ASSERT_EQ(::mkfifo(tube.c_str(), 0644), 0);
-  l = LitReglages(tube, 1);
-  EXPECT_THAT(l.Avertissements.at(0), HasSubstr("(ce n'est pas un fichier ordinaire)"));
-  EXPECT_TRUE(EcritReglages(tube, l.Etat));
+  l = LitReglagesDuDossier(tube, 1);
+  EXPECT_THAT(l.Lecture.Avertissements.at(0), HasSubstr("(ce n'est pas un fichier ordinaire)"));
+  EXPECT_TRUE(EcritReglages(tube, l.Lecture.Etat));
 
   // Without permission to read (root reads everything: then there is nothing to see).
   if (::geteuid() != 0) {
     const std::filesystem::path ferme = dossier / "ferme.INI";
     test::EcritOctets(ferme, MesNotes);
     ::chmod(ferme.c_str(), 0);
-    l = LitReglages(ferme, 1);
-    EXPECT_THAT(l.Avertissements.at(0), HasSubstr("(permission refusée)"));
-    EXPECT_TRUE(EcritReglages(ferme, l.Etat));
+    l = LitReglagesDuDossier(ferme, 1);
+    EXPECT_THAT(l.Lecture.Avertissements.at(0), HasSubstr("(permission refusée)"));
+    EXPECT_TRUE(EcritReglages(ferme, l.Lecture.Etat));
     ::chmod(ferme.c_str(), 0600);
     EXPECT_EQ(test::LitOctets(ferme), MesNotes);
   }
