@@ -9,6 +9,7 @@
 #include "engine/Defausse.h"
 #include "engine/PartieCartes.h"
 #include "model/NotationMains.h"
+#include "model/TexteVisible.h"
 #include "tools/commun/ArgumentsOutil.h"
 #include "tools/kalvo-engine/EtatJson.h"
 
@@ -28,7 +29,7 @@ struct TOptions {
 };
 
 int Erreur(const std::string& message, int statut) {
-  std::cerr << "kalvo-engine : " << message << '\n';
+  std::cerr << "kalvo-engine : " << TexteVisible(message) << '\n';
   return statut;
 }
 

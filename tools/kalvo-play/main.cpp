@@ -4,6 +4,7 @@
 #include "control/Controleur.h"
 #include "control/EcranEnregistreur.h"
 #include "model/FichierIni.h"
+#include "model/TexteVisible.h"
 #include "tools/commun/ArgumentsOutil.h"
 #include "tools/kalvo-play/PartieJouee.h"
 
@@ -28,7 +29,7 @@ struct TOptions {
 };
 
 int Erreur(const std::string& message, int statut) {
-  std::cerr << "kalvo-play : " << message << '\n';
+  std::cerr << "kalvo-play : " << TexteVisible(message) << '\n';
   return statut;
 }
 
