@@ -139,7 +139,10 @@ TEST(ArgumentsDesOutils, MessageFrancaisEtStatutDocumente) {
       {"kalvo-ecrans", {"photos"}, 64, "kalvo-ecrans : "},
   };
   for (const TCas& c : cas) {
-    if (!std::filesystem::exists(std::filesystem::path(KALVO_BUILD_DIR) / "tools" / c.Outil / c.Outil)) continue;
+    // The picture program needs the widgets; the three others are always built.
+    const bool construit = std::filesystem::exists(std::filesystem::path(KALVO_BUILD_DIR) / "tools" / c.Outil / c.Outil);
+    if (!construit && c.Outil == "kalvo-ecrans") continue;
+    ASSERT_TRUE(construit) << c.Outil;
     const TSortie s = Lance(c.Outil, c.Arguments);
     EXPECT_EQ(s.Statut, c.Statut) << c.Outil << " " << s.Erreurs;
     EXPECT_THAT(s.Erreurs, HasSubstr(c.Attendu)) << c.Outil;

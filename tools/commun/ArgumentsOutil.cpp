@@ -5,7 +5,6 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
-#include <regex>
 
 namespace kalvo::outils {
 
@@ -39,6 +38,25 @@ std::string Nomme(const std::string& nom) {
   return nom.starts_with('-') ? "l'option " + visible : "l'argument " + visible;
 }
 
+// The text before the first `marque`, when it is there and not at the start.
+std::optional<std::string> Avant(const std::string& texte, std::string_view marque) {
+  const std::size_t pos = texte.find(marque);
+  if (pos == std::string::npos || pos == 0) return std::nullopt;
+  return texte.substr(0, pos);
+}
+
+// The text after the first `marque`, when it is there.
+std::optional<std::string> Apres(const std::string& texte, std::string_view marque) {
+  const std::size_t pos = texte.find(marque);
+  if (pos == std::string::npos) return std::nullopt;
+  return texte.substr(pos + marque.size());
+}
+
+template <typename TErreur>
+bool Est(const CLI::ParseError& erreur) {
+  return dynamic_cast<const TErreur*>(&erreur) != nullptr;
+}
+
 }  // namespace
 
 void FrancisePresentation(CLI::App& programme) {
@@ -58,42 +76,50 @@ std::string MessageErreurArguments(const CLI::ParseError& erreur, const CLI::App
   // The parser's English sentences are known by their shape; what they
   // name (an option, a value) is kept.
   const std::string texte = erreur.what();
-  std::smatch m;
-  const auto forme = [&](const char* motif) { return std::regex_match(texte, m, std::regex(motif)); };
-  if (dynamic_cast<const CLI::RequiredError*>(&erreur) != nullptr) {
-    if (forme("(.+) is required") && texte.find("subcommand") == std::string::npos)
-      return Nomme(m[1]) + " est obligatoire";
+  if (Est<CLI::RequiredError>(erreur)) {
     if (texte.find("subcommand") != std::string::npos) return "il faut une sous-commande : " + SousCommandes(programme);
+    // "--db is required"; "Exactly 1 option from [...]" names no single option.
+    const auto nom = Avant(texte, " is required");
+    if (nom && nom->find(' ') == std::string::npos) return Nomme(*nom) + " est obligatoire";
     return "une option obligatoire manque";
   }
-  if (dynamic_cast<const CLI::ExtrasError*>(&erreur) != nullptr) {
-    if (forme("The following arguments? (?:was|were) not expected: (.*)")) {
-      const bool plusieurs = texte.find("arguments were") != std::string::npos;
-      return std::string(plusieurs ? "arguments inattendus : " : "argument inattendu : ") + TexteVisible(m[1].str());
-    }
+  if (Est<CLI::ExtrasError>(erreur)) {
+    if (const auto reste = Apres(texte, "was not expected: ")) return "argument inattendu : " + TexteVisible(*reste);
+    if (const auto reste = Apres(texte, "were not expected: ")) return "arguments inattendus : " + TexteVisible(*reste);
     return "argument inattendu";
   }
-  if (dynamic_cast<const CLI::ConversionError*>(&erreur) != nullptr) {
-    if (forme("Could not convert: (.+) = (.*)"))
-      return "valeur « " + TexteVisible(m[2].str()) + " » illisible pour " + Nomme(m[1]);
-    if (forme("The value (.*) is not an allowed value for (.+)"))
-      return "valeur « " + TexteVisible(m[1].str()) + " » refusée pour " + Nomme(m[2]);
-    if (forme("(.+): too many inputs for a flag")) return Nomme(m[1]) + " ne prend pas de valeur";
+  if (Est<CLI::ConversionError>(erreur)) {
+    if (const auto reste = Apres(texte, "Could not convert: ")) {
+      const std::size_t egal = reste->find(" = ");
+      if (egal != std::string::npos && egal > 0)
+        return "valeur « " + TexteVisible(reste->substr(egal + 3)) + " » illisible pour " + Nomme(reste->substr(0, egal));
+    }
+    if (const auto nom = Avant(texte, ": too many inputs for a flag")) return Nomme(*nom) + " ne prend pas de valeur";
     return "valeur illisible";
   }
-  if (dynamic_cast<const CLI::ArgumentMismatch*>(&erreur) != nullptr) {
-    if (forme("(.+): [0-9]+ required .* missing")) return "il manque la valeur de " + Nomme(m[1]);
-    if (forme("Expected .* arguments to (.+), got [0-9]+") || forme("(.+): At (?:least|Most) .*") ||
-        forme("(.+) was given a disallowed flag override"))
-      return "nombre de valeurs incorrect pour " + Nomme(m[1]);
-    return "nombre de valeurs incorrect";
+  if (Est<CLI::ArgumentMismatch>(erreur)) {
+    if (texte.ends_with(" missing")) {
+      if (const auto nom = Avant(texte, ": ")) return "il manque la valeur de " + Nomme(*nom);
+    }
+    std::optional<std::string> nom = Avant(texte, ": At ");
+    if (!nom) nom = Avant(texte, " was given a disallowed flag override");
+    if (!nom && texte.starts_with("Expected ")) {
+      const auto apres = Apres(texte, " arguments to ");
+      if (apres) nom = Avant(*apres, ", got ");
+    }
+    return nom ? "nombre de valeurs incorrect pour " + Nomme(*nom) : "nombre de valeurs incorrect";
   }
-  if (dynamic_cast<const CLI::ExcludesError*>(&erreur) != nullptr && forme("(.+) excludes (.+)"))
-    return Nomme(m[1]) + " et " + Nomme(m[2]) + " ne vont pas ensemble";
-  if (dynamic_cast<const CLI::RequiresError*>(&erreur) != nullptr && forme("(.+) requires (.+)"))
-    return Nomme(m[1]) + " demande aussi " + Nomme(m[2]);
-  if (dynamic_cast<const CLI::ValidationError*>(&erreur) != nullptr && forme("([^:]+): .*"))
-    return "valeur refusée pour " + Nomme(m[1]);
+  if (Est<CLI::ExcludesError>(erreur)) {
+    if (const auto premier = Avant(texte, " excludes "))
+      return Nomme(*premier) + " et " + Nomme(*Apres(texte, " excludes ")) + " ne vont pas ensemble";
+  }
+  if (Est<CLI::RequiresError>(erreur)) {
+    if (const auto premier = Avant(texte, " requires "))
+      return Nomme(*premier) + " demande aussi " + Nomme(*Apres(texte, " requires "));
+  }
+  if (Est<CLI::ValidationError>(erreur)) {
+    if (const auto nom = Avant(texte, ": ")) return "valeur refusée pour " + Nomme(*nom);
+  }
   return "arguments invalides";
 }
 
