@@ -152,7 +152,8 @@ void EcritOption(TFichierIni& fichier, const TOption& option, const TReglages& r
 bool LitOctets(const std::filesystem::path& fichier, std::string& octets, std::string& raison) {
   const int descripteur = ::open(fichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (descripteur < 0) {
-    if (errno == ENOENT) return true;
+    // No such file (nor folder on its path): nothing to read, nothing to keep.
+    if (errno == ENOENT || errno == ENOTDIR) return true;
     raison = TexteErreurSysteme(errno);
     return false;
   }

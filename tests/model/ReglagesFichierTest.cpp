@@ -145,7 +145,7 @@ TEST(ReglagesFichier, LectureSeuleDroitsEtLienGardes) {
   std::filesystem::create_symlink(cible, lien);
   ASSERT_FALSE(EcritReglages(lien, Etat(2, 60)));
   EXPECT_TRUE(std::filesystem::is_symlink(lien));
-  EXPECT_THAT(test::LitOctets(cible), HasSubstr("D001=80\r\nD002=60\r\n"));
+  EXPECT_THAT(test::LitOctets(cible), HasSubstr("D002=60\r\n"));
   EXPECT_THAT(test::LitOctets(cible), HasSubstr("[Perso]\r\nCouleur=bleu\r\n"));
 }
 
