@@ -2,6 +2,8 @@
 
 #include "coaching/PropositionsQuiz.h"
 
+#include "model/ErreurDonnee.h"
+
 #include <algorithm>
 
 namespace kalvo {
@@ -124,11 +126,55 @@ std::optional<TQuestionPosee> PrepareRepartition(const TQuestion& q, const TSuiv
 
 }  // namespace
 
+std::optional<std::string> DefautQuestion(const TQuestion& q) {
+  const auto joueur = [&]() -> std::optional<std::string> {
+    if (EstJoueurValide(q.Joueur)) return std::nullopt;
+    return "joueur " + std::to_string(q.Joueur) + " hors des limites (0 à 3)";
+  };
+  const auto couleur = [&]() -> std::optional<std::string> {
+    if (EstCouleurReelle(q.Couleur)) return std::nullopt;
+    return "couleur " + std::to_string(q.Couleur) + " hors des limites (0 à 3)";
+  };
+  switch (q.TypeQuestion) {
+    case tqCarte:
+      return q.Option == 0 ? std::nullopt : joueur();
+    case tqPoints:
+    case tqDejaVues:
+      return joueur();
+    case tqPCarte:
+      if (!q.Carte.EstReelle())
+        return "carte invalide (rang " + std::to_string(q.Carte.h) + ", couleur " + std::to_string(q.Carte.c) + ")";
+      if (q.Option > 1) return "option " + std::to_string(q.Option) + " inconnue (0 ou 1)";
+      return std::nullopt;
+    case tqJ4MQ4:
+      if (auto defaut = joueur()) return defaut;
+      return couleur();
+    case tqRepartition:
+      return couleur();
+    default:
+      return "genre " + std::to_string(q.TypeQuestion) + " inconnu (0 à 5)";
+  }
+}
+
+void EcarteQuestionsAbimees(const TQuestionsDonne& record, TQuestionsLevees& planning, int numeroDonne,
+                            std::vector<std::string>& avertissements) {
+  for (int t = 1; t <= 13; ++t) {
+    const int numero = planning[t];
+    if (numero < 1 || numero > NbQuestionsMax) continue;
+    if (const std::optional<std::string> defaut = DefautQuestion(record.Question(numero))) {
+      avertissements.push_back(PrefixeDonne(numeroDonne) + "la question " + std::to_string(numero) + " est abîmée (" +
+                               *defaut + ") : elle est ignorée.");
+      planning[t] = 0;
+    }
+  }
+}
+
 std::optional<TQuestionPosee> PrepareQuestion(TQuestionsDonne& questions, int numero, const TSuiviMains& suivi,
                                               const TStatistiquesJeu& stats,
                                               const std::array<int, 4>& PointsHonneurs, std::mt19937& alea) {
   if (numero < 1 || numero > NbQuestionsMax) return std::nullopt;
   TQuestion q = questions.Question(numero);
+  if (DefautQuestion(q)) return std::nullopt;
   TQuestionPosee p;
   p.Numero = numero;
   p.Penalite = q.Penalite;

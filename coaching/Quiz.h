@@ -12,6 +12,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace kalvo {
 
@@ -31,6 +32,17 @@ namespace kalvo {
 std::optional<TQuestionPosee> PrepareQuestion(TQuestionsDonne& questions, int numero, const TSuiviMains& suivi,
                                               const TStatistiquesJeu& stats,
                                               const std::array<int, 4>& PointsHonneurs, std::mt19937& alea);
+
+// What makes a stored question impossible to ask, in French ("genre 7
+// inconnu (0 à 5)"): a kind above 5, or a field its kind reads out of range
+// (the seat, the suit, the card, a who-holds Option other than 0 or 1).
+// Nothing when its data is sound; the position may still leave it unasked.
+std::optional<std::string> DefautQuestion(const TQuestion& question);
+
+// Takes the damaged questions off the schedule of a deal just read, each
+// with a warning, as a bad trick number is.
+void EcarteQuestionsAbimees(const TQuestionsDonne& record, TQuestionsLevees& planning, int numeroDonne,
+                            std::vector<std::string>& avertissements);
 
 bool EstBonneReponse(const TQuestionPosee& question, const TReponseQuestion& reponse);
 

@@ -4,6 +4,7 @@
 
 #include "coaching/Scores.h"
 #include "control/ScoresAffiches.h"
+#include "model/ReglagesSecours.h"
 
 namespace kalvo {
 
@@ -36,7 +37,16 @@ bool TControleur::Active() {
     volume_ = volume.Numeros;
     if (volume.Avertissement) ecran_.AfficheErreur(*volume.Avertissement);
 
-    TLectureReglages reglages = LitReglagesConfigures(configuration_, NbDonnes());
+    TLectureReglages reglages;
+    if (configuration_.FichierReglages.empty() || configuration_.TexteReglages) {
+      reglages = LitReglagesConfigures(configuration_, NbDonnes());
+    } else {
+      // The file in use from now on: the fallback while the file cannot be
+      // read, none when neither can.
+      TReglagesDuDossier lus = LitReglagesDuDossier(configuration_.FichierReglages, NbDonnes());
+      reglages = std::move(lus.Lecture);
+      configuration_.FichierReglages = lus.FichierEcriture.value_or(std::filesystem::path());
+    }
     reglages_ = std::move(reglages.Etat);
     for (const std::string& avertissement : reglages.Avertissements) ecran_.AfficheErreur(avertissement);
     // A deal number the database does not hold (another database, an edited
@@ -65,6 +75,8 @@ bool TControleur::Ferme() {
   if (!actif_ || configuration_.FichierReglages.empty() || configuration_.TexteReglages) return true;
   const std::optional<std::string> erreur = EcritReglages(configuration_.FichierReglages, reglages_);
   if (!erreur) return true;
+  // Said once: a file that refused is not tried again.
+  configuration_.FichierReglages.clear();
   ecran_.AfficheErreur(*erreur);
   return false;
 }

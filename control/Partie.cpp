@@ -2,6 +2,7 @@
 // West's lead; and the end-of-deal screen.
 #include "control/Controleur.h"
 
+#include "coaching/Quiz.h"
 #include "control/DonneAffichee.h"
 #include "control/Sablier.h"
 #include "engine/DefenseScript.h"
@@ -60,6 +61,7 @@ bool TControleur::LitDonneActuelle() {
     return false;
   }
   VerifieOrdreMains(lue.Donne);
+  EcarteQuestionsAbimees(lue.QuestionsDonne, lue.Questions, DonneActuelle(), lue.Avertissements);
   donne_ = std::move(lue);
   NouvelleVersionDonne();
   donneLue_ = true;

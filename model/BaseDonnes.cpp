@@ -2,9 +2,12 @@
 
 #include "model/Brouillage.h"
 #include "model/Encheres.h"
+#include "model/TexteVisible.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <fstream>
+#include <unistd.h>
 
 namespace kalvo {
 
@@ -26,6 +29,40 @@ bool TailleBase(const std::filesystem::path& base, std::uintmax_t& taille) {
   return !erreur;
 }
 
+// The field of the header the catalogue reads that is out of range, or
+// nothing.
+std::string ChampCatalogueFaux(std::int32_t theme, std::int32_t force) {
+  if (theme < 0 || theme >= NbThemes)
+    return "thème " + std::to_string(theme) + " hors des limites (0 à " + std::to_string(NbThemes - 1) + ")";
+  if (force < 1 || force > 4) return "difficulté " + std::to_string(force) + " hors des limites (1 à 4)";
+  return {};
+}
+
+// The messages shown when the database cannot be opened as a file: the two
+// of a missing database, or one saying why the file that is there cannot be
+// read (a folder, no permission...).
+std::vector<std::string> MessagesBaseInaccessible(const std::filesystem::path& base) {
+  const std::string nom = Nom(base);
+  std::error_code erreur;
+  const std::filesystem::file_status etat = std::filesystem::status(base, erreur);
+  std::string raison;
+  if (std::filesystem::is_directory(etat)) {
+    raison = "c'est un dossier";
+  } else if (std::filesystem::exists(etat) && !std::filesystem::is_regular_file(etat)) {
+    raison = "ce n'est pas un fichier ordinaire";
+  } else if (std::filesystem::exists(etat)) {
+    const int descripteur = ::open(base.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    raison = descripteur < 0 ? TexteErreurSysteme(errno) : "lecture impossible";
+    if (descripteur >= 0) ::close(descripteur);
+  } else if (erreur && erreur != std::errc::no_such_file_or_directory) {
+    return {"Le fichier de donnes « " + TexteVisible(base.string()) + " » ne peut pas être lu : " +
+            TexteErreurSysteme(erreur.value()) + "."};
+  }
+  if (raison.empty()) return {MessageBaseAbsente(nom), MessageBaseAbsenteAnglais(nom)};
+  return {"Le fichier de donnes « " + TexteVisible(base.string()) + " » existe mais ne peut pas être lu : " + raison +
+          "."};
+}
+
 }  // namespace
 
 TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
@@ -36,7 +73,7 @@ TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
   flux.rdbuf()->pubsetbuf(nullptr, 0);  // 8 bytes per record: no read-ahead
   if (TailleBase(base, taille)) flux.open(base, std::ios::binary);
   if (!flux.is_open()) {
-    resultat.Erreurs = {MessageBaseAbsente(nom), MessageBaseAbsenteAnglais(nom)};
+    resultat.Erreurs = MessagesBaseInaccessible(base);
     return resultat;
   }
   const std::uintmax_t nbDonnes = taille / TDonne::Taille;
@@ -47,10 +84,14 @@ TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
     return resultat;
   }
   if (taille % TDonne::Taille != 0) {
-    resultat.Avertissements.push_back("La base de donnes " + nom + " est tronquée : ses " +
-                                      std::to_string(taille % TDonne::Taille) +
-                                      " derniers octets ne forment pas une donne entière ; seules les " +
-                                      std::to_string(nbDonnes) + " premières donnes sont proposées.");
+    const std::uintmax_t reste = taille % TDonne::Taille;
+    resultat.Avertissements.push_back(
+        "La base de donnes " + nom + " est tronquée : " +
+        (reste > 1 ? "ses " + std::to_string(reste) + " derniers octets ne forment pas"
+                   : std::string("son dernier octet ne forme pas")) +
+        " une donne entière ; " +
+        (nbDonnes > 1 ? "seules les " + std::to_string(nbDonnes) + " premières donnes sont proposées."
+                      : std::string("seule la première donne est proposée.")));
   }
   for (std::uintmax_t i = 1; i <= nbDonnes; ++i) {
     unsigned char champs[8];
@@ -63,8 +104,8 @@ TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
     const std::int32_t theme = Lit32(champs);
     const std::int32_t force = Lit32(champs + 4);
     // A theme outside the name table is as broken as a bad difficulty.
-    if (force < 1 || force > 4 || theme < 0 || theme >= NbThemes) {
-      resultat.Erreurs = {"Problème en lisant la donne " + std::to_string(i)};
+    if (const std::string champ = ChampCatalogueFaux(theme, force); !champ.empty()) {
+      resultat.Erreurs = {"Problème en lisant la donne " + std::to_string(i) + " : " + champ + "."};
       return resultat;
     }
     resultat.Catalogue.Ajoute(force, theme);
@@ -77,7 +118,12 @@ TDonne LitFicheDonne(const std::filesystem::path& base, int n) {
   std::uintmax_t taille = 0;
   std::ifstream flux;
   if (TailleBase(base, taille)) flux.open(base, std::ios::binary);
-  if (!flux.is_open()) throw ErreurBaseAbsente(nom);
+  if (!flux.is_open()) {
+    // Missing, the program ends; there but unreadable, the deal stops with why.
+    const std::vector<std::string> messages = MessagesBaseInaccessible(base);
+    if (messages.size() > 1) throw ErreurBaseAbsente(nom);
+    throw ErreurFichier(messages.front());
+  }
   const auto nbDonnes = static_cast<long long>(taille / TDonne::Taille);
   if (nbDonnes == 0) throw ErreurDonnee("La base de donnes " + nom + " ne contient aucune donne entière.");
   VerifieBornes(n, 1, nbDonnes, n, "numéro de donne");

@@ -3,6 +3,7 @@
 #include "model/Brouillage.h"
 #include "model/Donne.h"
 #include "model/ErreurDonnee.h"
+#include "model/TexteVisible.h"
 #include "model/Windows1252.h"
 
 #include <cstdio>
@@ -52,7 +53,7 @@ TCommentairesLus DecoupeCommentaires(std::string_view clair, int numeroDonne) {
       int numero = 0;
       if (!LitNumero(piece, numero)) {
         throw ErreurDonnee(PrefixeDonne(numeroDonne) + "le numéro de commentaire « " +
-                           Windows1252VersUtf8(piece.substr(0, 2)) + " » n'est pas un nombre.");
+                           TexteVisible(Windows1252VersUtf8(piece.substr(0, 2))) + " » n'est pas un nombre.");
       }
       if (TComments::EstIndice(numero)) {
         lus.Comment[numero] = Windows1252VersUtf8(piece.size() > 3 ? piece.substr(3) : std::string_view{});

@@ -1,8 +1,13 @@
 #include "model/NumerosVolume.h"
 
+#include "model/Accords.h"
+#include "model/ErreurDonnee.h"
+#include "model/TexteVisible.h"
 #include "model/Windows1252.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <fstream>
 #include <sstream>
 
@@ -29,6 +34,20 @@ std::string_view SansBlancs(std::string_view texte) {
 
 TResultatVolume Identite(std::string message) { return {TNumerosVolume{}, std::move(message)}; }
 
+// A decimal integer with an optional sign; one too large is kept at a
+// bound outside the range of collection numbers.
+std::optional<long long> LitNombre(std::string_view texte) {
+  const bool negatif = !texte.empty() && texte.front() == '-';
+  if (!texte.empty() && (texte.front() == '-' || texte.front() == '+')) texte.remove_prefix(1);
+  if (texte.empty()) return std::nullopt;
+  long long valeur = 0;
+  for (char c : texte) {
+    if (c < '0' || c > '9') return std::nullopt;
+    valeur = std::min(10LL * INT_MAX, valeur * 10 + (c - '0'));
+  }
+  return negatif ? -valeur : valeur;
+}
+
 }  // namespace
 
 TResultatVolume LitNumerosVolume(std::string_view texte, std::string_view nomTable, int nbDonnes) {
@@ -43,24 +62,37 @@ TResultatVolume LitNumerosVolume(std::string_view texte, std::string_view nomTab
     texte = fin == std::string_view::npos ? std::string_view{} : texte.substr(fin + 1);
     ligne = SansBlancs(ligne.substr(0, ligne.find('#')));
     if (ligne.empty()) continue;
-    int numero = 0;
-    const auto [fin_nombre, erreur] = std::from_chars(ligne.data(), ligne.data() + ligne.size(), numero);
-    if (erreur != std::errc{} || fin_nombre != ligne.data() + ligne.size() || numero < 1) {
-      return Identite("Table des numéros de collection " + table + ", ligne " + std::to_string(numeroLigne) + " : « " +
-                      Windows1252VersUtf8(ligne) + " » n'est pas un numéro valable" + suite);
-    }
-    numeros.push_back(numero);
+    const std::string lieu = "Table des numéros de collection " + table + ", ligne " + std::to_string(numeroLigne) +
+                             " : « " + TexteVisible(Windows1252VersUtf8(ligne)) + " »";
+    const std::optional<long long> numero = LitNombre(ligne);
+    if (!numero) return Identite(lieu + " n'est pas un nombre" + suite);
+    if (*numero < 1 || *numero > INT_MAX)
+      return Identite(lieu + " est hors des limites (1 à " + std::to_string(INT_MAX) + ")" + suite);
+    numeros.push_back(static_cast<int>(*numero));
   }
   if (numeros.size() != static_cast<std::size_t>(nbDonnes)) {
-    return Identite("Table des numéros de collection " + table + " : " + std::to_string(numeros.size()) +
-                    " numéros pour " + std::to_string(nbDonnes) + " donnes" + suite);
+    return Identite("Table des numéros de collection " + table + " : " +
+                    Compte(static_cast<long long>(numeros.size()), "numéro", "numéros") + " pour " +
+                    Compte(nbDonnes, "donne", "donnes") + suite);
   }
   return {TNumerosVolume{std::move(numeros)}, std::nullopt};
 }
 
 TResultatVolume ChargeNumerosVolume(const std::filesystem::path& table, int nbDonnes) {
-  std::ifstream flux(table, std::ios::binary);
-  if (!flux) return {};
+  std::error_code erreur;
+  const std::filesystem::file_status etat = std::filesystem::status(table, erreur);
+  if (!std::filesystem::exists(etat)) return {};
+  std::ifstream flux;
+  // Only a regular file is opened: a pipe in its place would never end.
+  if (std::filesystem::is_regular_file(etat)) flux.open(table, std::ios::binary);
+  if (!flux.is_open()) {
+    const std::string raison = std::filesystem::is_directory(etat)         ? "c'est un dossier"
+                               : !std::filesystem::is_regular_file(etat) ? "ce n'est pas un fichier ordinaire"
+                                                                         : TexteErreurSysteme(errno);
+    return Identite("Table des numéros de collection " + table.filename().string() +
+                    " : le fichier existe mais ne peut pas être lu (" + raison +
+                    ") : les donnes gardent leur propre numéro.");
+  }
   std::ostringstream texte;
   texte << flux.rdbuf();
   return LitNumerosVolume(texte.str(), table.filename().string(), nbDonnes);

@@ -1,15 +1,16 @@
 #include "model/Reglages.h"
 
 #include "model/ErreurDonnee.h"
+#include "model/ReglagesSecours.h"
 #include "model/FichierIni.h"
+#include "model/TexteVisible.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,22 +59,23 @@ constexpr const char* SectionScoresJeu = "ScoresJeu";
 constexpr const char* SectionScoresQuestions = "ScoresQuestions";
 constexpr std::uintmax_t TailleMaxFichier = 16 * 1024 * 1024;
 
-// A decimal integer with an optional sign, blanks already trimmed.
-std::optional<int> LitEntier(std::string_view texte) {
+// A decimal integer with an optional sign, blanks already trimmed; a number
+// too large for the settings is kept at a bound far outside every range, so
+// that it reads as out of range rather than as no number.
+std::optional<long long> LitEntier(std::string_view texte) {
+  constexpr long long Plafond = 1'000'000'000'000LL;
   bool negatif = false;
   if (!texte.empty() && (texte.front() == '+' || texte.front() == '-')) {
     negatif = texte.front() == '-';
     texte.remove_prefix(1);
   }
-  if (texte.empty() || texte.size() > 10) return std::nullopt;
+  if (texte.empty()) return std::nullopt;
   long long valeur = 0;
   for (char c : texte) {
     if (c < '0' || c > '9') return std::nullopt;
-    valeur = valeur * 10 + (c - '0');
+    valeur = std::min(Plafond, valeur * 10 + (c - '0'));
   }
-  if (negatif) valeur = -valeur;
-  if (valeur < -2147483648LL || valeur > 2147483647LL) return std::nullopt;
-  return static_cast<int>(valeur);
+  return negatif ? -valeur : valeur;
 }
 
 class TLecteur {
@@ -81,25 +83,34 @@ class TLecteur {
   TLecteur(const TFichierIni& fichier, std::string_view nom, std::vector<std::string>& avertissements)
       : fichier_(fichier), prefixe_("Réglages (" + std::string(nom) + ") : "), avertissements_(avertissements) {}
 
-  // The key's integer, or the default when it is missing or unreadable.
-  int Entier(std::string_view section, std::string_view cle, int defaut) {
+  // The key's integer and its text, or nothing when it is missing or is no
+  // number (with a warning: the default is kept).
+  std::optional<std::pair<long long, std::string>> Entier(std::string_view section, std::string_view cle,
+                                                          int defaut) {
     const std::optional<std::string> texte = fichier_.Valeur(section, cle);
-    if (!texte) return defaut;
-    const std::optional<int> valeur = LitEntier(*texte);
+    if (!texte) return std::nullopt;
+    const std::optional<long long> valeur = LitEntier(*texte);
     if (!valeur) {
-      Avertit(std::string(section) + "/" + std::string(cle) + " = « " + *texte +
+      Avertit(std::string(section) + "/" + std::string(cle) + " = « " + TexteVisible(*texte) +
               " » n'est pas un nombre : valeur par défaut " + std::to_string(defaut) + ".");
-      return defaut;
+      return std::nullopt;
     }
-    return *valeur;
+    return std::pair{*valeur, *texte};
   }
 
-  // Same, then kept within min..max: clamped or set back to the default.
+  bool Booleen(std::string_view section, std::string_view cle, bool defaut) {
+    const auto lu = Entier(section, cle, defaut ? 1 : 0);
+    return lu ? lu->first != 0 : defaut;
+  }
+
+  // The integer kept within min..max: clamped or set back to the default.
   int Borne(std::string_view section, std::string_view cle, int defaut, int min, int max, bool borner) {
-    const int valeur = Entier(section, cle, defaut);
-    if (valeur >= min && valeur <= max) return valeur;
+    const auto lu = Entier(section, cle, defaut);
+    if (!lu) return defaut;
+    const long long valeur = lu->first;
+    if (valeur >= min && valeur <= max) return static_cast<int>(valeur);
     const int retenue = borner ? (valeur < min ? min : max) : defaut;
-    Avertit(std::string(section) + "/" + std::string(cle) + " = " + std::to_string(valeur) + " hors des limites (" +
+    Avertit(std::string(section) + "/" + std::string(cle) + " = " + lu->second + " hors des limites (" +
             std::to_string(min) + " à " + std::to_string(max) + ") : " + (borner ? "ramenée à " : "valeur par défaut ") +
             std::to_string(retenue) + ".");
     return retenue;
@@ -115,8 +126,7 @@ class TLecteur {
 
 void LitOption(TLecteur& lecteur, const TOption& option, TReglages& reglages) {
   if (option.Booleen != nullptr) {
-    const bool defaut = reglages.*option.Booleen;
-    reglages.*option.Booleen = lecteur.Entier(SectionOptions, option.Cle, defaut ? 1 : 0) != 0;
+    reglages.*option.Booleen = lecteur.Booleen(SectionOptions, option.Cle, reglages.*option.Booleen);
   } else {
     const int defaut = reglages.*option.Entier;
     reglages.*option.Entier =
@@ -136,28 +146,67 @@ void EcritOption(TFichierIni& fichier, const TOption& option, const TReglages& r
   fichier.Ecrit(SectionOptions, option.Cle, std::to_string(valeur));
 }
 
-// The file's bytes; false with a French reason when it exists but cannot be read.
+// The file's bytes; false with a French reason when it exists but cannot be
+// read. Opened without waiting, so that a pipe in its place cannot hang the
+// start-up.
 bool LitOctets(const std::filesystem::path& fichier, std::string& octets, std::string& raison) {
-  std::error_code erreur;
-  if (!std::filesystem::exists(fichier, erreur)) return true;
-  const std::uintmax_t taille = std::filesystem::file_size(fichier, erreur);
-  if (erreur) {
-    raison = TexteErreurSysteme(erreur.value());
+  const int descripteur = ::open(fichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descripteur < 0) {
+    // No such file (nor folder on its path): nothing to read, nothing to keep.
+    if (errno == ENOENT || errno == ENOTDIR) return true;
+    raison = TexteErreurSysteme(errno);
     return false;
   }
-  if (taille > TailleMaxFichier) {
-    raison = "fichier trop grand (" + std::to_string(taille) + " octets)";
-    return false;
+  struct stat etat {};
+  bool ok = false;
+  if (::fstat(descripteur, &etat) != 0) {
+    raison = TexteErreurSysteme(errno);
+  } else if (!S_ISREG(etat.st_mode)) {
+    raison = S_ISDIR(etat.st_mode) ? "c'est un dossier" : "ce n'est pas un fichier ordinaire";
+  } else if (static_cast<std::uintmax_t>(etat.st_size) > TailleMaxFichier) {
+    raison = "fichier trop grand, " + std::to_string(etat.st_size) + " octets";
+  } else {
+    octets.resize(static_cast<std::size_t>(etat.st_size));
+    std::size_t lus = 0;
+    ok = true;
+    while (lus < octets.size()) {
+      const ssize_t n = ::read(descripteur, octets.data() + lus, octets.size() - lus);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        raison = TexteErreurSysteme(errno);
+        ok = false;
+      }
+      if (n <= 0) break;
+      lus += static_cast<std::size_t>(n);
+    }
+    octets.resize(lus);
   }
-  std::ifstream flux(fichier, std::ios::binary);
-  std::ostringstream texte;
-  if (flux) texte << flux.rdbuf();
-  if (!flux) {
-    raison = "lecture impossible";
-    return false;
+  ::close(descripteur);
+  if (!ok) octets.clear();
+  return ok;
+}
+
+// True, with the reason, when the file exists and must not be replaced: the
+// user made it read-only, or this user may not change it.
+bool EnLectureSeule(const std::filesystem::path& fichier, std::string& raison) {
+  struct stat etat {};
+  if (::stat(fichier.c_str(), &etat) != 0) return false;
+  if ((etat.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    raison = "il est en lecture seule";
+    return true;
   }
-  octets = texte.str();
-  return true;
+  if (::access(fichier.c_str(), W_OK) != 0) {
+    raison = "il ne peut pas être modifié (" + TexteErreurSysteme(errno) + ")";
+    return true;
+  }
+  return false;
+}
+
+void SynchroniseDossier(const std::filesystem::path& dossier) {
+  const int descripteur = ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descripteur < 0) return;
+  ::fsync(descripteur);
+  ::close(descripteur);
 }
 
 }  // namespace
@@ -185,13 +234,16 @@ TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::st
   for (const TOption& option : OptionsAvant) LitOption(lecteur, option, etat.Reglages);
   for (const TOption& option : OptionsApres) LitOption(lecteur, option, etat.Reglages);
 
-  etat.DonneActuelle = lecteur.Entier(SectionDonne, CleNumero, 1);
-  if (etat.DonneActuelle == 0) etat.DonneActuelle = 1;
+  etat.DonneActuelle = 1;
   const int maximum = nbDonnes > 0 ? nbDonnes : 1;
-  if (etat.DonneActuelle < 1 || etat.DonneActuelle > maximum) {
-    lecteur.Avertit("Donne/Numéro = " + std::to_string(etat.DonneActuelle) + " n'est pas une donne de la base (1 à " +
-                    std::to_string(maximum) + ") : donne 1.");
-    etat.DonneActuelle = 1;
+  // A stored 0 is read as deal 1, silently.
+  if (const auto numero = lecteur.Entier(SectionDonne, CleNumero, 1); numero && numero->first != 0) {
+    if (numero->first >= 1 && numero->first <= maximum) {
+      etat.DonneActuelle = static_cast<int>(numero->first);
+    } else {
+      lecteur.Avertit("Donne/Numéro = " + numero->second + " n'est pas une donne de la base (1 à " +
+                      std::to_string(maximum) + ") : donne 1.");
+    }
   }
   etat.ScoresJeu = LitScores(lecteur, SectionScoresJeu, nbDonnes);
   etat.ScoresQuestions = LitScores(lecteur, SectionScoresQuestions, nbDonnes);
@@ -199,17 +251,41 @@ TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::st
 }
 
 TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes) {
+  return LitReglagesDuDossier(fichier, nbDonnes).Lecture;
+}
+
+std::filesystem::path FichierReglagesSecours(const std::filesystem::path& fichier) {
+  return fichier.parent_path() / (fichier.stem().string() + "-secours" + fichier.extension().string());
+}
+
+TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes) {
   std::string octets;
   std::string raison;
   const std::string nom = fichier.filename().string();
-  if (!LitOctets(fichier, octets, raison)) {
-    TLectureReglages lecture = LitReglagesTexte({}, nbDonnes, nom);
-    lecture.Avertissements.insert(lecture.Avertissements.begin(),
-                                  "Réglages (" + nom + ") : le fichier « " + fichier.string() +
-                                      " » ne peut pas être lu (" + raison + ") : réglages par défaut.");
-    return lecture;
+  if (LitOctets(fichier, octets, raison)) return {LitReglagesTexte(octets, nbDonnes, nom), fichier};
+  const std::string illisible = "Réglages (" + nom + ") : le fichier « " + TexteVisible(fichier.string()) +
+                                " » ne peut pas être lu (" + raison + ") ; il ne sera pas modifié. ";
+  const std::filesystem::path secours = FichierReglagesSecours(fichier);
+  std::string octetsSecours;
+  std::string raisonSecours;
+  if (!LitOctets(secours, octetsSecours, raisonSecours)) {
+    TReglagesDuDossier lus{LitReglagesTexte({}, nbDonnes, nom), std::nullopt};
+    lus.Lecture.Avertissements.insert(lus.Lecture.Avertissements.begin(),
+                                      illisible + "Le fichier « " + TexteVisible(secours.string()) +
+                                          " » ne peut pas être lu non plus (" + raisonSecours +
+                                          ") : réglages par défaut, et rien ne sera enregistré à la fin de la séance.");
+    return lus;
   }
-  return LitReglagesTexte(octets, nbDonnes, nom);
+  TReglagesDuDossier lus{LitReglagesTexte(octetsSecours, nbDonnes, secours.filename().string()), secours};
+  std::error_code erreur;
+  const bool existe = std::filesystem::exists(secours, erreur);
+  lus.Lecture.Avertissements.insert(
+      lus.Lecture.Avertissements.begin(),
+      illisible + (existe ? "Réglages et notes lus dans « " + TexteVisible(secours.string()) +
+                                " », où ils seront enregistrés."
+                          : "Réglages par défaut ; vos réglages et vos notes seront enregistrés dans « " +
+                                TexteVisible(secours.string()) + " »."));
+  return lus;
 }
 
 std::string TexteReglages(const TEtatReglages& etat, std::string_view ancien) {
@@ -224,20 +300,27 @@ std::string TexteReglages(const TEtatReglages& etat, std::string_view ancien) {
   return fichier.Octets();
 }
 
-std::optional<std::string> EcritReglages(const std::filesystem::path& fichier, const TEtatReglages& etat) {
+std::optional<std::string> EcritReglages(const std::filesystem::path& nom, const TEtatReglages& etat) {
+  // A link (to a folder of dotfiles, say) stays a link: its target is written.
+  std::error_code lien;
+  const std::filesystem::path fichier =
+      std::filesystem::is_symlink(std::filesystem::symlink_status(nom, lien)) ? std::filesystem::weakly_canonical(nom, lien)
+                                                                              : nom;
+  const std::string prefixe =
+      "Les réglages et les notes n'ont pas pu être enregistrés dans « " + TexteVisible(nom.string()) + " » : ";
   std::string ancien;
   std::string raison;
-  LitOctets(fichier, ancien, raison);  // an unreadable old file is simply replaced
+  if (!LitOctets(fichier, ancien, raison))
+    return prefixe + "le fichier existe mais ne peut pas être lu (" + raison + ") ; il est resté tel quel.";
+  if (EnLectureSeule(fichier, raison)) return prefixe + raison + " ; il est resté tel quel.";
   const std::string octets = TexteReglages(etat, ancien);
 
-  auto echec = [&fichier](int numero) -> std::optional<std::string> {
-    return "Les réglages et les notes n'ont pas pu être enregistrés dans « " + fichier.string() + " » : " +
-           TexteErreurSysteme(numero) + ".";
-  };
+  struct stat ancienEtat {};
+  const bool existe = ::stat(fichier.c_str(), &ancienEtat) == 0;
   std::string modele = fichier.string() + ".XXXXXX";
   const int descripteur = ::mkstemp(modele.data());
-  if (descripteur < 0) return echec(errno);
-  ::fchmod(descripteur, 0644);
+  if (descripteur < 0) return prefixe + TexteErreurSysteme(errno) + ".";
+  ::fchmod(descripteur, existe ? (ancienEtat.st_mode & 07777) : 0644);
   std::size_t ecrits = 0;
   while (ecrits < octets.size()) {
     const ssize_t n = ::write(descripteur, octets.data() + ecrits, octets.size() - ecrits);
@@ -251,8 +334,9 @@ std::optional<std::string> EcritReglages(const std::filesystem::path& fichier, c
   if (numero == 0 && std::rename(modele.c_str(), fichier.c_str()) != 0) numero = errno;
   if (numero != 0) {
     ::unlink(modele.c_str());
-    return echec(numero);
+    return prefixe + TexteErreurSysteme(numero) + ".";
   }
+  SynchroniseDossier(fichier.parent_path());
   return std::nullopt;
 }
 

@@ -346,6 +346,44 @@ TEST_F(Quiz, OutOfRangeDataDropsTheQuestion) {
   EXPECT_FALSE(Prepare()) << "who-holds Option 2";
 }
 
+// Damaged data is told when the deal is read, as a bad trick number is;
+// a question the position cannot ask yet is not damaged.
+TEST(QuizAbime, DamagedQuestionsAreWarnedAndUnscheduled) {
+  TQuestionsDonne record;
+  record.SetNbQuestions(3);
+  const auto pose = [&](int numero, TQuestion q, int levee) {
+    q.NumLevee = static_cast<std::uint16_t>(levee);
+    record.SetQuestion(numero, q);
+  };
+  pose(1, Question(tqPoints, jrOuest), 2);
+  pose(2, Question(static_cast<TTypeQuestion>(7)), 5);
+  TQuestion qui = Question(tqPCarte);
+  qui.Carte = TCard{14, 3};
+  qui.Option = 3;
+  pose(3, qui, 9);
+  std::vector<std::string> avertissements;
+  TQuestionsLevees planning = PlanifieQuestions(record, 4, avertissements);
+  ASSERT_TRUE(avertissements.empty());
+  EcarteQuestionsAbimees(record, planning, 4, avertissements);
+  EXPECT_EQ(avertissements, (std::vector<std::string>{
+                                "Donne 4 : la question 2 est abîmée (genre 7 inconnu (0 à 5)) : elle est ignorée.",
+                                "Donne 4 : la question 3 est abîmée (option 3 inconnue (0 ou 1)) : elle est ignorée."}));
+  EXPECT_EQ(planning[2], 1);
+  EXPECT_EQ(planning[5], 0);
+  EXPECT_EQ(planning[9], 0);
+
+  TQuestion q = Question(tqJ4MQ4, jrNord);
+  q.Couleur = 9;
+  EXPECT_EQ(DefautQuestion(q), "couleur 9 hors des limites (0 à 3)");
+  EXPECT_EQ(DefautQuestion(Question(tqDejaVues, static_cast<TJoueur>(5))), "joueur 5 hors des limites (0 à 3)");
+  q = Question(tqPCarte);
+  EXPECT_EQ(DefautQuestion(q), "carte invalide (rang 0, couleur 0)");
+  // The lead question reads no seat; the first-discard one does.
+  EXPECT_FALSE(DefautQuestion(Question(tqCarte, static_cast<TJoueur>(200))));
+  EXPECT_TRUE(DefautQuestion(Question(tqCarte, static_cast<TJoueur>(200), 1)));
+  EXPECT_FALSE(DefautQuestion(Question(tqDejaVues, jrOuest)));
+}
+
 TEST_F(Quiz, NothingToAskBeforeTheLeadOrAboutAnEmptySuit) {
   Pose(Question(tqCarte));
   EXPECT_FALSE(Prepare()) << "no lead yet";

@@ -94,6 +94,27 @@ TEST_F(ErreursTest, NotationCoupeeRienNEstGarde) {
   EXPECT_EQ(p.controleur.EtatReglages().ScoresQuestions[1], -1);
 }
 
+// A question whose data is damaged is told when the deal is read and never
+// asked, like one aimed at a trick that does not exist.
+TEST_F(ErreursTest, QuestionAbimeeSignaleeEtJamaisPosee) {
+  TFabriqueDonne f = DonneErreurs();
+  TQuestion q;
+  q.NumLevee = 1;
+  q.Penalite = 10;
+  q.TypeQuestion = tqRepartition;
+  q.Couleur = 7;
+  f.Question(1, q);
+  base.Ecrit(f);
+  TPartieDeTest p(base);
+  p.Demarre();
+  EXPECT_THAT(p.ecran.Erreurs,
+              ElementsAre("Donne 1 : la question 1 est abîmée (couleur 7 hors des limites (0 à 3)) : elle est ignorée."));
+  p.Joue("H4");
+  p.Joue("H3");
+  EXPECT_TRUE(p.journal.Filtre("question").empty());
+  EXPECT_EQ(p.Etat().NoteQuestions, 100);
+}
+
 TEST_F(ErreursTest, QuestionDeLaLeveeBonneOuFausse) {
   TFabriqueDonne f = DonneErreurs();
   TQuestion q;

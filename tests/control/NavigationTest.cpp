@@ -4,7 +4,10 @@
 #include "tests/control/DonnesDeJeu.h"
 #include "tests/control/PartieDeTest.h"
 
+#include "tests/model/DonnesDeTest.h"
+
 #include <gmock/gmock.h>
+#include <sys/stat.h>
 
 namespace kalvo::test {
 namespace {
@@ -181,6 +184,53 @@ TEST_F(NavigationTest, FermetureEcritLesReglagesEtSignaleUnEchec) {
     EXPECT_FALSE(p.controleur.Ferme());
     ASSERT_EQ(p.ecran.Erreurs.size(), 1u);
   }
+}
+
+// A settings file the trainer cannot read (too large here) is told about
+// once, left byte for byte, and the session's settings go beside it.
+TEST_F(NavigationTest, ReglagesIllisiblesJamaisEcrasesALaFermeture) {
+  DeuxDonnes();
+  const std::string octets = "[ScoresJeu]\r\nD001=80\r\n[Autre]\r\nx=1\r\n" + std::string(17 << 20, ';');
+  test::EcritOctets(base.Reglages(), octets);
+  const std::filesystem::path secours = base.Dossier() / "kalvo-secours.INI";
+  {
+    TPartieDeTest p(base);
+    p.Demarre(2);
+    p.JoueJusquALaFin(1);
+    ASSERT_EQ(p.ecran.Erreurs.size(), 1u);
+    EXPECT_THAT(p.ecran.Erreurs[0], HasSubstr("ne peut pas être lu (fichier trop grand"));
+    EXPECT_THAT(p.ecran.Erreurs[0], HasSubstr("enregistrés dans « " + secours.string() + " »"));
+    EXPECT_TRUE(p.controleur.Ferme());
+    EXPECT_EQ(p.ecran.Erreurs.size(), 1u);
+  }
+  EXPECT_TRUE(test::LitOctets(base.Reglages()) == octets);
+  EXPECT_THAT(test::LitOctets(secours), HasSubstr("D002=100\r\n"));
+  // The next session goes on from the fallback.
+  TPartieDeTest p(base);
+  ASSERT_TRUE(p.controleur.Active());
+  EXPECT_EQ(p.controleur.EtatReglages().ScoresJeu[2], 100);
+  EXPECT_EQ(p.controleur.DonneActuelle(), 2);
+}
+
+// A read-only settings file: refused once at closing, left as it was.
+TEST_F(NavigationTest, ReglagesEnLectureSeule) {
+  DeuxDonnes();
+  const std::string octets = "[ScoresJeu]\r\nD001=80\r\n";
+  test::EcritOctets(base.Reglages(), octets);
+  ::chmod(base.Reglages().c_str(), 0444);
+  TPartieDeTest p(base);
+  p.Demarre(2);
+  p.JoueJusquALaFin(1);
+  EXPECT_TRUE(p.ecran.Erreurs.empty());
+  EXPECT_FALSE(p.controleur.Ferme());
+  ASSERT_EQ(p.ecran.Erreurs.size(), 1u);
+  EXPECT_THAT(p.ecran.Erreurs[0], HasSubstr("il est en lecture seule ; il est resté tel quel."));
+  EXPECT_TRUE(p.controleur.Ferme());
+  EXPECT_EQ(p.ecran.Erreurs.size(), 1u);
+  EXPECT_EQ(test::LitOctets(base.Reglages()), octets);
+  EXPECT_EQ(std::filesystem::status(base.Reglages()).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                std::filesystem::perms::others_read);
 }
 
 TEST_F(NavigationTest, NoeudsDuScriptRencontresEnJouant) {

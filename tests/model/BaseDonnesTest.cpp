@@ -3,6 +3,7 @@
 #include "tests/model/DonnesDeTest.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace std::string_literals;
 
@@ -37,12 +38,14 @@ TEST_F(BaseDonnes, CatalogueDesForcesEtThemes) {
 TEST_F(BaseDonnes, ForceHorsLimitesArreteLeCatalogue) {
   test::EcritBase(Emplacement().Donnes(), {DonneValide(1), DonneValide(5), DonneValide(1)});
   TResultatCatalogue r = ChargeCatalogue(Emplacement().Donnes());
-  EXPECT_EQ(r.Erreurs, std::vector<std::string>{"Problème en lisant la donne 2"});
+  EXPECT_EQ(r.Erreurs, std::vector<std::string>{"Problème en lisant la donne 2 : difficulté 5 hors des limites (1 à 4)."});
   test::EcritBase(Emplacement().Donnes(), {DonneValide(1), DonneValide(1), DonneValide(0)});
-  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs, std::vector<std::string>{"Problème en lisant la donne 3"});
+  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs,
+            std::vector<std::string>{"Problème en lisant la donne 3 : difficulté 0 hors des limites (1 à 4)."});
   // A theme outside the name table is refused the same way.
   test::EcritBase(Emplacement().Donnes(), {DonneValide(1, 28)});
-  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs, std::vector<std::string>{"Problème en lisant la donne 1"});
+  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs,
+            std::vector<std::string>{"Problème en lisant la donne 1 : thème 28 hors des limites (0 à 27)."});
 }
 
 TEST_F(BaseDonnes, BaseAbsenteVideOuTronquee) {
@@ -64,8 +67,39 @@ TEST_F(BaseDonnes, BaseAbsenteVideOuTronquee) {
   ASSERT_TRUE(r.Ok());
   EXPECT_EQ(r.Catalogue.NbDonnes(), 2);
   ASSERT_EQ(r.Avertissements.size(), 1u);
-  EXPECT_NE(r.Avertissements[0].find("tronquée"), std::string::npos);
+  EXPECT_EQ(r.Avertissements[0], "La base de donnes K01FR_DEMO.DAT est tronquée : ses 3 derniers octets ne forment pas "
+                                 "une donne entière ; seules les 2 premières donnes sont proposées.");
   EXPECT_THROW(LitDonne(Emplacement(), {}, 3), ErreurDonnee);
+  // One whole record and one byte: the counts agree.
+  test::EcritOctets(Emplacement().Donnes(), test::OctetsDe(DonneValide(2)) + "a");
+  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Avertissements.at(0),
+            "La base de donnes K01FR_DEMO.DAT est tronquée : son dernier octet ne forme pas une donne entière ; "
+            "seule la première donne est proposée.");
+}
+
+// A database that is there but cannot be read says so, instead of being
+// called missing.
+TEST_F(BaseDonnes, BaseQuiExisteMaisNeSeLitPas) {
+  std::filesystem::create_directory(Emplacement().Donnes());
+  const std::vector<std::string> dossier{"Le fichier de donnes « " + Emplacement().Donnes().string() +
+                                         " » existe mais ne peut pas être lu : c'est un dossier."};
+  EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs, dossier);
+  try {
+    LitDonne(Emplacement(), {}, 1);
+    FAIL();
+  } catch (const ErreurBaseAbsente&) {
+    FAIL() << "the database is there";
+  } catch (const ErreurFichier& e) {
+    EXPECT_EQ(e.what(), dossier.front());
+  }
+  if (::geteuid() != 0) {  // root reads every file
+    std::filesystem::remove(Emplacement().Donnes());
+    test::EcritBase(Emplacement().Donnes(), {DonneValide()});
+    std::filesystem::permissions(Emplacement().Donnes(), std::filesystem::perms::none);
+    EXPECT_EQ(ChargeCatalogue(Emplacement().Donnes()).Erreurs,
+              std::vector<std::string>{"Le fichier de donnes « " + Emplacement().Donnes().string() +
+                                       " » existe mais ne peut pas être lu : permission refusée."});
+  }
 }
 
 TEST_F(BaseDonnes, LitDonnePrepareLaDonne) {
@@ -231,17 +265,35 @@ TEST(NumerosVolume, TableInvalideDonneLIdentite) {
   TResultatVolume r = LitNumerosVolume("21\nvingt\n", "T.VOL", 2);
   ASSERT_TRUE(r.Avertissement);
   EXPECT_EQ(*r.Avertissement,
-            "Table des numéros de collection T.VOL, ligne 2 : « vingt » n'est pas un numéro valable : les donnes "
+            "Table des numéros de collection T.VOL, ligne 2 : « vingt » n'est pas un nombre : les donnes "
             "gardent leur propre numéro.");
   EXPECT_TRUE(r.Numeros.EstIdentite());
   EXPECT_EQ(r.Numeros[2], 2);
-  EXPECT_TRUE(LitNumerosVolume("21\n0\n", "T.VOL", 2).Avertissement);
-  EXPECT_TRUE(LitNumerosVolume("21\n-4\n", "T.VOL", 2).Avertissement);
-  EXPECT_TRUE(LitNumerosVolume("21\n", "T.VOL", 2).Avertissement);       // too few
-  EXPECT_TRUE(LitNumerosVolume("1\n2\n3\n", "T.VOL", 2).Avertissement);  // too many
+  // A number out of range is told as such, not as "no number".
+  const std::string suite = " : les donnes gardent leur propre numéro.";
+  EXPECT_EQ(LitNumerosVolume("21\n0\n", "T.VOL", 2).Avertissement,
+            "Table des numéros de collection T.VOL, ligne 2 : « 0 » est hors des limites (1 à 2147483647)" + suite);
+  EXPECT_EQ(LitNumerosVolume("-4\n", "T.VOL", 1).Avertissement,
+            "Table des numéros de collection T.VOL, ligne 1 : « -4 » est hors des limites (1 à 2147483647)" + suite);
+  EXPECT_EQ(LitNumerosVolume("99999999999999999999\n", "T.VOL", 1).Avertissement,
+            "Table des numéros de collection T.VOL, ligne 1 : « 99999999999999999999 » est hors des limites (1 à "
+            "2147483647)" + suite);
+  EXPECT_EQ(LitNumerosVolume("2\x1b[2J\n", "T.VOL", 1).Avertissement,
+            "Table des numéros de collection T.VOL, ligne 1 : « 2\\x1b[2J » n'est pas un nombre" + suite);
+  // Counts agree with their number.
+  EXPECT_EQ(LitNumerosVolume("21\n", "T.VOL", 2).Avertissement,
+            "Table des numéros de collection T.VOL : 1 numéro pour 2 donnes" + suite);
+  EXPECT_EQ(LitNumerosVolume("1\n2\n3\n4\n", "T.VOL", 1).Avertissement,
+            "Table des numéros de collection T.VOL : 4 numéros pour 1 donne" + suite);
   const TResultatVolume absente = ChargeNumerosVolume("/dossier/absent/T.VOL", 2);
   EXPECT_FALSE(absente.Avertissement);
   EXPECT_TRUE(absente.Numeros.EstIdentite());
+  // A table that is there but cannot be read is not silently absent.
+  test::TDossierTemporaire dossier;
+  std::filesystem::create_directory(dossier / "T.VOL");
+  EXPECT_EQ(ChargeNumerosVolume(dossier / "T.VOL", 2).Avertissement,
+            "Table des numéros de collection T.VOL : le fichier existe mais ne peut pas être lu (c'est un dossier)" +
+                suite);
 }
 
 }  // namespace

@@ -125,6 +125,16 @@ TEST(Reglages, ValeursIllisiblesOuHorsLimites) {
   EXPECT_EQ(l.Avertissements.size(), 10u);
   EXPECT_EQ(l.Avertissements[0], "Réglages (kalvo.INI) : Options/Notation = « oui » n'est pas un nombre : valeur par défaut 1.");
   EXPECT_EQ(l.Avertissements[2], "Réglages (kalvo.INI) : Options/Vitesse = 25 hors des limites (0 à 10) : ramenée à 10.");
+  // A number too large for any field is out of range, not "no number".
+  EXPECT_EQ(l.Avertissements[5],
+            "Réglages (kalvo.INI) : Options/TypeDonnes = 12345678901 hors des limites (0 à 3) : valeur par défaut 0.");
+  const TLectureReglages enorme = LitReglagesTexte("[Options]\nVitesse=-99999999999999999999\n", 1, "kalvo.INI");
+  EXPECT_EQ(enorme.Etat.Reglages.Vitesse, 0);
+  EXPECT_EQ(enorme.Avertissements.at(0), "Réglages (kalvo.INI) : Options/Vitesse = -99999999999999999999 hors des "
+                                         "limites (0 à 10) : ramenée à 0.");
+  // Control characters of a value are shown written out.
+  EXPECT_EQ(LitReglagesTexte("[Options]\nNotation=\x1b[2J\n", 1, "kalvo.INI").Avertissements.at(0),
+            "Réglages (kalvo.INI) : Options/Notation = « \\x1b[2J » n'est pas un nombre : valeur par défaut 1.");
 
   // A deal number that is not a deal of the base goes back to deal 1.
   const TLectureReglages n = LitReglagesTexte("[Donne]\nNuméro=7\n", 3, "kalvo.INI");

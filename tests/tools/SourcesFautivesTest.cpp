@@ -57,6 +57,20 @@ TEST(SourcesFautives, EnTeteMainsEtEncheres) {
   });
 }
 
+// Source text quoted in a message cannot drive the terminal: an escape
+// sequence or a carriage return inside a word is shown written out.
+TEST(SourcesFautives, CaracteresDeControleMontresEcrits) {
+  VerifieFautes({
+      {"donneur Sud", "donneur Sud\nvulnerabilite Cer\x1b[2Jtains",
+       "essai.donne, ligne 5 : vulnérabilité « Cer\\x1b[2Jtains » inconnue (Personne, Nord-Sud, Est-Ouest, Tous)."},
+      {"donneur Sud", "donneur Sud\nvulnerabilite Cer\rtains",
+       "essai.donne, ligne 5 : vulnérabilité « Cer\\rtains » inconnue (Personne, Nord-Sud, Est-Ouest, Tous)."},
+  });
+  TDiagnostics d;
+  d.Erreur("a\x1b]0;titre\x07.donne", 3, "\xc2\x9b" "31m \xff");
+  EXPECT_EQ(d.Texte(), "a\\x1b]0;titre\\x07.donne, ligne 3 : \\u009b31m \\xff\n");
+}
+
 TEST(SourcesFautives, CommentairesEtPenalites) {
   VerifieFautes({
       {"commentaire 7 0 : Le", "commentaire 7 0 : $Le", "essai.donne, ligne 14 : un commentaire ne peut pas contenir « $ »."},

@@ -144,13 +144,24 @@ TEST(Verificateur, CommentairesEtPenalites) {
   const std::string demo = test::SourceDemo();
   VerifieCas(demo, {
       {"HA=1", "HA=9", "ligne 22 : le commentaire 9 est utilisé mais n'a pas de texte."},
-      {"commentaire 1 40 :", "commentaire 1 :", "ligne 13 : le commentaire 1 sanctionne une carte mais n'a pas de pénalité."},
+      {"commentaire 1 40 :", "commentaire 1 :",
+       "ligne 13 : attention : le commentaire 1 sanctionne une carte sans retirer de points (pénalité 0)."},
       {"HA=1", "HA=30", "le commentaire 30 n'existe pas : 1 à 18 pour ceux de la donne, 50 à 58 et 70 à 95 pour ceux du programme."},
-      {"eo 3 commentaire 7", "eo 3 commentaire 91", "une revendication montre un commentaire de la donne (1 à 18), pas le commentaire 91."},
+      {"eo 3 commentaire 7", "eo 3 commentaire 91",
+       "une revendication montre un commentaire de la donne (1 à 18) ou un message du programme (50 à 58), pas le "
+       "commentaire 91."},
+      {"eo 3 commentaire 7", "eo 3 commentaire 59", "(50 à 58), pas le commentaire 59."},
       {"commentaire 6 10 :", "commentaire 6 150 :", "la pénalité du commentaire 6 dépasse 100 points : l'entraîneur arrêterait la donne en la retirant."},
   });
   EXPECT_THAT(Diagnostics(demo + "commentaire 9 10 : Jamais dit.\n"), HasSubstr("attention : le commentaire 9 n'est jamais utilisé."));
   EXPECT_THAT(Diagnostics(test::Remplace(demo, "HA=1", "HA=72")), Not(HasSubstr("HA")));  // a message of the program
+  // What the trainer plays is no error: a claim showing a trump message, a
+  // foreseen error that takes no points (a warning).
+  EXPECT_THAT(Diagnostics(test::Remplace(demo, "eo 3 commentaire 7", "eo 3 commentaire 52")),
+              Not(HasSubstr("commentaire 52")));
+  TDiagnostics sansPoints;
+  EXPECT_TRUE(test::Compile(test::Remplace(demo, "commentaire 1 40 :", "commentaire 1 0 :"), sansPoints, false));
+  EXPECT_FALSE(sansPoints.AErreurs()) << sansPoints.Texte();
 }
 
 TEST(Verificateur, Questions) {

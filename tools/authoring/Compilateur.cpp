@@ -21,8 +21,6 @@ int TLieuxSource::Ligne(const TLieu& lieu) const {
 
 namespace {
 
-std::string Guillemets(std::string_view mot) { return "« " + std::string(mot) + " »"; }
-
 // Numbers of a table's entries (chains, groups, counters, pools): a label
 // that is a number keeps it, the names take the lowest numbers left, in the
 // order they are written.

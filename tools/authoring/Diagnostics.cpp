@@ -1,16 +1,20 @@
 #include "tools/authoring/Diagnostics.h"
 
+#include "model/TexteVisible.h"
+
 #include <algorithm>
 
 namespace kalvo::redaction {
 
 std::string Formate(const TDiagnostic& diagnostic) {
-  std::string texte = diagnostic.Fichier;
+  std::string texte = TexteVisible(diagnostic.Fichier);
   if (diagnostic.Ligne > 0) texte += ", ligne " + std::to_string(diagnostic.Ligne);
   texte += " : ";
   if (diagnostic.Gravite == grAvertissement) texte += "attention : ";
-  return texte + diagnostic.Message;
+  return texte + TexteVisible(diagnostic.Message);
 }
+
+std::string Guillemets(std::string_view mot) { return "« " + TexteVisible(mot) + " »"; }
 
 void TDiagnostics::Erreur(std::string fichier, int ligne, std::string message) {
   Ajoute({grErreur, std::move(fichier), ligne, std::move(message)});

@@ -22,7 +22,12 @@ struct TDiagnostic {
 };
 
 // "demo.donne, ligne 12 : message" ; "... : attention : message" for a warning.
+// Control characters read from a source are shown written out (\x1b, \r):
+// the message must not drive the terminal it is printed on.
 std::string Formate(const TDiagnostic& diagnostic);
+
+// A word of the source between French quotes, control characters written out.
+std::string Guillemets(std::string_view mot);
 
 class TDiagnostics {
  public:

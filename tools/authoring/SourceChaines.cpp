@@ -6,8 +6,6 @@ namespace kalvo::redaction {
 
 namespace {
 
-std::string Guillemets(std::string_view mot) { return "« " + std::string(mot) + " »"; }
-
 bool EstCouleurOuQuelconque(std::uint8_t c) { return c <= clPique || c == CouleurQuelconque; }
 
 // Ranks a defender's alternative may hold.

@@ -11,8 +11,6 @@ namespace kalvo::redaction {
 
 namespace {
 
-std::string Guillemets(std::string_view mot) { return "« " + std::string(mot) + " »"; }
-
 std::string Intervalle(long long min, long long max) {
   return "(" + std::to_string(min) + " à " + std::to_string(max) + ")";
 }

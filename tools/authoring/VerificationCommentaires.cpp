@@ -1,17 +1,11 @@
 // Checks of the comment lines and their penalties against the comment
 // numbers the script uses.
+#include "coaching/MessagesIntegres.h"
 #include "model/Brouillage.h"
 #include "model/Commentaires.h"
 #include "tools/authoring/Verifications.h"
 
 namespace kalvo::redaction {
-
-namespace {
-
-// The trainer's own messages: drawing trumps, then the other refusals.
-bool EstMessageDuProgramme(int code) { return (code >= 50 && code <= 58) || (code >= 70 && code <= 95); }
-
-}  // namespace
 
 void VerifieCommentaires(const TDonne& donne, const TCodesUtilises& codes, TConstats& constats) {
   TComments comment;
@@ -29,12 +23,18 @@ void VerifieCommentaires(const TDonne& donne, const TCodesUtilises& codes, TCons
       utilise[static_cast<std::size_t>(u.Code)] = true;
       if (comment[u.Code].empty()) {
         constats.Erreur(u.Lieu, "le " + code + " est utilisé mais n'a pas de texte.");
-      } else if (!u.Revendication && donne.Penalite(u.Code) <= 0) {
-        constats.Erreur({glCommentaire, u.Code}, "le " + code + " sanctionne une carte mais n'a pas de pénalité.");
+      } else if (!u.Revendication && donne.Penalite(u.Code) == 0) {
+        // The trainer plays it (the card is refused, nothing taken): a slip, perhaps.
+        constats.Avertissement({glCommentaire, u.Code},
+                               "le " + code + " sanctionne une carte sans retirer de points (pénalité 0).");
       }
     } else if (u.Revendication) {
-      constats.Erreur(u.Lieu, "une revendication montre un commentaire de la donne (1 à 18), pas le " + code + ".");
-    } else if (!EstMessageDuProgramme(u.Code)) {
+      // A claim shows what the comment window shows: the deal's comments
+      // and the trainer's trump messages.
+      if (!EstMessageAtout(u.Code))
+        constats.Erreur(u.Lieu, "une revendication montre un commentaire de la donne (1 à 18) ou un message du "
+                                "programme (50 à 58), pas le " + code + ".");
+    } else if (!EstMessageAtout(u.Code) && !EstMessageIntegre(u.Code)) {
       constats.Erreur(u.Lieu, "le " + code + " n'existe pas : 1 à 18 pour ceux de la donne, 50 à 58 et 70 à 95 pour ceux du programme.");
     }
   }

@@ -31,8 +31,8 @@ void AjouteCommandeDump(CLI::App& programme, int& statut) {
     };
     if (*source) {
       if (dossier->empty()) {
-        std::cerr << "« --source » demande le dossier des sources : « -o DOSSIER ».\n";
-        statut = 1;
+        std::cerr << "kalvo-deals : « --source » demande le dossier des sources : « -o DOSSIER ».\n";
+        statut = StatutArguments;
         return;
       }
       try {

@@ -8,6 +8,10 @@ class App;
 
 namespace kalvo::outil_donnes {
 
+// The exit status of bad arguments (the usual EX_USAGE): 1 and 2 already
+// tell what the commands found in the files.
+inline constexpr int StatutArguments = 64;
+
 void AjouteCommandeCompile(CLI::App& programme, int& statut);
 void AjouteCommandeCheck(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);

@@ -1,4 +1,5 @@
 // kalvo-deals: the tools of the deals database.
+#include "tools/commun/ArgumentsOutil.h"
 #include "tools/kalvo-deals/Commandes.h"
 
 #include <CLI/CLI.hpp>
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
   kalvo::outil_donnes::AjouteCommandeCompile(programme, statut);
   kalvo::outil_donnes::AjouteCommandeCheck(programme, statut);
   kalvo::outil_donnes::AjouteCommandeDump(programme, statut);
-  CLI11_PARSE(programme, argc, argv);
+  kalvo::outils::FrancisePresentation(programme);
+  if (const auto arret =
+          kalvo::outils::AnalyseArguments(programme, argc, argv, "kalvo-deals", kalvo::outil_donnes::StatutArguments))
+    return *arret;
   return statut;
 }

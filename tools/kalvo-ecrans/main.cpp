@@ -6,6 +6,7 @@
 
 #include "tools/kalvo-ecrans/Commandes.h"
 #include "tools/kalvo-ecrans/Exemple.h"
+#include "tools/commun/ArgumentsOutil.h"
 
 #include "model/BaseDonnes.h"
 #include "model/DossierDonnees.h"
@@ -59,7 +60,9 @@ int main(int argc, char** argv) {
     sous[i]->add_option("dossier", commandes[i].dossier, "dossier des images")->capture_default_str();
   }
   sous[0]->add_option("--donnees", donnees, "dossier de la base livrée (sinon celui du programme)");
-  CLI11_PARSE(app, argc, argv);
+  // Bad arguments: the usual EX_USAGE, apart from 1 (a picture not written).
+  kalvo::outils::FrancisePresentation(app);
+  if (const auto statut = kalvo::outils::AnalyseArguments(app, argc, argv, "kalvo-ecrans", 64)) return *statut;
 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);

@@ -9,6 +9,8 @@
 #include "engine/Defausse.h"
 #include "engine/PartieCartes.h"
 #include "model/NotationMains.h"
+#include "model/TexteVisible.h"
+#include "tools/commun/ArgumentsOutil.h"
 #include "tools/kalvo-engine/EtatJson.h"
 
 namespace kalvo::outil_moteur {
@@ -27,7 +29,7 @@ struct TOptions {
 };
 
 int Erreur(const std::string& message, int statut) {
-  std::cerr << "kalvo-engine : " << message << '\n';
+  std::cerr << "kalvo-engine : " << TexteVisible(message) << '\n';
   return statut;
 }
 
@@ -124,13 +126,9 @@ int main(int argc, char** argv) {
   app.add_option("--play", options.jeu, "cartes jouées dans l'ordre : \"SK S2 S3 SA ...\"");
   app.add_flag("--solutions", options.solutions, "écrit les solutions quand il reste 2 à 6 levées");
   app.add_flag("--defense", options.defense, "écrit la défausse choisie pour le flanc qui doit jouer");
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
-  } catch (const CLI::ParseError& e) {
-    std::cerr << "kalvo-engine : arguments invalides (" << e.what() << ")\n";
-    return 1;
-  }
+  kalvo::outils::FrancisePresentation(app);
+  if (const auto statut =
+          kalvo::outils::AnalyseArguments(app, argc, argv, "kalvo-engine", kalvo::outil_moteur::StatutArguments))
+    return *statut;
   return kalvo::outil_moteur::Execute(options);
 }

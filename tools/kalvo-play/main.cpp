@@ -4,6 +4,8 @@
 #include "control/Controleur.h"
 #include "control/EcranEnregistreur.h"
 #include "model/FichierIni.h"
+#include "model/TexteVisible.h"
+#include "tools/commun/ArgumentsOutil.h"
 #include "tools/kalvo-play/PartieJouee.h"
 
 #include <CLI/CLI.hpp>
@@ -27,7 +29,7 @@ struct TOptions {
 };
 
 int Erreur(const std::string& message, int statut) {
-  std::cerr << "kalvo-play : " << message << '\n';
+  std::cerr << "kalvo-play : " << TexteVisible(message) << '\n';
   return statut;
 }
 
@@ -98,11 +100,8 @@ int Principal(int argc, char** argv) {
   auto* script = app.add_option("--script", o.script, "script des gestes (défaut : l'entrée standard)");
   auto* hasard = app.add_option("--random-user", o.hasard, "un utilisateur qui joue au hasard, avec cette graine");
   script->excludes(hasard);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::ParseError& e) {
-    return app.exit(e) == 0 ? 0 : StatutArguments;
-  }
+  outils::FrancisePresentation(app);
+  if (const auto statut = outils::AnalyseArguments(app, argc, argv, "kalvo-play", StatutArguments)) return *statut;
 
   std::string erreur;
   const std::optional<std::string> reglages = TexteReglages(o, erreur);
