@@ -5,9 +5,11 @@
 #include "model/Encheres.h"
 #include "model/Reglages.h"
 #include "table/FMain.h"
+#include "table/IconeProgramme.h"
 #include "table/Polices.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -41,6 +43,12 @@ void AfficheCatalogue(const TEmplacementBase& emplacement, const TCatalogue& cat
               << Colonne(std::string(NomsThemes[static_cast<std::size_t>(catalogue.Theme(n))]), 44)
               << Colonne(std::to_string(catalogue.Force(n)), 5, true) << "  " << contrat << '\n';
   }
+}
+
+QIcon IconeProgramme() {
+  QIcon dessinee;
+  for (const int cote : {16, 32, 48, 64, 128}) dessinee.addPixmap(ImageIconeProgramme(cote));
+  return QIcon::fromTheme(QStringLiteral(KALVO_ID_APPLICATION), dessinee);
 }
 
 void AfficheListe(const std::vector<std::string>& messages) {
@@ -89,6 +97,10 @@ int Table(int argc, char** argv, const TEmplacementBase& emplacement, const std:
           const TInstallation& installation) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kalvo !"));
+  // Ties the window to the installed menu entry and its icon; the icon is
+  // drawn when no icon theme holds it (a program run from its build).
+  QApplication::setDesktopFileName(QStringLiteral(KALVO_ID_APPLICATION));
+  QApplication::setWindowIcon(IconeProgramme());
   InstallePolicesDeSubstitution();
   if (!installation.Ok) {
     std::cerr << installation.Detail << '\n';

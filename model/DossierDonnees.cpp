@@ -2,12 +2,18 @@
 
 #include "model/ErreurDonnee.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
 
-#ifndef KALVO_DONNEES_CONSTRUCTION
-#define KALVO_DONNEES_CONSTRUCTION ""
+// Set by the build: where the installed data folder lies from the installed
+// programs' folder, and the build folder itself.
+#ifndef KALVO_DONNEES_DEPUIS_PROGRAMMES
+#define KALVO_DONNEES_DEPUIS_PROGRAMMES "../share/kalvo"
+#endif
+#ifndef KALVO_DOSSIER_CONSTRUCTION
+#define KALVO_DOSSIER_CONSTRUCTION ""
 #endif
 
 namespace kalvo {
@@ -58,11 +64,33 @@ fs::path ResoutDossierDonnees(const std::optional<fs::path>& option) {
   return DossierDonneesStandard(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-std::vector<fs::path> DossiersLivres(const fs::path& executable) {
+namespace {
+
+// Whether chemin lies in dossier, both taken with links and ".." resolved.
+bool EstDans(const fs::path& chemin, const fs::path& dossier) {
+  std::error_code erreur;
+  const fs::path c = fs::weakly_canonical(chemin, erreur);
+  if (erreur) return false;
+  fs::path d = fs::weakly_canonical(dossier, erreur);
+  if (erreur || d.empty()) return false;
+  if (d.filename().empty()) d = d.parent_path();  // "dossier/"
+  return std::mismatch(d.begin(), d.end(), c.begin(), c.end()).first == d.end();
+}
+
+}  // namespace
+
+std::vector<fs::path> DossiersLivres(const fs::path& executable, const fs::path& depuisExecutable,
+                                     const fs::path& construction) {
   std::vector<fs::path> dossiers;
-  if (!executable.empty()) dossiers.push_back(executable.parent_path() / ".." / "data");
-  if (std::string(KALVO_DONNEES_CONSTRUCTION).size() > 0) dossiers.emplace_back(KALVO_DONNEES_CONSTRUCTION);
+  if (executable.empty()) return dossiers;
+  dossiers.push_back((executable.parent_path() / depuisExecutable).lexically_normal());
+  // An installed program never reads a build folder, even one on the same machine.
+  if (!construction.empty() && EstDans(executable, construction)) dossiers.push_back(construction / "data");
   return dossiers;
+}
+
+std::vector<fs::path> DossiersLivres(const fs::path& executable) {
+  return DossiersLivres(executable, KALVO_DONNEES_DEPUIS_PROGRAMMES, KALVO_DOSSIER_CONSTRUCTION);
 }
 
 fs::path CheminExecutable(const char* argv0) {

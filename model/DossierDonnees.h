@@ -24,9 +24,17 @@ std::optional<std::filesystem::path> OptionDossierDonnees(int argc, const char* 
 // --data-dir wins, then KALVO_DATA_DIR, then the standard folder.
 std::filesystem::path ResoutDossierDonnees(const std::optional<std::filesystem::path>& option);
 
-// Folders where the shipped copy may be: <executable's folder>/../data, then
-// the build's data folder.
+// Folders where the shipped copy may be, in order: the installed data
+// folder, found from the executable's own folder so that an installed tree
+// works wherever it is put (a staging DESTDIR, another prefix); then, for a
+// program run from inside the build folder only, the build's data folder.
 std::vector<std::filesystem::path> DossiersLivres(const std::filesystem::path& executable);
+
+// The same with both places given: depuisExecutable is relative to the
+// executable's folder, construction is the build folder (empty: none).
+std::vector<std::filesystem::path> DossiersLivres(const std::filesystem::path& executable,
+                                                  const std::filesystem::path& depuisExecutable,
+                                                  const std::filesystem::path& construction);
 
 // The running program's own path (argv0 when the system cannot tell).
 std::filesystem::path CheminExecutable(const char* argv0);

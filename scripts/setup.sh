@@ -7,6 +7,7 @@ KALVO_PAQUETS=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libdds-dev nlohmann-json3-dev libcli11-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth ccache
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 
 kalvo_installe_paquets() {

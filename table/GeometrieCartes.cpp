@@ -133,11 +133,11 @@ TWhereCartes PlaceCartes(const TEtatJeu& etat) {
   const std::array<TCouleur, 4> ordre = OrdreCouleurs(etat.Atout);
 
   // A long column staggering right must be covered by the column on its left.
-  std::array<int, 4> slots{0, 1, 2, 3};
-  if (etat.Affichage == afjMortDecale) std::reverse(slots.begin(), slots.end());
+  std::array<int, 4> colonnes{0, 1, 2, 3};
+  if (etat.Affichage == afjMortDecale) std::reverse(colonnes.begin(), colonnes.end());
 
   TCompteurs cpt;
-  for (int j : slots) {
+  for (int j : colonnes) {
     cpt.k = 0;
     for (std::size_t i = 0; i < etat.ValeurCartes.size(); ++i) {
       const int value = etat.ValeurCartes[i];

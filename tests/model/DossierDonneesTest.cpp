@@ -63,9 +63,24 @@ TEST(DossierDonnees, OptionDeLaLigneDeCommande) {
 }
 
 TEST(DossierDonnees, CopiesLivrees) {
-  const auto dossiers = DossiersLivres("/opt/kalvo/bin/kalvo");
-  ASSERT_GE(dossiers.size(), 1u);
-  EXPECT_EQ(dossiers[0], std::filesystem::path("/opt/kalvo/bin/../data"));
+  using Chemins = std::vector<std::filesystem::path>;
+  // Installed: the data folder beside the programs' folder, wherever the tree is.
+  EXPECT_EQ(DossiersLivres("/opt/kalvo/bin/kalvo"), Chemins{"/opt/kalvo/share/kalvo"});
+  EXPECT_EQ(DossiersLivres("/tmp/destdir/usr/bin/kalvo", "../share/kalvo", "/construction"),
+            Chemins{"/tmp/destdir/usr/share/kalvo"});
+  // The build's copy is only for the programs run from the build.
+  EXPECT_EQ(DossiersLivres("/construction/app/kalvo", "../share/kalvo", "/construction"),
+            (Chemins{"/construction/share/kalvo", "/construction/data"}));
+  EXPECT_EQ(DossiersLivres("/construction/app/kalvo", "../share/kalvo", "/construction/"),
+            (Chemins{"/construction/share/kalvo", "/construction/data"}));
+  EXPECT_EQ(DossiersLivres("/construction-bis/app/kalvo", "../share/kalvo", "/construction"),
+            Chemins{"/construction-bis/share/kalvo"});
+  EXPECT_EQ(DossiersLivres("/construction/../ailleurs/kalvo", "../share/kalvo", "/construction"),
+            Chemins{"/share/kalvo"});
+  EXPECT_EQ(DossiersLivres("/construction/app/kalvo", "../share/kalvo", ""), Chemins{"/construction/share/kalvo"});
+  EXPECT_TRUE(DossiersLivres("", "../share/kalvo", "/construction").empty());
+  // This test program runs from the build: it finds the build's copy.
+  EXPECT_EQ(DossiersLivres(CheminExecutable("kalvo")).back(), std::filesystem::path(KALVO_BUILD_DIR) / "data");
   EXPECT_FALSE(CheminExecutable("kalvo").empty());
 }
 
