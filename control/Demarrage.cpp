@@ -4,23 +4,55 @@
 
 #include "coaching/Scores.h"
 #include "control/ScoresAffiches.h"
+#include "model/RepriseNotes.h"
 
 namespace kalvo {
 
-TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes) {
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TSectionsBase& sections) {
   if (configuration.TexteReglages)
-    return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés");
-  if (!configuration.FichierReglages.empty()) return LitReglages(configuration.FichierReglages, nbDonnes);
+    return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés", sections);
+  if (!configuration.FichierReglages.empty()) return LitReglages(configuration.FichierReglages, nbDonnes, sections);
   TLectureReglages lecture;
+  lecture.Etat.Sections = sections;
   lecture.Etat.ScoresJeu = TScores(nbDonnes);
   lecture.Etat.ScoresQuestions = TScores(nbDonnes);
   return lecture;
 }
 
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TNumerosVolume& numeros) {
+  return LitReglagesConfigures(configuration, nbDonnes, SectionsBase(configuration.Emplacement.FichierDonnes, numeros));
+}
+
+namespace {
+
+// Volume 1 opened for the first time, beside the demonstration the user
+// played: the demonstration's marks follow its deals to their places in
+// the volume. The demonstration's own sections are left as they are.
+void RepriseNotesDemonstration(const TConfigurationControleur& configuration, const TNumerosVolume& volume,
+                               TEtatReglages& etat) {
+  const std::filesystem::path& dossier = configuration.Emplacement.Dossier;
+  const TResultatCatalogue demonstration = ChargeCatalogue(dossier / NomFichierDonnes);
+  if (!demonstration.Ok()) return;
+  const int nbDonnes = demonstration.Catalogue.NbDonnes();
+  const TResultatVolume numeros = ChargeNumerosVolume(dossier / NomTableVolume(NomFichierDonnes), nbDonnes);
+  if (numeros.Avertissement) return;
+  const TLectureReglages notes = LitReglagesConfigures(configuration, nbDonnes, TSectionsBase{});
+  if (notes.NotesTrouvees) ReprendNotes(notes.Etat, numeros.Numeros, volume, etat);
+}
+
+bool EstVolume1(const std::string& fichierDonnes) {
+  return std::filesystem::path(fichierDonnes).filename() == NomFichierVolume1;
+}
+
+}  // namespace
+
 bool TControleur::Active() {
   if (actif_) return true;
   bool ok = false;
   Execute(TDifferable::Non, [&] {
+    for (const std::string& avertissement : configuration_.AvertissementsOuverture) ecran_.AfficheErreur(avertissement);
     const TResultatCatalogue lu = ChargeCatalogue(configuration_.Emplacement.Donnes());
     if (!lu.Ok()) {
       ecran_.AfficheErreurFatale(lu.Erreurs);
@@ -36,7 +68,9 @@ bool TControleur::Active() {
     volume_ = volume.Numeros;
     if (volume.Avertissement) ecran_.AfficheErreur(*volume.Avertissement);
 
-    TLectureReglages reglages = LitReglagesConfigures(configuration_, NbDonnes());
+    TLectureReglages reglages = LitReglagesConfigures(configuration_, NbDonnes(), volume_);
+    if (!reglages.NotesTrouvees && EstVolume1(configuration_.Emplacement.FichierDonnes))
+      RepriseNotesDemonstration(configuration_, volume_, reglages.Etat);
     reglages_ = std::move(reglages.Etat);
     for (const std::string& avertissement : reglages.Avertissements) ecran_.AfficheErreur(avertissement);
     // A deal number the database does not hold (another database, an edited
