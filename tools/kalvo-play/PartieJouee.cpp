@@ -60,7 +60,10 @@ int TPartieJouee::JoueCollection(int collection) {
     if (numero == collection) places.push_back(n);
     numeros += (n > 1 ? ", " : "") + std::to_string(numero);
   }
-  if (places.size() == 1) return Joue(places.front());
+  if (places.size() == 1) {
+    sortie_.NommeParCollection(controleur_.NumerosVolume());
+    return Joue(places.front());
+  }
   Avertissements();
   const std::string base = std::filesystem::path(controleur_.Configuration().Emplacement.FichierDonnes).filename();
   if (places.empty()) {
