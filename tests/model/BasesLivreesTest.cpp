@@ -112,7 +112,9 @@ TEST_F(BasesLivrees, UnRemplacementQuiEchoueGardeLAncienneCopieEntiere) {
   EXPECT_TRUE(ouverture.Installation.Ok);
   EXPECT_EQ(ouverture.Emplacement.FichierDonnes, "K01FR.DAT");
   ASSERT_EQ(ouverture.Avertissements.size(), 1u);
-  EXPECT_NE(ouverture.Avertissements[0].find("K01FR.DAT.copie"), std::string::npos) << ouverture.Avertissements[0];
+  EXPECT_NE(ouverture.Avertissements[0].find("vers « " + (donnees_ / "K01FR.DAT").string() + " » impossible"),
+            std::string::npos)
+      << ouverture.Avertissements[0];
 }
 
 TEST_F(BasesLivrees, OptionPuisReglagePuisVolumePuisDemonstration) {

@@ -65,6 +65,11 @@ TPartieDore LitPartie(const std::filesystem::path& fichier) {
       partie.Arguments.push_back(mot);
     }
   }
+  // A volume gains deals: a place chosen today names another deal tomorrow.
+  if (partie.Base != NomFichierDonnes &&
+      std::find(partie.Arguments.begin(), partie.Arguments.end(), "--deal") != partie.Arguments.end())
+    throw std::runtime_error(fichier.string() + " : une partie de " + partie.Base +
+                             " choisit sa donne par « #! --collection N », pas par --deal");
   return partie;
 }
 
@@ -144,8 +149,8 @@ TEST(Parties, LecteurDesLignesDeCommande) {
   const TPartieDore volume = LitPartie(dossier / "c.partie");
   EXPECT_EQ(volume.Base, "K01FR.DAT");
   EXPECT_EQ(volume.Arguments, (std::vector<std::string>{"--collection", "21"}));
-  for (const char* faute :
-       {"#! base ../K01FR.DAT\n", "#! base K01FR.DAT AUTRE.DAT\n", "#! base\n", "#! base kalvo.INI\n"}) {
+  for (const char* faute : {"#! base ../K01FR.DAT\n", "#! base K01FR.DAT AUTRE.DAT\n", "#! base\n",
+                            "#! base kalvo.INI\n", "#! base K01FR.DAT\n#! --deal 1\n"}) {
     test::EcritOctets(dossier / "d.partie", faute);
     EXPECT_THROW(LitPartie(dossier / "d.partie"), std::runtime_error) << faute;
   }
