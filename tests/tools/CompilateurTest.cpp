@@ -172,7 +172,7 @@ TEST(Compilateur, VolumeRangeParNumeroDeCollection) {
   TDiagnostics sansNumero;
   EXPECT_FALSE(CompileSources({{"a.donne", test::Remplace(test::SourceDemo(), "collection 21\n", "")}, {"b.donne", b}},
                               sansNumero, false, TRangement::Collection));
-  EXPECT_THAT(sansNumero.Texte(), HasSubstr("a.donne, ligne 1 : numéro de collection manquant"));
+  EXPECT_THAT(sansNumero.Texte(), HasSubstr("a.donne, ligne 9 : numéro de collection manquant (ligne « collection N »)"));
   TDiagnostics doublon;
   EXPECT_FALSE(CompileSources({{"a.donne", test::SourceDemo()}, {"b.donne", exemple}}, doublon, false,
                               TRangement::Collection));
