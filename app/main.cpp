@@ -1,6 +1,7 @@
 // The trainer: the card table in its window. With --catalogue it lists the
 // deals of the database in the terminal instead.
 #include "model/BaseDonnes.h"
+#include "model/BasesLivrees.h"
 #include "model/DossierDonnees.h"
 #include "model/Encheres.h"
 #include "model/Reglages.h"
@@ -60,15 +61,12 @@ void AfficheErreursFenetre(const std::vector<std::string>& messages) {
     QMessageBox::critical(nullptr, QStringLiteral("Kalvo !"), QString::fromStdString(message));
 }
 
-std::filesystem::path FichierReglages(const TEmplacementBase& emplacement, const std::filesystem::path& executable) {
-  return emplacement.Dossier / NomFichierReglages(executable.empty() ? "kalvo" : executable.filename().string());
-}
-
-int Catalogue(const TEmplacementBase& emplacement, const std::filesystem::path& executable,
-              const TInstallation& installation) {
+int Catalogue(const TOuverture& ouverture, const std::filesystem::path& fichierReglages) {
+  const TEmplacementBase& emplacement = ouverture.Emplacement;
   std::cout << "Kalvo — entraîneur au jeu de la carte\n"
             << "Dossier des données : " << emplacement.Dossier.string() << '\n';
-  if (installation.Copiee) std::cout << installation.Detail << '\n';
+  if (ouverture.Installation.Copiee) std::cout << ouverture.Installation.Detail << '\n';
+  AfficheListe(ouverture.Avertissements);
 
   const TResultatCatalogue resultat = ChargeCatalogue(emplacement.Donnes());
   AfficheListe(resultat.Avertissements);
@@ -80,21 +78,20 @@ int Catalogue(const TEmplacementBase& emplacement, const std::filesystem::path& 
   const TResultatVolume volume = ChargeNumerosVolume(emplacement.TableVolume(), nbDonnes);
   if (volume.Avertissement) std::cerr << *volume.Avertissement << '\n';
 
-  const std::filesystem::path fichierReglages = FichierReglages(emplacement, executable);
-  const TLectureReglages reglages = LitReglages(fichierReglages, nbDonnes);
+  const TLectureReglages reglages =
+      LitReglages(fichierReglages, nbDonnes, SectionsBase(emplacement.FichierDonnes, volume.Numeros));
   AfficheListe(reglages.Avertissements);
 
   std::cout << "Base " << emplacement.FichierDonnes << " : " << nbDonnes << (nbDonnes > 1 ? " donnes" : " donne")
             << "\n\n";
   AfficheCatalogue(emplacement, resultat.Catalogue, volume.Numeros);
   const int actuelle = reglages.Etat.DonneActuelle;
-  std::cout << "\nDonne actuelle : Kalvo! (Vol 1) démo - Donne " << actuelle << " [" << volume.Numeros[actuelle]
-            << "]\n";
+  std::cout << "\nDonne actuelle : " << TeteTitre(emplacement.FichierDonnes) << " - Donne " << actuelle << " ["
+            << volume.Numeros[actuelle] << "]\n";
   return 0;
 }
 
-int Table(int argc, char** argv, const TEmplacementBase& emplacement, const std::filesystem::path& executable,
-          const TInstallation& installation) {
+int Table(int argc, char** argv, const TOuverture& ouverture, const std::filesystem::path& fichierReglages) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kalvo !"));
   // Ties the window to the installed menu entry and its icon; the icon is
@@ -102,14 +99,15 @@ int Table(int argc, char** argv, const TEmplacementBase& emplacement, const std:
   QApplication::setDesktopFileName(QStringLiteral(KALVO_ID_APPLICATION));
   QApplication::setWindowIcon(IconeProgramme());
   InstallePolicesDeSubstitution();
-  if (!installation.Ok) {
-    std::cerr << installation.Detail << '\n';
-    AfficheErreursFenetre(installation.Erreurs);
+  if (!ouverture.Installation.Ok) {
+    std::cerr << ouverture.Installation.Detail << '\n';
+    AfficheErreursFenetre(ouverture.Installation.Erreurs);
     return 1;
   }
   TConfigurationControleur configuration;
-  configuration.Emplacement = emplacement;
-  configuration.FichierReglages = FichierReglages(emplacement, executable);
+  configuration.Emplacement = ouverture.Emplacement;
+  configuration.FichierReglages = fichierReglages;
+  configuration.AvertissementsOuverture = ouverture.Avertissements;
   TFMain fenetre(std::move(configuration));
   fenetre.showMaximized();
   const int code = application.exec();
@@ -123,9 +121,13 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view option(argv[i]);
     if (option == "--help" || option == "-h") {
-      std::cout << "Usage : kalvo [--data-dir DOSSIER] [--catalogue]\n"
+      std::cout << "Usage : kalvo [--data-dir DOSSIER] [--base FICHIER] [--catalogue]\n"
                    "  --data-dir DOSSIER  dossier des données (sinon KALVO_DATA_DIR,\n"
                    "                      sinon $XDG_DATA_HOME/Kalvo/K1FR)\n"
+                   "  --base FICHIER      base de donnes à ouvrir : un nom du dossier des\n"
+                   "                      données (K01FR_DEMO.DAT pour la démonstration)\n"
+                   "                      ou un chemin ; sinon Options/Base des réglages,\n"
+                   "                      sinon le volume 1 (K01FR.DAT) s'il est là\n"
                    "  --catalogue         liste les donnes de la base dans le terminal\n"
                    "                      au lieu d'ouvrir la table\n";
       return 0;
@@ -133,19 +135,22 @@ int main(int argc, char** argv) {
     if (option == "--catalogue") catalogue = true;
   }
   std::string erreur;
-  const auto option = OptionDossierDonnees(argc, argv, erreur);
+  const auto dossier = OptionDossierDonnees(argc, argv, erreur);
+  const auto base = erreur.empty() ? ValeurOption(argc, argv, "--base", "un fichier", erreur) : std::nullopt;
   if (!erreur.empty()) {
     std::cerr << erreur << '\n';
     return 2;
   }
   const std::filesystem::path executable = CheminExecutable(argv[0]);
-  const TEmplacementBase emplacement{ResoutDossierDonnees(option)};
-  const TInstallation installation = InstalleDonnees(emplacement, DossiersLivres(executable));
-  if (!catalogue) return Table(argc, argv, emplacement, executable, installation);
-  if (!installation.Ok) {
-    AfficheListe(installation.Erreurs);
-    std::cerr << installation.Detail << '\n';
+  const std::filesystem::path donnees = ResoutDossierDonnees(dossier);
+  const std::filesystem::path fichierReglages =
+      donnees / NomFichierReglages(executable.empty() ? "kalvo" : executable.filename().string());
+  const TOuverture ouverture = OuvreDossierDonnees(donnees, DossiersLivres(executable), base, fichierReglages);
+  if (!catalogue) return Table(argc, argv, ouverture, fichierReglages);
+  if (!ouverture.Installation.Ok) {
+    AfficheListe(ouverture.Installation.Erreurs);
+    std::cerr << ouverture.Installation.Detail << '\n';
     return 1;
   }
-  return Catalogue(emplacement, executable, installation);
+  return Catalogue(ouverture, fichierReglages);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kalvo {
 
@@ -29,10 +30,18 @@ struct TConfigurationControleur {
   // unset: the seeded generator. The script exploration of the tools sets
   // it to walk both branches.
   std::function<bool()> Hasard;
+  // Found while choosing the base (a settings key naming a missing base...):
+  // shown when the window is first activated.
+  std::vector<std::string> AvertissementsOuverture;
 };
 
 // The settings of the configuration (file or text) for a database of
-// nbDonnes deals; defaults when there is neither.
-TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes);
+// nbDonnes deals numbered in their collection by `numeros`, with the marks
+// and current deal of the configured base (or of the base whose sections
+// are given); defaults when there is neither file nor text.
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TNumerosVolume& numeros = {});
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TSectionsBase& sections);
 
 }  // namespace kalvo

@@ -5,23 +5,55 @@
 #include "coaching/Scores.h"
 #include "control/ScoresAffiches.h"
 #include "model/ReglagesSecours.h"
+#include "model/RepriseNotes.h"
 
 namespace kalvo {
 
-TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes) {
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TSectionsBase& sections) {
   if (configuration.TexteReglages)
-    return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés");
-  if (!configuration.FichierReglages.empty()) return LitReglages(configuration.FichierReglages, nbDonnes);
+    return LitReglagesTexte(*configuration.TexteReglages, nbDonnes, "réglages donnés", sections);
+  if (!configuration.FichierReglages.empty()) return LitReglages(configuration.FichierReglages, nbDonnes, sections);
   TLectureReglages lecture;
+  lecture.Etat.Sections = sections;
   lecture.Etat.ScoresJeu = TScores(nbDonnes);
   lecture.Etat.ScoresQuestions = TScores(nbDonnes);
   return lecture;
 }
 
+TLectureReglages LitReglagesConfigures(const TConfigurationControleur& configuration, int nbDonnes,
+                                       const TNumerosVolume& numeros) {
+  return LitReglagesConfigures(configuration, nbDonnes, SectionsBase(configuration.Emplacement.FichierDonnes, numeros));
+}
+
+namespace {
+
+// Volume 1 opened for the first time, beside the demonstration the user
+// played: the demonstration's marks follow its deals to their places in
+// the volume. The demonstration's own sections are left as they are.
+void RepriseNotesDemonstration(const TConfigurationControleur& configuration, const TNumerosVolume& volume,
+                               TEtatReglages& etat) {
+  const std::filesystem::path& dossier = configuration.Emplacement.Dossier;
+  const TResultatCatalogue demonstration = ChargeCatalogue(dossier / NomFichierDonnes);
+  if (!demonstration.Ok()) return;
+  const int nbDonnes = demonstration.Catalogue.NbDonnes();
+  const TResultatVolume numeros = ChargeNumerosVolume(dossier / NomTableVolume(NomFichierDonnes), nbDonnes);
+  if (numeros.Avertissement) return;
+  const TLectureReglages notes = LitReglagesConfigures(configuration, nbDonnes, TSectionsBase{});
+  if (notes.NotesTrouvees) ReprendNotes(notes.Etat, numeros.Numeros, volume, etat);
+}
+
+bool EstVolume1(const std::string& fichierDonnes) {
+  return std::filesystem::path(fichierDonnes).filename() == NomFichierVolume1;
+}
+
+}  // namespace
+
 bool TControleur::Active() {
   if (actif_) return true;
   bool ok = false;
   Execute(TDifferable::Non, [&] {
+    for (const std::string& avertissement : configuration_.AvertissementsOuverture) ecran_.AfficheErreur(avertissement);
     const TResultatCatalogue lu = ChargeCatalogue(configuration_.Emplacement.Donnes());
     if (!lu.Ok()) {
       ecran_.AfficheErreurFatale(lu.Erreurs);
@@ -39,14 +71,17 @@ bool TControleur::Active() {
 
     TLectureReglages reglages;
     if (configuration_.FichierReglages.empty() || configuration_.TexteReglages) {
-      reglages = LitReglagesConfigures(configuration_, NbDonnes());
+      reglages = LitReglagesConfigures(configuration_, NbDonnes(), volume_);
     } else {
       // The file in use from now on: the fallback while the file cannot be
       // read, none when neither can.
-      TReglagesDuDossier lus = LitReglagesDuDossier(configuration_.FichierReglages, NbDonnes());
+      TReglagesDuDossier lus = LitReglagesDuDossier(
+          configuration_.FichierReglages, NbDonnes(), SectionsBase(configuration_.Emplacement.FichierDonnes, volume_));
       reglages = std::move(lus.Lecture);
       configuration_.FichierReglages = lus.FichierEcriture.value_or(std::filesystem::path());
     }
+    if (!reglages.NotesTrouvees && EstVolume1(configuration_.Emplacement.FichierDonnes))
+      RepriseNotesDemonstration(configuration_, volume_, reglages.Etat);
     reglages_ = std::move(reglages.Etat);
     for (const std::string& avertissement : reglages.Avertissements) ecran_.AfficheErreur(avertissement);
     // A deal number the database does not hold (another database, an edited

@@ -16,7 +16,8 @@ void TControleur::ChangeDonne(int sens) {
 }
 
 std::string TControleur::TitreDonne(int n, bool avecContrat) const {
-  std::string titre = "Kalvo! (Vol 1) démo - Donne " + std::to_string(n) + " [" + std::to_string(volume_[n]) + "]";
+  std::string titre = TeteTitre(configuration_.Emplacement.FichierDonnes) + " - Donne " + std::to_string(n) + " [" +
+                      std::to_string(volume_[n]) + "]";
   if (avecContrat && donneLue_) {
     titre += " - Contrat : " + std::to_string(donne_.Donne.NiveauContrat()) + " " +
              std::string(NomsCouleurs[donne_.Donne.Atout()]);

@@ -65,6 +65,14 @@ std::vector<std::string> MessagesBaseInaccessible(const std::filesystem::path& b
 
 }  // namespace
 
+bool EstBaseDemonstration(std::string_view fichierDonnes) {
+  return std::filesystem::path(std::string(fichierDonnes)).filename() == NomFichierDonnes;
+}
+
+std::string TeteTitre(std::string_view fichierDonnes) {
+  return EstBaseDemonstration(fichierDonnes) ? "Kalvo! (Vol 1) démo" : "Kalvo! (Vol 1)";
+}
+
 TResultatCatalogue ChargeCatalogue(const std::filesystem::path& base) {
   TResultatCatalogue resultat;
   const std::string nom = Nom(base);

@@ -11,11 +11,14 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalvo {
 
+// The demonstration base (four deals) and Volume 1 (every deal written).
 inline constexpr const char* NomFichierDonnes = "K01FR_DEMO.DAT";
+inline constexpr const char* NomFichierVolume1 = "K01FR.DAT";
 inline constexpr const char* NomFichierQuestions = "KALVO01.ASK";
 inline constexpr const char* NomFichierResume = "resume.rtf";
 inline constexpr const char* NomFichierPoint = "point.rtf";
@@ -30,6 +33,13 @@ struct TEmplacementBase {
   std::filesystem::path Questions() const { return Dossier / FichierQuestions; }
   std::filesystem::path TableVolume() const { return Dossier / NomTableVolume(FichierDonnes); }
 };
+
+// True for the demonstration base, named as the first installations named
+// it (a path is judged by its file name).
+bool EstBaseDemonstration(std::string_view fichierDonnes);
+// The window title's head for a base: "Kalvo! (Vol 1) démo" for the
+// demonstration, "Kalvo! (Vol 1)" otherwise.
+std::string TeteTitre(std::string_view fichierDonnes);
 
 // Difficulty and theme of every deal, deal numbers 1..NbDonnes().
 class TCatalogue {

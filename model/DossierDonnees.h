@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalvo {
@@ -16,6 +17,12 @@ namespace kalvo {
 // $HOME/.local/share/Kalvo/K1FR, else the account's home folder, else
 // Kalvo/K1FR in the current folder. Null pointers mean unset variables.
 std::filesystem::path DossierDonneesStandard(const char* xdgDataHome, const char* home);
+
+// The value of "--NAME VALUE" or "--NAME=VALUE" among the program's
+// arguments (the last one wins). Sets erreur (French, "L'option --base
+// demande un fichier.") when the option has no value; attendu names it.
+std::optional<std::string> ValeurOption(int argc, const char* const* argv, std::string_view nom,
+                                        std::string_view attendu, std::string& erreur);
 
 // The value of "--data-dir DIR" or "--data-dir=DIR" among the program's
 // arguments. Sets erreur (French) when the option has no value.
@@ -46,10 +53,22 @@ struct TInstallation {
   std::string Detail;                 // what was tried, French, for the terminal
 };
 
-// Makes sure the database is in the folder: when it is missing, copies the
-// database, the questions file and the collection table from the first
-// shipped folder that holds the database. The database is copied under a
-// temporary name and renamed, so a failed copy never leaves half a file.
-TInstallation InstalleDonnees(const TEmplacementBase& cible, const std::vector<std::filesystem::path>& livres);
+// Whether a database already in the folder is replaced by the shipped one.
+enum class TRemplacement : bool {
+  Jamais,
+  // When the shipped copy is another version: another size or another
+  // modification time (each copy keeps the time of the file it comes from).
+  SiDepassee,
+};
+
+// Makes sure the database is in the folder: when it is missing (or, as
+// asked, out of date), copies the database, the questions file and the
+// collection table from the first shipped folder that holds the database.
+// The files are copied under temporary names and renamed, the database
+// last, so a failed copy never leaves half a file nor a mixed set. A base
+// already there stays in use when its replacement fails (Ok, Detail says
+// why).
+TInstallation InstalleDonnees(const TEmplacementBase& cible, const std::vector<std::filesystem::path>& livres,
+                              TRemplacement remplacement = TRemplacement::Jamais);
 
 }  // namespace kalvo

@@ -22,6 +22,7 @@ class TNumerosVolume {
   int operator[](int n) const;
   bool EstIdentite() const { return numeros_.empty(); }
   const std::vector<int>& Numeros() const { return numeros_; }
+  friend bool operator==(const TNumerosVolume&, const TNumerosVolume&) = default;
 
  private:
   std::vector<int> numeros_;

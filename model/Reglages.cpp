@@ -1,5 +1,6 @@
 #include "model/Reglages.h"
 
+#include "model/BaseDonnes.h"
 #include "model/ErreurDonnee.h"
 #include "model/ReglagesSecours.h"
 #include "model/FichierIni.h"
@@ -53,10 +54,9 @@ const std::array<TOption, 6> OptionsApres{{
 }};
 
 constexpr const char* SectionOptions = "Options";
-constexpr const char* SectionDonne = "Donne";
 constexpr const char* CleNumero = "Numéro";
-constexpr const char* SectionScoresJeu = "ScoresJeu";
-constexpr const char* SectionScoresQuestions = "ScoresQuestions";
+constexpr const char* CleCollection = "Collection";
+constexpr const char* CleBase = "Base";
 constexpr std::uintmax_t TailleMaxFichier = 16 * 1024 * 1024;
 
 // A decimal integer with an optional sign, blanks already trimmed; a number
@@ -134,11 +134,24 @@ void LitOption(TLecteur& lecteur, const TOption& option, TReglages& reglages) {
   }
 }
 
-TScores LitScores(TLecteur& lecteur, std::string_view section, int nbDonnes) {
+TScores LitScores(TLecteur& lecteur, const TSectionsBase& sections, std::string_view section, int nbDonnes) {
   TScores scores(nbDonnes);
   for (int n = 1; n <= nbDonnes; ++n)
-    scores[n] = lecteur.Borne(section, CleDonne(n), TScores::SansNote, TScores::SansNote, 100, false);
+    scores[n] = lecteur.Borne(section, CleNote(sections, n), TScores::SansNote, TScores::SansNote, 100, false);
   return scores;
+}
+
+// The current deal of a base kept by collection number: its place now.
+int LitDonneParCollection(TLecteur& lecteur, const TSectionsBase& sections, int nbDonnes) {
+  if (nbDonnes <= 0) return 1;
+  const int premiere = sections.Numeros[1];
+  const auto numero = lecteur.Entier(sections.Donne, CleCollection, premiere);
+  if (!numero) return 1;
+  for (int n = 1; n <= nbDonnes; ++n)
+    if (sections.Numeros[n] == numero->first) return n;
+  lecteur.Avertit(sections.Donne + "/" + CleCollection + " = " + numero->second +
+                  " : aucune donne de la base n'a ce numéro de collection : donne 1.");
+  return 1;
 }
 
 void EcritOption(TFichierIni& fichier, const TOption& option, const TReglages& reglages) {
@@ -211,6 +224,32 @@ void SynchroniseDossier(const std::filesystem::path& dossier) {
 
 }  // namespace
 
+TSectionsBase SectionsBase(std::string_view fichierDonnes, const TNumerosVolume& numeros) {
+  const std::string nom = std::filesystem::path(std::string(fichierDonnes)).filename().string();
+  if (nom.empty() || EstBaseDemonstration(nom)) return {};
+  // Only characters every reader of the file takes inside a section name.
+  std::string suffixe = " ";
+  for (const char c : nom) {
+    const bool sur = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' ||
+                     c == '_' || c == '-';
+    suffixe += sur ? c : '_';
+  }
+  TSectionsBase sections;
+  sections.Donne += suffixe;
+  sections.ScoresJeu += suffixe;
+  sections.ScoresQuestions += suffixe;
+  sections.ParCollection = true;
+  sections.Numeros = numeros;
+  return sections;
+}
+
+std::string CleNote(const TSectionsBase& sections, int n) {
+  if (!sections.ParCollection) return CleDonne(n);
+  char cle[16];
+  std::snprintf(cle, sizeof cle, "C%03d", sections.Numeros[n]);
+  return cle;
+}
+
 std::string NomFichierReglages(std::string_view executable) {
   std::filesystem::path nom{std::string(executable)};
   return nom.filename().replace_extension(".INI").string();
@@ -222,61 +261,72 @@ std::string CleDonne(int n) {
   return cle;
 }
 
-TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::string_view nomFichier) {
+TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::string_view nomFichier,
+                                  const TSectionsBase& sections) {
   TLectureReglages lecture;
   const TFichierIni fichier = TFichierIni::Analyse(octets);
   TLecteur lecteur(fichier, nomFichier, lecture.Avertissements);
-  if (!octets.empty() && !fichier.ASection(SectionOptions) && !fichier.ASection(SectionDonne) &&
-      !fichier.ASection(SectionScoresJeu) && !fichier.ASection(SectionScoresQuestions)) {
+  const TSectionsBase demonstration;
+  const auto aSections = [&fichier](const TSectionsBase& s) {
+    return fichier.ASection(s.Donne) || fichier.ASection(s.ScoresJeu) || fichier.ASection(s.ScoresQuestions);
+  };
+  if (!octets.empty() && !fichier.ASection(SectionOptions) && !aSections(sections) && !aSections(demonstration)) {
     lecteur.Avertit("aucune section reconnue dans le fichier : réglages par défaut.");
   }
   TEtatReglages& etat = lecture.Etat;
+  etat.Sections = sections;
   for (const TOption& option : OptionsAvant) LitOption(lecteur, option, etat.Reglages);
   for (const TOption& option : OptionsApres) LitOption(lecteur, option, etat.Reglages);
 
   etat.DonneActuelle = 1;
-  const int maximum = nbDonnes > 0 ? nbDonnes : 1;
-  // A stored 0 is read as deal 1, silently.
-  if (const auto numero = lecteur.Entier(SectionDonne, CleNumero, 1); numero && numero->first != 0) {
-    if (numero->first >= 1 && numero->first <= maximum) {
-      etat.DonneActuelle = static_cast<int>(numero->first);
-    } else {
-      lecteur.Avertit("Donne/Numéro = " + numero->second + " n'est pas une donne de la base (1 à " +
-                      std::to_string(maximum) + ") : donne 1.");
+  if (sections.ParCollection) {
+    etat.DonneActuelle = LitDonneParCollection(lecteur, sections, nbDonnes);
+  } else {
+    const int maximum = nbDonnes > 0 ? nbDonnes : 1;
+    // A stored 0 is read as deal 1, silently.
+    if (const auto numero = lecteur.Entier(sections.Donne, CleNumero, 1); numero && numero->first != 0) {
+      if (numero->first >= 1 && numero->first <= maximum) {
+        etat.DonneActuelle = static_cast<int>(numero->first);
+      } else {
+        lecteur.Avertit(sections.Donne + "/Numéro = " + numero->second + " n'est pas une donne de la base (1 à " +
+                        std::to_string(maximum) + ") : donne 1.");
+      }
     }
   }
-  etat.ScoresJeu = LitScores(lecteur, SectionScoresJeu, nbDonnes);
-  etat.ScoresQuestions = LitScores(lecteur, SectionScoresQuestions, nbDonnes);
+  etat.ScoresJeu = LitScores(lecteur, sections, sections.ScoresJeu, nbDonnes);
+  etat.ScoresQuestions = LitScores(lecteur, sections, sections.ScoresQuestions, nbDonnes);
+  lecture.NotesTrouvees = fichier.ASection(sections.ScoresJeu) || fichier.ASection(sections.ScoresQuestions);
   return lecture;
 }
 
-TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes) {
-  return LitReglagesDuDossier(fichier, nbDonnes).Lecture;
+TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes, const TSectionsBase& sections) {
+  return LitReglagesDuDossier(fichier, nbDonnes, sections).Lecture;
 }
 
 std::filesystem::path FichierReglagesSecours(const std::filesystem::path& fichier) {
   return fichier.parent_path() / (fichier.stem().string() + "-secours" + fichier.extension().string());
 }
 
-TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes) {
+TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes,
+                                        const TSectionsBase& sections) {
   std::string octets;
   std::string raison;
   const std::string nom = fichier.filename().string();
-  if (LitOctets(fichier, octets, raison)) return {LitReglagesTexte(octets, nbDonnes, nom), fichier};
+  if (LitOctets(fichier, octets, raison)) return {LitReglagesTexte(octets, nbDonnes, nom, sections), fichier};
   const std::string illisible = "Réglages (" + nom + ") : le fichier « " + TexteVisible(fichier.string()) +
                                 " » ne peut pas être lu (" + raison + ") ; il ne sera pas modifié. ";
   const std::filesystem::path secours = FichierReglagesSecours(fichier);
   std::string octetsSecours;
   std::string raisonSecours;
   if (!LitOctets(secours, octetsSecours, raisonSecours)) {
-    TReglagesDuDossier lus{LitReglagesTexte({}, nbDonnes, nom), std::nullopt};
+    TReglagesDuDossier lus{LitReglagesTexte({}, nbDonnes, nom, sections), std::nullopt};
     lus.Lecture.Avertissements.insert(lus.Lecture.Avertissements.begin(),
                                       illisible + "Le fichier « " + TexteVisible(secours.string()) +
                                           " » ne peut pas être lu non plus (" + raisonSecours +
                                           ") : réglages par défaut, et rien ne sera enregistré à la fin de la séance.");
     return lus;
   }
-  TReglagesDuDossier lus{LitReglagesTexte(octetsSecours, nbDonnes, secours.filename().string()), secours};
+  TReglagesDuDossier lus{LitReglagesTexte(octetsSecours, nbDonnes, secours.filename().string(), sections), secours};
   std::error_code erreur;
   const bool existe = std::filesystem::exists(secours, erreur);
   lus.Lecture.Avertissements.insert(
@@ -288,15 +338,28 @@ TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, in
   return lus;
 }
 
+std::optional<std::string> LitBaseReglee(const std::filesystem::path& fichier) {
+  std::string octets;
+  std::string raison;
+  if (!LitOctets(fichier, octets, raison)) return std::nullopt;  // LitReglages reports it
+  std::optional<std::string> base = TFichierIni::Analyse(octets).Valeur(SectionOptions, CleBase);
+  if (base && base->empty()) base.reset();
+  return base;
+}
+
 std::string TexteReglages(const TEtatReglages& etat, std::string_view ancien) {
   TFichierIni fichier = TFichierIni::Analyse(ancien);
   for (const TOption& option : OptionsAvant) EcritOption(fichier, option, etat.Reglages);
-  fichier.Ecrit(SectionDonne, CleNumero, std::to_string(etat.DonneActuelle));
+  const TSectionsBase& sections = etat.Sections;
+  if (sections.ParCollection)
+    fichier.Ecrit(sections.Donne, CleCollection, std::to_string(sections.Numeros[etat.DonneActuelle]));
+  else
+    fichier.Ecrit(sections.Donne, CleNumero, std::to_string(etat.DonneActuelle));
   for (const TOption& option : OptionsApres) EcritOption(fichier, option, etat.Reglages);
   for (int n = 1; n <= etat.ScoresJeu.NbDonnes(); ++n)
-    fichier.Ecrit(SectionScoresJeu, CleDonne(n), std::to_string(etat.ScoresJeu[n]));
+    fichier.Ecrit(sections.ScoresJeu, CleNote(sections, n), std::to_string(etat.ScoresJeu[n]));
   for (int n = 1; n <= etat.ScoresQuestions.NbDonnes(); ++n)
-    fichier.Ecrit(SectionScoresQuestions, CleDonne(n), std::to_string(etat.ScoresQuestions[n]));
+    fichier.Ecrit(sections.ScoresQuestions, CleNote(sections, n), std::to_string(etat.ScoresQuestions[n]));
   return fichier.Octets();
 }
 

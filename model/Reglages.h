@@ -2,6 +2,8 @@
 // the initialisation file of the data folder ("kalvo.INI").
 #pragma once
 
+#include "model/NumerosVolume.h"
+
 #include <cassert>
 #include <filesystem>
 #include <optional>
@@ -57,7 +59,25 @@ class TScores {
   std::vector<int> notes_;
 };
 
+// Where and how a base's current deal and marks are kept, so that a mark
+// never lands on another deal. The demonstration base keeps the historical
+// [Donne] Numéro and [ScoresJeu]/[ScoresQuestions] D001.. keyed by the
+// deal's place in the base. Any other base has its own sections, named
+// after its file ([ScoresJeu K01FR.DAT]), keyed by collection number
+// (C021=80, and [Donne K01FR.DAT] Collection=21): a volume that gains
+// deals moves its deals to other places, never to other numbers.
+struct TSectionsBase {
+  std::string Donne = "Donne";
+  std::string ScoresJeu = "ScoresJeu";
+  std::string ScoresQuestions = "ScoresQuestions";
+  bool ParCollection = false;
+  TNumerosVolume Numeros;  // collection number of each deal, when ParCollection
+  friend bool operator==(const TSectionsBase&, const TSectionsBase&) = default;
+};
+TSectionsBase SectionsBase(std::string_view fichierDonnes, const TNumerosVolume& numeros = {});
+
 struct TEtatReglages {
+  TSectionsBase Sections;
   TReglages Reglages;
   int DonneActuelle = 1;
   TScores ScoresJeu;
@@ -68,18 +88,29 @@ struct TEtatReglages {
 struct TLectureReglages {
   TEtatReglages Etat;
   std::vector<std::string> Avertissements;  // French, for the user
+  bool NotesTrouvees = false;  // the file has marks of this base
 };
 
 // "kalvo" -> "kalvo.INI", "kalvo.exe" -> "kalvo.INI".
 std::string NomFichierReglages(std::string_view executable);
 // "D001", "D012", "D1234".
 std::string CleDonne(int n);
+// The key of deal n's marks in the sections of its base: CleDonne(n), or
+// "C021" for the deal of collection number 21.
+std::string CleNote(const TSectionsBase& sections, int n);
 
-// Reads the file (which need not exist) for a database of nbDonnes deals.
-// Values that are not numbers or are out of range give the default (or the
+// Reads the file (which need not exist) for a database of nbDonnes deals,
+// the current deal and the marks from the sections of that base. Values
+// that are not numbers or are out of range give the default (or the
 // nearest bound for the speeds and sizes) and a warning.
-TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes);
-TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::string_view nomFichier);
+TLectureReglages LitReglages(const std::filesystem::path& fichier, int nbDonnes,
+                             const TSectionsBase& sections = {});
+TLectureReglages LitReglagesTexte(std::string_view octets, int nbDonnes, std::string_view nomFichier,
+                                  const TSectionsBase& sections = {});
+
+// The database named by "Options"/"Base" (a user's choice written by hand),
+// when the file has one.
+std::optional<std::string> LitBaseReglee(const std::filesystem::path& fichier);
 
 // Writes everything back, keeping the file's other lines, through a
 // temporary file renamed over the old one. Returns a French error message

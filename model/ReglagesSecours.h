@@ -24,6 +24,7 @@ struct TReglagesDuDossier {
 
 // LitReglages, falling back as above; the first warning then says where the
 // settings come from and where they will be written.
-TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes);
+TReglagesDuDossier LitReglagesDuDossier(const std::filesystem::path& fichier, int nbDonnes,
+                                        const TSectionsBase& sections = {});
 
 }  // namespace kalvo

@@ -138,6 +138,47 @@ TEST(Compilateur, OrdreCollectionsEtFichierDeQuestions) {
   EXPECT_THAT(ordres.Texte(), HasSubstr("b.donne, ligne 2 : ordre 3 impossible : la base a 1 donne(s)."));
 }
 
+TEST(Compilateur, VolumeRangeParNumeroDeCollection) {
+  const std::string exemple = test::ExempleDuReadme();
+  const std::string b = test::Remplace(exemple, "ordre 1\ncollection 21", "collection 3");
+  const std::string c = test::Remplace(exemple, "ordre 1\ncollection 21", "ordre 1\ncollection 40");
+  TDiagnostics diagnostics;
+  const auto base = CompileSources({{"c.donne", c}, {"a.donne", test::SourceDemo()}, {"b.donne", b}}, diagnostics,
+                                   false, TRangement::Collection);
+  ASSERT_TRUE(base) << diagnostics.Texte();
+  ASSERT_EQ(base->Donnes.size(), 3u);
+  EXPECT_EQ(base->Donnes[0].Fichier, "b.donne");
+  EXPECT_EQ(base->Donnes[1].Fichier, "a.donne");
+  EXPECT_EQ(base->Donnes[2].Fichier, "c.donne");
+  EXPECT_EQ(base->NumerosVolume, (std::vector<int>{3, 21, 40}));
+  EXPECT_EQ(base->Donnes[2].Donne.Numero(), 3);
+  EXPECT_EQ(base->Questions.size(), 40u);
+  EXPECT_EQ(base->Questions[20].NbQuestions(), 1);  // the demo keeps record 21
+  // The place a deal asks for means nothing in a volume: said, not obeyed.
+  EXPECT_THAT(diagnostics.Texte(),
+              HasSubstr("c.donne, ligne 2 : attention : ordre 1 ignoré : le volume range ses donnes par numéro de "
+                        "collection."));
+  // The same deals in any order of the sources give the same volume.
+  TDiagnostics autre;
+  const auto meme = CompileSources({{"b.donne", b}, {"c.donne", c}, {"a.donne", test::SourceDemo()}}, autre, false,
+                                   TRangement::Collection);
+  ASSERT_TRUE(meme);
+  EXPECT_EQ(OctetsBase(*meme), OctetsBase(*base));
+  EXPECT_EQ(OctetsQuestions(*meme), OctetsQuestions(*base));
+  EXPECT_EQ(TexteVolume(*meme), TexteVolume(*base));
+
+  // A deal without its number has no place in a volume; nor do two deals
+  // with one number.
+  TDiagnostics sansNumero;
+  EXPECT_FALSE(CompileSources({{"a.donne", test::Remplace(test::SourceDemo(), "collection 21\n", "")}, {"b.donne", b}},
+                              sansNumero, false, TRangement::Collection));
+  EXPECT_THAT(sansNumero.Texte(), HasSubstr("a.donne, ligne 9 : numéro de collection manquant (ligne « collection N »)"));
+  TDiagnostics doublon;
+  EXPECT_FALSE(CompileSources({{"a.donne", test::SourceDemo()}, {"b.donne", exemple}}, doublon, false,
+                              TRangement::Collection));
+  EXPECT_THAT(doublon.Texte(), HasSubstr("numéro de collection 21 déjà pris par"));
+}
+
 // Faults of the source itself: each message names the file and its line.
 TEST(Compilateur, ErreursDeLectureAvecFichierEtLigne) {
   const std::string demo = test::SourceDemo();

@@ -47,15 +47,16 @@ const std::string& Donnees() {
   return dossier;
 }
 
-// Runs kalvo-play on the demo deal; `script` goes to its standard input.
-TResultat Lance(const std::vector<std::string>& arguments, const std::string& script = "") {
+// Runs kalvo-play on the demo deal (--deal 1 unless the arguments choose
+// the deal); `script` goes to its standard input.
+TResultat Lance(const std::vector<std::string>& arguments, const std::string& script = "", bool donneUn = true) {
   const std::string programme = std::string(KALVO_BUILD_DIR) + "/tools/kalvo-play/kalvo-play";
   // Files of this process alone: ctest may run the tests side by side.
   const std::string dossier = ::testing::TempDir() + "kalvo-play-" + std::to_string(::getpid());
   const std::string entree = dossier + ".in", sortie = dossier + ".out", erreurs = dossier + ".err";
   std::ofstream(entree) << script;
   std::string commande = "timeout 60 '" + programme + "' --db '" + Donnees() + "/K01FR_DEMO.DAT' --questions '" +
-                         Donnees() + "/KALVO01.ASK' --deal 1";
+                         Donnees() + "/KALVO01.ASK'" + (donneUn ? " --deal 1" : "");
   for (const std::string& a : arguments) commande += " '" + a + "'";
   commande += " <'" + entree + "' >'" + sortie + "' 2>'" + erreurs + "'";
   const int brut = std::system(commande.c_str());
@@ -129,6 +130,33 @@ TEST(KalvoPlay, StatutsDeSortie) {
   r = Lance({}, "");
   EXPECT_EQ(r.statut, 4);
   EXPECT_EQ(r.lignes.back()["event"], "script_exhausted");
+}
+
+TEST(KalvoPlay, DonneChoisieParSonNumeroDeCollection) {
+  // The demo deal is collection 21 in the table beside the base.
+  TResultat r = Lance({"--collection", "21"}, LigneJuste, false);
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  // The deal line names it by that number, not by its place, which moves
+  // when a volume gains deals; the rest is the game played by place.
+  const Json donne = Evenements(r, "deal").at(0);
+  EXPECT_EQ(donne["collection"], 21);
+  EXPECT_FALSE(donne.contains("number"));
+  TResultat parPlace = Lance({}, LigneJuste);
+  ASSERT_EQ(parPlace.statut, 0) << parPlace.erreurs;
+  EXPECT_EQ(parPlace.lignes.front()["number"], 1);
+  parPlace.lignes.front().erase("number");
+  r.lignes.front().erase("collection");
+  EXPECT_EQ(r.lignes, parPlace.lignes);
+
+  r = Lance({"--collection", "22"}, LigneJuste, false);
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_TRUE(r.lignes.empty());
+  EXPECT_EQ(r.erreurs, "kalvo-play : aucune donne de la base K01FR_DEMO.DAT ne porte le numéro de collection 22 "
+                       "(numéros de la base : 21).\n");
+  r = Lance({}, LigneJuste, false);
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.erreurs, "kalvo-play : la donne à jouer manque (--deal N ou --collection N).\n");
+  EXPECT_EQ(Lance({"--collection", "21"}, LigneJuste).statut, 1);  // with --deal 1 as well
 }
 
 // The winner of a trick in no trump or in a trump suit (letter S H D C).

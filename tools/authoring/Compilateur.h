@@ -71,10 +71,15 @@ struct TBaseCompilee {
   std::vector<TQuestionsDonne> Questions;  // record k = collection number k + 1
 };
 
-// Every source, in the order given unless they say otherwise ("ordre N").
-// Nothing is returned when there is an error.
+// How the deals are placed in the database: in the order of the sources
+// (each "ordre N" taking its place), or by collection number, as a volume
+// is laid out (every source must then give its number; "ordre" is ignored
+// with a warning).
+enum class TRangement : bool { Sources, Collection };
+
+// Every source, placed as asked. Nothing is returned when there is an error.
 std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
-                                            bool doubleMort = true);
+                                            bool doubleMort = true, TRangement rangement = TRangement::Sources);
 
 // The three files' bytes.
 std::string OctetsBase(const TBaseCompilee& base);

@@ -6,6 +6,7 @@
 #include "model/ErreurDonnee.h"
 #include "model/NumerosVolume.h"
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 
@@ -47,6 +48,34 @@ std::optional<std::vector<std::size_t>> Ordonne(const std::vector<TDonneCompilee
   return ordre;
 }
 
+// Positions by collection number; every deal must carry one.
+std::optional<std::vector<std::size_t>> OrdonneParCollection(const std::vector<TDonneCompilee>& donnes,
+                                                             TDiagnostics& diagnostics) {
+  bool ok = true;
+  for (const TDonneCompilee& d : donnes) {
+    if (!d.Collection) {
+      diagnostics.Erreur(d.Fichier, d.Lieux.LigneParDefaut,
+                         "numéro de collection manquant (ligne « collection N ») : le volume range ses donnes par "
+                         "numéro de collection.");
+      ok = false;
+    }
+    if (d.Ordre) {
+      diagnostics.Avertissement(d.Fichier, d.Ordre->Ligne,
+                                "ordre " + std::to_string(d.Ordre->Valeur) +
+                                    " ignoré : le volume range ses donnes par numéro de collection.");
+    }
+  }
+  if (!ok) return std::nullopt;
+  std::vector<std::size_t> ordre(donnes.size());
+  for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
+  // Stable, so that two deals with the same number (an error reported
+  // afterwards) keep the order of the sources.
+  std::stable_sort(ordre.begin(), ordre.end(), [&donnes](std::size_t a, std::size_t b) {
+    return donnes[a].Collection->Valeur < donnes[b].Collection->Valeur;
+  });
+  return ordre;
+}
+
 void EcritFichier(const std::filesystem::path& fichier, std::string_view octets) {
   std::filesystem::path provisoire = fichier;
   provisoire += ".tmp";
@@ -64,7 +93,7 @@ void EcritFichier(const std::filesystem::path& fichier, std::string_view octets)
 }  // namespace
 
 std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
-                                            bool doubleMort) {
+                                            bool doubleMort, TRangement rangement) {
   std::vector<TDonneCompilee> donnes;
   bool ok = !sources.empty();
   if (sources.empty()) diagnostics.Erreur("kalvo-deals", 0, "aucune donne à compiler.");
@@ -75,7 +104,8 @@ std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& s
     else donnes.push_back(std::move(*donne));
   }
   if (!ok) return std::nullopt;
-  const auto ordre = Ordonne(donnes, diagnostics);
+  const auto ordre = rangement == TRangement::Collection ? OrdonneParCollection(donnes, diagnostics)
+                                                        : Ordonne(donnes, diagnostics);
   if (!ordre) return std::nullopt;
   TBaseCompilee base;
   std::map<int, std::string> collections;

@@ -22,11 +22,14 @@ void AjouteCommandeCompile(CLI::App& programme, int& statut) {
   auto nomBase = std::make_shared<std::string>(NomFichierDonnes);
   auto nomQuestions = std::make_shared<std::string>(NomFichierQuestions);
   auto sansDoubleMort = std::make_shared<bool>(false);
+  auto parCollection = std::make_shared<bool>(false);
   commande->add_option("SOURCES", *sources, "Donnes en texte, dans l'ordre de la base")->required();
   commande->add_option("-o,--out", *dossier, "Dossier où écrire les fichiers")->required();
   commande->add_option("--base", *nomBase, "Nom de la base (défaut K01FR_DEMO.DAT ; la table des numéros suit ce nom)");
   commande->add_option("--questions", *nomQuestions, "Nom du fichier de questions (défaut KALVO01.ASK)");
   commande->add_flag("--sans-double-mort", *sansDoubleMort, "Ne pas faire l'analyse en double mort");
+  commande->add_flag("--par-collection", *parCollection,
+                     "Ranger les donnes par numéro de collection, comme un volume (chaque source donne son numéro)");
   commande->callback([=, &statut] {
     std::vector<TFichierSource> fichiers;
     for (const std::string& chemin : *sources) {
@@ -41,7 +44,8 @@ void AjouteCommandeCompile(CLI::App& programme, int& statut) {
       fichiers.push_back({chemin, texte.str()});
     }
     TDiagnostics diagnostics;
-    const auto base = CompileSources(fichiers, diagnostics, !*sansDoubleMort);
+    const auto base = CompileSources(fichiers, diagnostics, !*sansDoubleMort,
+                                     *parCollection ? TRangement::Collection : TRangement::Sources);
     std::cerr << diagnostics.Texte();
     if (!base) {
       std::cerr << diagnostics.NbErreurs() << (diagnostics.NbErreurs() > 1 ? " erreurs" : " erreur")

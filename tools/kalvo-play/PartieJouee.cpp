@@ -48,6 +48,34 @@ int TPartieJouee::Joue(int donne) {
   return Statut();
 }
 
+int TPartieJouee::JoueCollection(int collection) {
+  if (!controleur_.Active()) {
+    Avertissements();
+    return StatutArguments;
+  }
+  std::vector<int> places;
+  std::string numeros;
+  for (int n = 1; n <= controleur_.NbDonnes(); ++n) {
+    const int numero = controleur_.NumerosVolume()[n];
+    if (numero == collection) places.push_back(n);
+    numeros += (n > 1 ? ", " : "") + std::to_string(numero);
+  }
+  if (places.size() == 1) {
+    sortie_.NommeParCollection(controleur_.NumerosVolume());
+    return Joue(places.front());
+  }
+  Avertissements();
+  const std::string base = std::filesystem::path(controleur_.Configuration().Emplacement.FichierDonnes).filename();
+  if (places.empty()) {
+    erreurs_ << "kalvo-play : aucune donne de la base " << base << " ne porte le numéro de collection " << collection
+             << " (numéros de la base : " << numeros << ").\n";
+  } else {
+    erreurs_ << "kalvo-play : plusieurs donnes de la base " << base << " portent le numéro de collection "
+             << collection << " (donnes " << places[0] << " et " << places[1] << ") : sa table est fautive.\n";
+  }
+  return StatutArguments;
+}
+
 template <class T, class F>
 T TPartieJouee::Demande(F demande, T parDefaut) {
   if (erreurScript_ || epuise_) return parDefaut;

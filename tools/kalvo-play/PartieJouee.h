@@ -34,6 +34,9 @@ class TPartieJouee {
 
   // Plays deal `donne` (1-based) to the end-of-deal choice; the exit status.
   int Joue(int donne);
+  // The same for the one deal that carries this collection number in the
+  // base's table (the trainer's own numbers, as in its window title).
+  int JoueCollection(int collection);
 
  private:
   template <class T, class F>

@@ -66,11 +66,13 @@ void TSortieJson::DonneChargee(int numero, const TDonneLue& lue) {
   const T4Jeux jeux = donne.Mains();
   TJson mains = TJson::object();
   for (TJoueur j : TousLesJoueurs) mains[LettreSiege(j)] = EcritMain(MainDeCartes(jeux.cartes[j]));
-  Ecrit({{"event", "deal"},
-         {"number", numero},
-         {"contract", TexteContrat(donne.NiveauContrat(), donne.Atout())},
-         {"dealer", LettreSiege(donne.Donneur())},
-         {"hands", mains}});
+  TJson ligne{{"event", "deal"}};
+  if (collections_) ligne["collection"] = (*collections_)[numero];
+  else ligne["number"] = numero;
+  ligne["contract"] = TexteContrat(donne.NiveauContrat(), donne.Atout());
+  ligne["dealer"] = LettreSiege(donne.Donneur());
+  ligne["hands"] = mains;
+  Ecrit(ligne);
 }
 
 void TSortieJson::CarteJouee(int levee, TJoueur joueur, TCard carte) {

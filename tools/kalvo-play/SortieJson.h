@@ -3,9 +3,11 @@
 #pragma once
 
 #include "control/JournalPartie.h"
+#include "model/NumerosVolume.h"
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <ostream>
 
 namespace kalvo::outil_partie {
@@ -22,6 +24,10 @@ class TSortieJson : public TJournalPartie {
   void Ecrit(const TJson& ligne);
   bool ChoixFait() const { return choixFait_; }
   bool ErreurDonneeVue() const { return erreurDonnee_; }
+  // The deal line then names the deal by its collection number instead of
+  // its place in the base: a volume's golden games stay the same when
+  // deals are inserted before theirs.
+  void NommeParCollection(const TNumerosVolume& numeros) { collections_ = numeros; }
 
   void DonneChargee(int numero, const TDonneLue& donne) override;
   void CarteJouee(int levee, TJoueur joueur, TCard carte) override;
@@ -40,6 +46,7 @@ class TSortieJson : public TJournalPartie {
   std::ostream& flux_;
   bool choixFait_ = false;
   bool erreurDonnee_ = false;
+  std::optional<TNumerosVolume> collections_;
 };
 
 }  // namespace kalvo::outil_partie

@@ -24,6 +24,7 @@ struct TOptions {
   std::string base, questions, volume, reglages, script;
   std::vector<std::string> valeurs;
   int donne = 0;
+  int collection = 0;
   std::uint32_t graine = 1;
   std::optional<std::uint32_t> hasard;
 };
@@ -93,7 +94,10 @@ int Principal(int argc, char** argv) {
   app.add_option("--db", o.base, "base de donnes (.DAT)")->required();
   app.add_option("--questions", o.questions, "fichier de questions (.ASK) ; sans lui, aucune question");
   app.add_option("--volume", o.volume, "table des numéros de collection (.VOL) ; défaut : à côté de la base");
-  app.add_option("--deal", o.donne, "numéro de la donne (1..)")->required();
+  auto* donne = app.add_option("--deal", o.donne, "numéro de la donne dans la base (1..)");
+  auto* collection =
+      app.add_option("--collection", o.collection, "numéro de collection de la donne, lu dans la table (.VOL)");
+  donne->excludes(collection);
   app.add_option("--settings", o.reglages, "fichier de réglages (.INI), lu sans être écrit");
   app.add_option("--set", o.valeurs, "réglage Clé=Valeur de la section Options (répétable)");
   app.add_option("--seed", o.graine, "graine des tirages de l'entraîneur (défaut 1)");
@@ -102,6 +106,8 @@ int Principal(int argc, char** argv) {
   script->excludes(hasard);
   outils::FrancisePresentation(app);
   if (const auto statut = outils::AnalyseArguments(app, argc, argv, "kalvo-play", StatutArguments)) return *statut;
+  if (donne->count() == 0 && collection->count() == 0)
+    return Erreur("la donne à jouer manque (--deal N ou --collection N).", StatutArguments);
 
   std::string erreur;
   const std::optional<std::string> reglages = TexteReglages(o, erreur);
@@ -139,7 +145,7 @@ int Principal(int argc, char** argv) {
   configuration.TexteReglages = *reglages;
   configuration.Graine = o.graine;
   TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
-  return partie.Joue(o.donne);
+  return collection->count() > 0 ? partie.JoueCollection(o.collection) : partie.Joue(o.donne);
 }
 
 }  // namespace
