@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,10 @@ class TJournalTexte : public TJournalPartie {
 
 class TPartieDeTest {
  public:
-  explicit TPartieDeTest(const TBaseDeTest& base, std::string reglages = "", std::uint32_t graine = 1)
-      : controleur(ecran, Configuration(base, std::move(reglages), graine)) {
+  // ajuste: changes to the configuration (the double-dummy verdict, off by default).
+  explicit TPartieDeTest(const TBaseDeTest& base, std::string reglages = "", std::uint32_t graine = 1,
+                         const std::function<void(TConfigurationControleur&)>& ajuste = {})
+      : controleur(ecran, Configuration(base, std::move(reglages), graine, ajuste)) {
     controleur.SetJournal(&journal);
   }
 
@@ -134,7 +137,8 @@ class TPartieDeTest {
   TControleur controleur;
 
  private:
-  static TConfigurationControleur Configuration(const TBaseDeTest& base, std::string reglages, std::uint32_t graine) {
+  static TConfigurationControleur Configuration(const TBaseDeTest& base, std::string reglages, std::uint32_t graine,
+                                                const std::function<void(TConfigurationControleur&)>& ajuste) {
     TConfigurationControleur c;
     c.Emplacement = base.Emplacement();
     if (reglages.empty()) {
@@ -143,6 +147,9 @@ class TPartieDeTest {
       c.TexteReglages = "[Options]\r\n" + reglages;
     }
     c.Graine = graine;
+    // The double-dummy verdict is tested on its own (VerdictImprevuTest).
+    c.AnalyseImprevues = false;
+    if (ajuste) ajuste(c);
     return c;
   }
 };

@@ -10,6 +10,7 @@ namespace kalvo::outil_donnes {
 
 void AjouteCommandeCompile(CLI::App& programme, int& statut);
 void AjouteCommandeCheck(CLI::App& programme, int& statut);
+void AjouteCommandeAudit(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);
 
 }  // namespace kalvo::outil_donnes
