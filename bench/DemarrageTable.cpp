@@ -1,7 +1,7 @@
 // Start-up of the trainer up to the table with "Démarrer" on it: the time
 // from the program's entry and the peak memory, on a fresh copy of the
 // delivered database, offscreen. Prints the figures; exits 1 when they miss
-// their targets (500 ms, 150 MB).
+// their targets (500 ms, 150 MB) or the table does not come up.
 #include "model/BaseDonnes.h"
 #include "model/DossierDonnees.h"
 #include "table/FMain.h"
@@ -48,5 +48,13 @@ int main(int argc, char** argv) {
   const double mo = static_cast<double>(usage.ru_maxrss) / 1024.0;
   std::printf("démarrage jusqu'à « Démarrer » : %.0f ms (cible < 500)\n", ms);
   std::printf("mémoire maximale (maxrss)      : %.1f Mo (cible < 150)\n", mo);
-  return (ms < 500.0 && mo < 150.0 && !fenetre.EchecActivation()) ? 0 : 1;
+  if (fenetre.EchecActivation()) return 1;
+#if defined(__SANITIZE_ADDRESS__)
+  // The sanitizers slow the start and swell the memory several times over:
+  // the test suite's run only checks that the table comes up.
+  std::printf("cibles non vérifiées : construction avec les sanitizers\n");
+  return 0;
+#else
+  return (ms < 500.0 && mo < 150.0) ? 0 : 1;
+#endif
 }

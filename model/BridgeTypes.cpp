@@ -52,11 +52,31 @@ std::string NomCarteArticle(TCard carte) {
 char LettreCouleurAnglaise(T4Couleur c) { return "CDHS"[c]; }
 char LettreJoueurAnglaise(TJoueur j) { return "SWNE"[j]; }
 
+char LettreRangAnglaise(int h) {
+  return (h >= 2 && h <= 14) ? LettresRangsAnglaises[static_cast<std::size_t>(h - 2)] : '?';
+}
+
+std::optional<std::uint8_t> LitLettreRang(char lettre) {
+  const char majuscule = (lettre >= 'a' && lettre <= 'z') ? static_cast<char>(lettre - 'a' + 'A') : lettre;
+  const auto r = LettresRangsAnglaises.find(majuscule);
+  if (r == std::string_view::npos) return std::nullopt;
+  return static_cast<std::uint8_t>(r + 2);
+}
+
+std::optional<TJoueur> LitLettreJoueur(char lettre) {
+  switch (lettre) {
+    case 'S': case 's': return jrSud;
+    case 'W': case 'w': case 'O': case 'o': return jrOuest;
+    case 'N': case 'n': return jrNord;
+    case 'E': case 'e': return jrEst;
+    default: return std::nullopt;
+  }
+}
+
 std::string CodeCarte(TCard carte) {
-  static constexpr std::string_view rangs = "..23456789TJQKA";
   std::string texte;
   texte += EstCouleurReelle(carte.c) ? LettreCouleurAnglaise(carte.Couleur()) : '?';
-  texte += (carte.h >= 2 && carte.h <= 14) ? rangs[carte.h] : '?';
+  texte += LettreRangAnglaise(carte.h);
   return texte;
 }
 
@@ -66,18 +86,11 @@ bool LitCodeCarte(std::string_view texte, TCard& carte) {
   const auto c = couleurs.find(static_cast<char>(texte[0] & ~0x20));
   if (c == std::string_view::npos) return false;
   const std::string_view rang = texte.substr(1);
-  int h = 0;
-  if (rang == "10") {
-    h = 10;
-  } else if (rang.size() == 1) {
-    static constexpr std::string_view rangs = "23456789TJQKA";
-    const auto r = rangs.find(static_cast<char>(rang[0] >= 'a' ? rang[0] - 0x20 : rang[0]));
-    if (r == std::string_view::npos) return false;
-    h = static_cast<int>(r) + 2;
-  } else {
-    return false;
-  }
-  carte = TCard{static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(c)};
+  std::optional<std::uint8_t> h;
+  if (rang == "10") h = 10;
+  else if (rang.size() == 1) h = LitLettreRang(rang[0]);
+  if (!h) return false;
+  carte = TCard{*h, static_cast<std::uint8_t>(c)};
   return true;
 }
 

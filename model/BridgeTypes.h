@@ -5,6 +5,7 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -128,6 +129,11 @@ std::string NomCarte(TCard carte);
 std::string NomCarteArticle(TCard carte);
 // The rank as written in a suit listing: "10" for the ten, else the letter.
 std::string TexteRang(int h);
+// The rank letters of the tools' notation, rank h at index h - 2.
+inline constexpr std::string_view LettresRangsAnglaises = "23456789TJQKA";
+char LettreRangAnglaise(int h);                          // 'A', 'T', '2'; '?' outside 2..14
+std::optional<std::uint8_t> LitLettreRang(char lettre);  // upper or lower case
+std::optional<TJoueur> LitLettreJoueur(char lettre);     // S, W or O, N, E, either case
 // Short form used by the tools: "SA", "HT", "C2" (suit letter then rank letter).
 std::string CodeCarte(TCard carte);
 // Reads "SA", "HT", "C2" (also "S10"); false when the text is no card.

@@ -1,5 +1,7 @@
 #include "table/DecorTable.h"
 
+#include "table/CacheImages.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -209,6 +211,29 @@ QImage BasGauche() {
 
 QImage Miroir(const QImage& image) { return image.mirrored(true, false); }
 
+QPixmap PeintPieceCadre(TPieceCadre piece) {
+  switch (piece) {
+    case pcFondHG: return QPixmap::fromImage(FondHautGauche());
+    case pcFondHD: return QPixmap::fromImage(Miroir(FondHautGauche()));
+    case pcBarreH: return QPixmap::fromImage(BarreHaute());
+    case pcBordG: return QPixmap::fromImage(BordGauche());
+    case pcBordD: return QPixmap::fromImage(Miroir(BordGauche()));
+    case pcBasG: return QPixmap::fromImage(BasGauche());
+    case pcBasD: return QPixmap::fromImage(Miroir(BasGauche()));
+    case pcBas: return QPixmap::fromImage(BarreBasse());
+  }
+  return {};
+}
+
+// The eight pieces, about 0.6 MB: painting the wood takes milliseconds, far
+// too long to repeat at every paint of the window.
+TCacheImages& CacheCadre() {
+  static TCacheImages cache(2 * 1024 * 1024);
+  static const bool enregistre = (VideAvecLApplication(cache), true);
+  (void)enregistre;
+  return cache;
+}
+
 }  // namespace
 
 QSize TaillePieceCadre(TPieceCadre piece) {
@@ -244,17 +269,8 @@ TPieceCadre PieceDeElement(TElementCadre element) {
 }
 
 QPixmap ImageCadre(TPieceCadre piece) {
-  switch (piece) {
-    case pcFondHG: return QPixmap::fromImage(FondHautGauche());
-    case pcFondHD: return QPixmap::fromImage(Miroir(FondHautGauche()));
-    case pcBarreH: return QPixmap::fromImage(BarreHaute());
-    case pcBordG: return QPixmap::fromImage(BordGauche());
-    case pcBordD: return QPixmap::fromImage(Miroir(BordGauche()));
-    case pcBasG: return QPixmap::fromImage(BasGauche());
-    case pcBasD: return QPixmap::fromImage(Miroir(BasGauche()));
-    case pcBas: return QPixmap::fromImage(BarreBasse());
-  }
-  return {};
+  // One size per piece, so the piece is the key.
+  return CacheCadre().Image(piece, [piece] { return PeintPieceCadre(piece); });
 }
 
 std::array<QRect, NbElementsCadre> PlacesCadre(int cw, int ch) {
@@ -278,12 +294,10 @@ std::array<QRect, NbElementsCadre> PlacesCadre(int cw, int ch) {
 
 void DessineCadre(QPainter& p, int cw, int ch) {
   const std::array<QRect, NbElementsCadre> places = PlacesCadre(cw, ch);
-  std::array<QPixmap, 8> images;
-  for (int piece = 0; piece < 8; ++piece) images[static_cast<std::size_t>(piece)] = ImageCadre(static_cast<TPieceCadre>(piece));
   // Bars first, corners over them.
   for (int e = 0; e < NbElementsCadre; ++e) {
     const TElementCadre element = static_cast<TElementCadre>(e);
-    p.drawPixmap(places[static_cast<std::size_t>(e)].topLeft(), images[PieceDeElement(element)]);
+    p.drawPixmap(places[static_cast<std::size_t>(e)].topLeft(), ImageCadre(PieceDeElement(element)));
   }
 }
 

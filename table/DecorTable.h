@@ -24,6 +24,8 @@ inline constexpr int NbElementsCadre = 12;
 enum TPieceCadre : std::uint8_t { pcFondHG, pcFondHD, pcBarreH, pcBordG, pcBordD, pcBasG, pcBasD, pcBas };
 QSize TaillePieceCadre(TPieceCadre piece);
 TPieceCadre PieceDeElement(TElementCadre element);
+// Painted on first use and kept: every later call, and every paint of the
+// frame, gets the same pixmap.
 QPixmap ImageCadre(TPieceCadre piece);
 
 // Where each element of the frame goes in a client area of cw × ch.

@@ -3,11 +3,10 @@
 // bytes, the least recently used face leaving first.
 #pragma once
 
+#include "table/CacheImages.h"
+
 #include <QPixmap>
 #include <QString>
-
-#include <list>
-#include <unordered_map>
 
 class QPainter;
 
@@ -18,7 +17,7 @@ class TJeuDeCartes {
   // Holds a whole set 3 pack (52 × 101 KB) with room to spare.
   static constexpr qint64 LimiteParDefaut = 8 * 1024 * 1024;
 
-  explicit TJeuDeCartes(qint64 limiteOctets = LimiteParDefaut);
+  explicit TJeuDeCartes(qint64 limiteOctets = LimiteParDefaut) : cache_(limiteOctets) {}
   TJeuDeCartes(const TJeuDeCartes&) = delete;
   TJeuDeCartes& operator=(const TJeuDeCartes&) = delete;
 
@@ -30,32 +29,25 @@ class TJeuDeCartes {
   // The face named "FR_401".."FR_452", "FR_101".."FR_152" or "FR_201".."FR_252";
   // a null pixmap for any other name.
   QPixmap ImageFace(const QString& nom);
+  // What a control draws where a face is missing (PeintFaceManquante).
+  QPixmap FaceManquante(int setCartes);
 
-  bool EstEnCache(int value, int setCartes) const { return FIndex.count(setCartes * 100 + value) != 0; }
-  qint64 Octets() const { return FOctets; }
-  qint64 Limite() const { return FLimite; }
-  int Nombre() const { return static_cast<int>(FEntrees.size()); }
-  void Vide();
+  bool EstEnCache(int value, int setCartes) const { return cache_.Contient(setCartes * 100 + value); }
+  qint64 Octets() const { return cache_.Octets(); }
+  qint64 Limite() const { return cache_.Limite(); }
+  int Nombre() const { return cache_.Nombre(); }
+  void Vide() { cache_.Vide(); }
 
  private:
-  struct TEntree {
-    int Cle;
-    QPixmap Image;
-    qint64 Octets;
-  };
-  void Libere();
-
-  qint64 FLimite;
-  qint64 FOctets = 0;
-  std::list<TEntree> FEntrees;   // most recently used first
-  std::unordered_map<int, std::list<TEntree>::iterator> FIndex;
+  TCacheImages cache_;
 };
 
 // The face named as in the program's resources, from the common cache.
 QPixmap ImageFace(const QString& nom);
 
-// Draws the face of a card value at (x, y) upright; a value that names no
-// face draws nothing. The transparent corners leave what lies beneath.
+// Draws the face of a card value at (x, y) upright; value 0 is no card and
+// draws nothing, any other value that names no face draws the missing-face
+// picture. The transparent corners leave what lies beneath.
 void DessineFace(QPainter& p, int x, int y, int value, int setCartes);
 
 }  // namespace kalvo

@@ -194,4 +194,22 @@ QImage PeintFace(int value, int setCartes) {
   return image;
 }
 
+QImage PeintFaceManquante(int setCartes) {
+  const TTailleFace face = TailleFace(setCartes);
+  QImage image(face.W, face.H, QImage::Format_ARGB32_Premultiplied);
+  image.fill(QColor(236, 236, 236));
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPen rouge(QColor(200, 30, 30), 3.0);
+    p.setPen(rouge);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1.5, 1.5, face.W - 3.0, face.H - 3.0));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(face.W - 1.5, face.H - 1.5));
+    p.drawLine(QPointF(face.W - 1.5, 1.5), QPointF(1.5, face.H - 1.5));
+  }
+  EffaceCoins(image, RayonCoin(setCartes));
+  return image;
+}
+
 }  // namespace kalvo

@@ -13,4 +13,9 @@ namespace kalvo {
 // value or set out of range.
 QImage PeintFace(int value, int setCartes);
 
+// What stands for a face that cannot be painted: a grey card crossed in red,
+// the size of the set's faces (set 1 for a set out of range), so that a
+// fault shows on the table instead of an empty place.
+QImage PeintFaceManquante(int setCartes);
+
 }  // namespace kalvo

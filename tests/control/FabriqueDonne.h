@@ -17,6 +17,7 @@
 #include "model/Brouillage.h"
 #include "model/Commentaires.h"
 #include "model/Donne.h"
+#include "model/NotationMains.h"
 #include "model/Questions.h"
 
 #include <algorithm>
@@ -77,17 +78,12 @@ class TFabriqueDonne {
   explicit TFabriqueDonne(std::string_view mains, std::string_view contrat = "3SA") {
     for (const std::string& main : Decoupe(mains, ' ')) {
       const TJoueur j = SiegeTest(main[0]);
-      int position = 0;
-      int couleur = clPique;
-      for (char lettre : std::string_view(main).substr(2)) {
-        if (lettre == '.') {
-          --couleur;
-          continue;
-        }
-        const auto rang = std::string_view("23456789TJQKA").find(lettre);
-        donne_.SetCarteMain(j, ++position, TCard{static_cast<std::uint8_t>(rang + 2), static_cast<std::uint8_t>(couleur)});
-      }
-      EXPECT_EQ(position, 13) << main;
+      std::string erreur;
+      const std::optional<TRangsMain> rangs = LitMain(std::string_view(main).substr(2), j, erreur);
+      const std::vector<TCard> cartes = rangs ? CartesDeMain(*rangs) : std::vector<TCard>{};
+      EXPECT_EQ(cartes.size(), 13u) << main << " " << erreur;
+      for (int position = 1; position <= 13 && position <= static_cast<int>(cartes.size()); ++position)
+        donne_.SetCarteMain(j, position, cartes[static_cast<std::size_t>(position - 1)]);
     }
     const int niveau = contrat[0] - '0';
     const std::string_view force = contrat.substr(1);

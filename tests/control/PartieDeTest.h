@@ -5,6 +5,7 @@
 
 #include "control/Controleur.h"
 #include "control/EcranEnregistreur.h"
+#include "control/JeuJuste.h"
 #include "tests/control/FabriqueDonne.h"
 
 #include <gtest/gtest.h>
@@ -93,20 +94,7 @@ class TPartieDeTest {
   const TEtatControleur& Etat() const { return controleur.Etat(); }
 
   // The cards the hand to play may play, in hand order.
-  std::vector<TCard> Jouables() const {
-    const TEtatControleur& e = Etat();
-    const TSuiviMains& suivi = controleur.Suivi();
-    const TJoueur main = e.JoueurActuel;
-    const bool entame = main == e.Entameur;
-    const TCouleur couleur = e.OnTable[e.Entameur].Couleur();
-    const bool fournit = !entame && suivi.s_GetCompteCouleur(main, couleur) > 0;
-    std::vector<TCard> cartes;
-    for (int i = 1; i <= 13; ++i) {
-      const TCard c = suivi.Carte(main, i);
-      if (!suivi.s_isCarteJouee(main, i) && (!fournit || c.c == couleur)) cartes.push_back(c);
-    }
-    return cartes;
-  }
+  std::vector<TCard> Jouables() const { return CartesJouables(controleur, Etat().JoueurActuel); }
 
   // Clicks the playable cards in hand order until one is taken.
   void JoueUneCarte() {

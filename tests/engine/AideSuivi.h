@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "engine/Levee.h"
 #include "engine/SuiviMains.h"
 #include "model/BridgeTypes.h"
+#include "model/NotationMains.h"
 
 namespace kalvo::test {
 
@@ -22,40 +24,22 @@ inline TCard C(std::string_view code) {
   return carte;
 }
 
-// "AKQ2.KJ3.A2.K432": spades, hearts, diamonds, clubs.
+// "AKQ2.KJ3.A2.K432": spades, hearts, diamonds, clubs, in the order written.
 inline std::vector<TCard> CartesMain(std::string_view main) {
-  static constexpr std::array<T4Couleur, 4> ordre{clPique, clCoeur, clCarreau, clTrefle};
-  static constexpr std::string_view rangs = "23456789TJQKA";
-  std::vector<TCard> cartes;
-  std::size_t couleur = 0;
-  for (char c : main) {
-    if (c == '.') {
-      ++couleur;
-      continue;
-    }
-    const auto r = rangs.find(c);
-    EXPECT_NE(r, std::string_view::npos) << main;
-    cartes.push_back(TCard{static_cast<std::uint8_t>(r + 2), static_cast<std::uint8_t>(ordre.at(couleur))});
-  }
-  return cartes;
+  std::string erreur;
+  const std::optional<TRangsMain> rangs = LitMain(main, jrSud, erreur);
+  EXPECT_TRUE(rangs) << main << " : " << erreur;
+  return rangs ? CartesDeMain(*rangs) : std::vector<TCard>{};
 }
 
-// The engine's order: spades, hearts, diamonds, clubs, each descending.
-inline void TrieMain(std::vector<TCard>& cartes) {
-  auto cle = [](TCard c) { return (3 - c.c) * 16 + (14 - c.h); };
-  std::sort(cartes.begin(), cartes.end(), [&](TCard a, TCard b) { return cle(a) < cle(b); });
-}
-
-// Four whole hands South, West, North, East.
+// Four whole hands South, West, North, East, in the engine's order.
 inline T4Jeux Jeux(const std::array<std::string_view, 4>& mains) {
-  T4Jeux jeux;
-  for (TJoueur j : TousLesJoueurs) {
-    std::vector<TCard> cartes = CartesMain(mains[j]);
-    EXPECT_EQ(cartes.size(), 13u) << mains[j];
-    TrieMain(cartes);
-    for (int i = 1; i <= 13 && i <= static_cast<int>(cartes.size()); ++i) jeux(j, i) = cartes[static_cast<std::size_t>(i - 1)];
-  }
-  return jeux;
+  std::string texte = "S:";
+  for (std::string_view main : mains) texte.append(main).append(" ");
+  std::string erreur;
+  const std::optional<T4Jeux> jeux = LitJeuxPbn(texte, erreur);
+  EXPECT_TRUE(jeux) << texte << " : " << erreur;
+  return jeux.value_or(T4Jeux{});
 }
 
 inline void Joue(TSuiviMains& suivi, TJoueur j, TCard carte) {
@@ -103,7 +87,7 @@ inline TSuiviMains PositionCartes(const std::array<std::vector<TCard>, 4>& mains
   for (TJoueur j : TousLesJoueurs) {
     std::vector<TCard> toutes = mains[j];
     toutes.insert(toutes.end(), jouees[j].begin(), jouees[j].end());
-    TrieMain(toutes);
+    RangeCommeLeMoteur(toutes);
     for (int i = 1; i <= 13; ++i) jeux(j, i) = toutes[static_cast<std::size_t>(i - 1)];
   }
   TSuiviMains suivi;
@@ -143,7 +127,7 @@ inline T4Jeux JeuxAuHasard(std::mt19937& alea) {
   for (TJoueur j : TousLesJoueurs) {
     std::vector<TCard> cartes;
     for (int k = 0; k < 13; ++k) cartes.push_back(CarteDeIndex(paquet[static_cast<std::size_t>(j * 13 + k)]));
-    TrieMain(cartes);
+    RangeCommeLeMoteur(cartes);
     for (int i = 1; i <= 13; ++i) jeux(j, i) = cartes[static_cast<std::size_t>(i - 1)];
   }
   return jeux;

@@ -73,16 +73,28 @@ TEST(Carte1024, JeuDeCartesHorsBornesOuInchangeNeChangeRien) {
   EXPECT_EQ(carte.size(), QSize(121, 90));
 }
 
-TEST(Carte1024, ValeurZeroNePeintRien) {
+TEST(Carte1024, ValeurZeroNePeintRienUneValeurSansFaceSeVoit) {
   auto surface = test::Surface(100, 120, Tapis);
   auto* carte = new TCarte1024(surface.get());
   carte->SetValue(0);
   QImage vide(100, 120, QImage::Format_RGB32);
   vide.fill(Tapis);
   EXPECT_EQ(test::Rendu(*surface), vide);
-  for (int v : {53, 99, 152, 255, 300, -1}) {
+  // Out of a byte, the value is taken as no card.
+  for (int v : {300, -1}) {
     carte->SetValue(v);
     EXPECT_EQ(test::Rendu(*surface), vide) << v;
+  }
+  // A byte that names no face: the placeholder, not an empty place.
+  QImage manquante(100, 120, QImage::Format_RGB32);
+  manquante.fill(Tapis);
+  {
+    QPainter p(&manquante);
+    p.drawPixmap(0, 0, TJeuDeCartes::Commun().FaceManquante(1));
+  }
+  for (int v : {53, 99, 152, 255}) {
+    carte->SetValue(v);
+    EXPECT_EQ(test::Rendu(*surface), manquante) << v;
   }
 }
 

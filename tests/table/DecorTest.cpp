@@ -8,6 +8,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,29 @@ TEST(Cadre, LeTapisParaitAuxAnglesInterieurs) {
   // The bars are solid: they may overlap anywhere.
   const QImage barre = ImageCadre(pcBarreH).toImage();
   for (int x = 0; x < 800; x += 37) EXPECT_EQ(qAlpha(barre.pixel(x, 11)), 255);
+}
+
+TEST(Cadre, PiecesPeintesUneFoisEtPoseesTellesQuelles) {
+  for (int piece = 0; piece < 8; ++piece) {
+    const TPieceCadre p = static_cast<TPieceCadre>(piece);
+    EXPECT_EQ(ImageCadre(p).cacheKey(), ImageCadre(p).cacheKey()) << piece;
+  }
+  // The frame laid twice is the same picture, each element its piece's pixels.
+  auto cadre = [] {
+    QImage image(1024, 768, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0, 128, 0));
+    QPainter p(&image);
+    DessineCadre(p, image.width(), image.height());
+    return image;
+  };
+  const QImage premier = cadre();
+  EXPECT_EQ(cadre(), premier);
+  const auto places = PlacesCadre(1024, 768);
+  const QImage bordG = ImageCadre(pcBordG).toImage();
+  const QPoint coin = places[ecBG2].topLeft();  // laid over ecBG1, under no corner
+  for (int y = 0; y < 600; y += 53)
+    for (int x = 0; x < 14; x += 3) EXPECT_EQ(premier.pixel(coin + QPoint(x, y)), bordG.pixel(x, y)) << x << "," << y;
+  EXPECT_EQ(premier.pixel(512, 384), qRgb(0, 128, 0));  // the felt between is left alone
 }
 
 TEST(Tapis, TextureAutourDeLaCouleur) {

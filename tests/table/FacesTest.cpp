@@ -5,9 +5,12 @@
 #include "table/Palette.h"
 #include "table/PeintreFace.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace kalvo {
 namespace {
@@ -123,6 +126,30 @@ TEST(FacesDesCartes, IndexDansLaBandeVisibleDesMainsSerrees) {
       EXPECT_EQ(CompteCouleur(face, QRect(0, hauteur, largeur, 2), encre, 40), 0) << "set " << set << " carte " << v;
     }
   }
+}
+
+TEST(FacesDesCartes, UneFaceManquanteSeVoitAuLieuDeRien) {
+  // Value 0 is no card: nothing is drawn. Any other value without a face
+  // (a damaged value, a set out of range) draws the card-sized placeholder.
+  auto dessin = [](int value, int set) {
+    QImage image(160, 220, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    DessineFace(p, 10, 10, value, set);
+    return image;
+  };
+  const QImage vide = dessin(0, 2);
+  for (int y = 0; y < vide.height(); ++y)
+    for (int x = 0; x < vide.width(); ++x) ASSERT_EQ(qAlpha(vide.pixel(x, y)), 0);
+  for (const auto& [value, set] : {std::pair{60, 2}, std::pair{200, 2}, std::pair{5, 7}}) {
+    const QImage image = dessin(value, set);
+    const TTailleFace f = TailleFace(set);
+    EXPECT_EQ(qAlpha(image.pixel(10 + f.W / 2, 10 + f.H / 3)), 255) << value << " " << set;
+    EXPECT_EQ(qAlpha(image.pixel(10 + f.W + 2, 10 + f.H / 2)), 0) << value << " " << set;
+    EXPECT_GT(CompteCouleur(image, QRect(10, 10, f.W, f.H), qRgb(200, 30, 30), 30), f.W + f.H) << value << " " << set;
+  }
+  EXPECT_EQ(PeintFaceManquante(3).size(), QSize(133, 190));
+  EXPECT_NE(PeintFaceManquante(1), PeintFace(1, 1));
 }
 
 TEST(CacheDesFaces, BorneEnOctetsLaPlusAncienneSort) {

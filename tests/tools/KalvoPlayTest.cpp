@@ -13,8 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "model/NotationMains.h"
+
 namespace {
 
+using namespace kalvo;
 using Json = nlohmann::ordered_json;
 
 struct TResultat {
@@ -130,13 +133,12 @@ TEST(KalvoPlay, StatutsDeSortie) {
 
 // The winner of a trick in no trump or in a trump suit (letter S H D C).
 int Gagnante(const std::vector<std::string>& cartes, char atout) {
-  const std::string rangs = "23456789TJQKA";
   int meilleure = 0;
   for (int i = 1; i < 4; ++i) {
     const std::string& a = cartes[static_cast<std::size_t>(meilleure)];
     const std::string& b = cartes[static_cast<std::size_t>(i)];
     const bool coupe = b[0] == atout && a[0] != atout;
-    if ((b[0] == a[0] && rangs.find(b[1]) > rangs.find(a[1])) || coupe) meilleure = i;
+    if ((b[0] == a[0] && LitLettreRang(b[1]) > LitLettreRang(a[1])) || coupe) meilleure = i;
   }
   return meilleure;
 }
@@ -146,13 +148,11 @@ int Gagnante(const std::vector<std::string>& cartes, char atout) {
 void VerifieJeuLegal(const TResultat& r) {
   const Json donne = Evenements(r, "deal").at(0);
   std::map<char, std::vector<std::string>> mains;
-  const std::string couleurs = "SHDC";
   for (const auto& [siege, main] : donne["hands"].items()) {
-    std::size_t c = 0;
-    for (char x : main.get<std::string>()) {
-      if (x == '.') ++c;
-      else mains[siege[0]].push_back(std::string{couleurs[c], x});
-    }
+    std::string erreur;
+    const auto rangs = LitMain(main.get<std::string>(), jrSud, erreur);
+    ASSERT_TRUE(rangs) << main << " : " << erreur;
+    for (const TCard carte : CartesDeMain(*rangs)) mains[siege[0]].push_back(CodeCarte(carte));
     ASSERT_EQ(mains[siege[0]].size(), 13u);
   }
   const std::string ordre = "SWNE";

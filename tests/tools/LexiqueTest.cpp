@@ -77,21 +77,5 @@ TEST(Lexique, Appels) {
   EXPECT_FALSE(EcritAppel(TEnchere{9, 0, 0}));
 }
 
-TEST(Lexique, MainsEnPbn) {
-  std::string erreur;
-  const auto mains = LitMainsPbn({"N:AKQJT98765432.-..", ".AKQJT98765432..", "..AKQJT98765432.", "...AKQJT98765432"}, erreur);
-  ASSERT_TRUE(mains) << erreur;
-  EXPECT_EQ(mains->Rangs[jrNord][clPique].size(), 13u);
-  EXPECT_EQ(mains->Rangs[jrEst][clCoeur].front(), 14);  // the hands follow clockwise from North
-  EXPECT_EQ(mains->Rangs[jrOuest][clTrefle].back(), 2);
-  EXPECT_EQ(EcritMainsPbn(mains->Rangs), "S:..AKQJT98765432. ...AKQJT98765432 AKQJT98765432... .AKQJT98765432..");
-  EXPECT_FALSE(LitMainsPbn({"S:AK.Q.J.T.9", "a", "b", "c"}, erreur));
-  EXPECT_EQ(erreur, "la main de Sud a plus de quatre couleurs.");
-  EXPECT_FALSE(LitMainsPbn({"X:AK", "a", "b", "c"}, erreur));
-  EXPECT_FALSE(LitMainsPbn({"S:AK..."}, erreur));
-  EXPECT_FALSE(LitMainsPbn({"S:AK1...", "...", "...", "..."}, erreur));
-  EXPECT_EQ(erreur, "rang « 1 » inconnu dans la main de Sud (AKQJT98765432).");
-}
-
 }  // namespace
 }  // namespace kalvo

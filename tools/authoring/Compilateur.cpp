@@ -121,7 +121,7 @@ void TConstructeur::Mains() {
     const auto& ordre = source_.Rangements[j] ? *source_.Rangements[j] : parDefaut;
     int position = 0;
     for (const T4Couleur s : ordre)
-      for (const std::uint8_t h : source_.Mains->Valeur.Rangs[j][s])
+      for (const std::uint8_t h : source_.Mains->Valeur[j][s])
         D().SetCarteMain(j, ++position, TCard{h, static_cast<std::uint8_t>(s)});
   }
 }

@@ -1,6 +1,7 @@
 #include "tools/authoring/Decompilateur.h"
 
 #include "model/Brouillage.h"
+#include "model/NotationMains.h"
 #include "model/Windows1252.h"
 #include "tools/authoring/Balisage.h"
 #include "tools/authoring/Compilateur.h"
@@ -118,7 +119,7 @@ void TDecompilateur::EnTete() {
 }
 
 void TDecompilateur::Mains() {
-  std::array<std::array<std::vector<std::uint8_t>, 4>, 4> rangs;
+  TRangsDonne rangs;
   std::array<std::string, 4> ordres;
   bool valides = true;
   for (TJoueur j : TousLesJoueurs)
@@ -137,7 +138,7 @@ void TDecompilateur::Mains() {
     t_ << "mains S:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\n";
     return;
   }
-  t_ << "mains " << EcritMainsPbn(rangs) << "\n";
+  t_ << "mains " << EcritDonnePbn(rangs) << "\n";
   for (TJoueur j : TousLesJoueurs) {
     std::string ordre = ordres[j];
     for (const char lettre : std::string_view("SHDC"))

@@ -148,11 +148,7 @@ std::optional<T4Couleur> LitCouleur(std::string_view mot) {
 std::optional<std::uint8_t> LitRang(std::string_view mot) {
   if (mot == "10") return 10;
   if (mot.size() != 1) return std::nullopt;
-  static constexpr std::string_view rangs = "23456789TJQKA";
-  const char lettre = (mot[0] >= 'a' && mot[0] <= 'z') ? static_cast<char>(mot[0] - 'a' + 'A') : mot[0];
-  const auto r = rangs.find(lettre);
-  if (r == std::string_view::npos) return std::nullopt;
-  return static_cast<std::uint8_t>(r + 2);
+  return LitLettreRang(mot[0]);
 }
 
 std::optional<TCard> LitCarteReelle(std::string_view mot) {
@@ -220,56 +216,11 @@ std::optional<TEnchere> LitContrat(std::string_view mot) {
   return TEnchere{static_cast<std::uint8_t>(mot[0] - '0'), *denomination, 0};
 }
 
-std::optional<TMainsPbn> LitMainsPbn(const std::vector<std::string>& mots, std::string& erreur) {
-  if (mots.size() != 4 || mots[0].size() < 2 || mots[0][1] != ':') {
-    erreur = "il faut quatre mains en PBN : « S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 ... ».";
-    return std::nullopt;
-  }
-  const auto premier = LitJoueur(mots[0].substr(0, 1));
-  if (!premier) {
-    erreur = "la première main doit être désignée par S, O (ou W), N ou E.";
-    return std::nullopt;
-  }
-  TMainsPbn mains;
-  TJoueur joueur = *premier;
-  for (std::size_t k = 0; k < 4; ++k, joueur = JoueurSuivant(joueur)) {
-    const std::string_view main = k == 0 ? std::string_view(mots[0]).substr(2) : std::string_view(mots[k]);
-    int couleur = clPique;
-    for (const char lettre : main) {
-      if (lettre == '.') {
-        if (--couleur < clTrefle) {
-          erreur = "la main " + std::string(DeJoueurs[joueur]) + std::string(NomsJoueurs[joueur]) +
-                   " a plus de quatre couleurs.";
-          return std::nullopt;
-        }
-        continue;
-      }
-      if (lettre == '-') continue;  // an empty suit may be written "-"
-      const auto rang = LitRang(std::string_view(&lettre, 1));
-      if (!rang) {
-        erreur = std::string("rang « ") + lettre + " » inconnu dans la main " + std::string(DeJoueurs[joueur]) +
-                 std::string(NomsJoueurs[joueur]) + " (AKQJT98765432).";
-        return std::nullopt;
-      }
-      mains.Rangs[joueur][static_cast<std::size_t>(couleur)].push_back(*rang);
-    }
-    if (couleur != clTrefle) {
-      erreur = "la main " + std::string(DeJoueurs[joueur]) + std::string(NomsJoueurs[joueur]) +
-               " doit avoir quatre couleurs séparées par des points (pique.cœur.carreau.trèfle).";
-      return std::nullopt;
-    }
-  }
-  return mains;
-}
-
 std::string_view MotJoueur(TJoueur joueur) { return NomsJoueurs[joueur]; }
 
 char LettreCouleur(T4Couleur couleur) { return "CDHS"[couleur]; }
 
-std::string EcritRang(int h) {
-  static constexpr std::string_view rangs = "23456789TJQKA";
-  return std::string(1, rangs[static_cast<std::size_t>(h - 2)]);
-}
+std::string EcritRang(int h) { return std::string(1, LettreRangAnglaise(h)); }
 
 std::string EcritCarteReelle(TCard carte) { return LettreCouleur(carte.Couleur()) + EcritRang(carte.h); }
 
@@ -324,19 +275,6 @@ std::optional<std::string> EcritAppel(const TEnchere& enchere) {
 std::string EcritContrat(int niveau, TCouleur atout) {
   static constexpr std::array<std::string_view, 5> lettres{"T", "K", "C", "P", "SA"};
   return std::to_string(niveau) + std::string(lettres[atout]);
-}
-
-std::string EcritMainsPbn(const std::array<std::array<std::vector<std::uint8_t>, 4>, 4>& rangs) {
-  std::string texte = "S:";
-  TJoueur joueur = jrSud;
-  for (int k = 0; k < 4; ++k, joueur = JoueurSuivant(joueur)) {
-    if (k > 0) texte += ' ';
-    for (int s = clPique; s >= clTrefle; --s) {
-      for (const std::uint8_t h : rangs[joueur][static_cast<std::size_t>(s)]) texte += EcritRang(h);
-      if (s > clTrefle) texte += '.';
-    }
-  }
-  return texte;
 }
 
 }  // namespace kalvo::redaction

@@ -1,7 +1,8 @@
 // The words of a deal source (.donne): how a line is cut into words, and
-// how seats, suits, cards, script card codes, calls and hands are read and
-// written. The reader and the writer of each kind of word sit side by side
-// so that what the decompiler writes is what the compiler reads.
+// how seats, suits, cards, script card codes and calls are read and
+// written (hands are model/NotationMains.h's). The reader and the writer of
+// each kind of word sit side by side so that what the decompiler writes is
+// what the compiler reads.
 #pragma once
 
 #include "model/BridgeTypes.h"
@@ -64,13 +65,6 @@ std::optional<TEnchere> LitAppel(std::string_view mot);
 // A contract: level and strain, "3SA", "4P", "4♠".
 std::optional<TEnchere> LitContrat(std::string_view mot);
 
-// Hands in PBN: "S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 ..." (four words after
-// the letter of the first hand, clockwise). Ranks[seat][suit] as written.
-struct TMainsPbn {
-  std::array<std::array<std::vector<std::uint8_t>, 4>, 4> Rangs;
-};
-std::optional<TMainsPbn> LitMainsPbn(const std::vector<std::string>& mots, std::string& erreur);
-
 // Writers.
 std::string_view MotJoueur(TJoueur joueur);        // "Sud"
 char LettreCouleur(T4Couleur couleur);             // 'S', 'H', 'D', 'C'
@@ -80,8 +74,6 @@ std::string EcritCarteReelle(TCard carte);         // "HK"
 std::optional<std::string> EcritCarteScript(TCard carte);
 std::optional<std::string> EcritAppel(const TEnchere& enchere);
 std::string EcritContrat(int niveau, TCouleur atout);
-// The hands in PBN from South, each suit in the order spades to clubs.
-std::string EcritMainsPbn(const std::array<std::array<std::vector<std::uint8_t>, 4>, 4>& rangs);
 
 // Keywords of the format, in one place for the parser and the writer.
 inline constexpr std::array<std::string_view, 4> MotsVulnerabilite{"Personne", "Nord-Sud", "Est-Ouest", "Tous"};

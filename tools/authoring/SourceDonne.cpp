@@ -261,16 +261,18 @@ void TAnalyseurSource::Vulnerabilite(const TLigneDonne& ligne) {
 void TAnalyseurSource::Mains(const TLigneDonne& ligne) {
   if (source_.Mains) return Erreur(ligne.Numero, "les mains sont déjà données.");
   std::string erreur;
-  const auto mains = LitMainsPbn({ligne.Mots.begin() + 1, ligne.Mots.end()}, erreur);
+  std::string texte;
+  for (std::size_t m = 1; m < ligne.Mots.size(); ++m) texte += ligne.Mots[m] + ' ';
+  const auto mains = LitDonnePbn(texte, erreur);
   if (!mains) return Erreur(ligne.Numero, erreur);
   for (TJoueur j : TousLesJoueurs) {
     std::size_t n = 0;
-    for (const auto& couleur : mains->Rangs[j]) n += couleur.size();
+    for (const auto& couleur : (*mains)[j]) n += couleur.size();
     if (n != 13)
       return Erreur(ligne.Numero, "la main " + std::string(DeJoueurs[j]) + std::string(NomsJoueurs[j]) + " a " +
                                       std::to_string(n) + " cartes au lieu de 13.");
   }
-  source_.Mains = TValeurLigne<TMainsPbn>{*mains, ligne.Numero};
+  source_.Mains = TValeurLigne<TRangsDonne>{*mains, ligne.Numero};
 }
 
 void TAnalyseurSource::Rangement(const TLigneDonne& ligne) {

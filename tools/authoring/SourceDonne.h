@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/BridgeTypes.h"
+#include "model/NotationMains.h"
 #include "model/Questions.h"
 #include "model/StructuresDonne.h"
 #include "tools/authoring/Diagnostics.h"
@@ -156,7 +157,7 @@ struct TSourceDonne {
   std::optional<TValeurLigne<TJoueur>> Donneur;
   std::optional<TValeurLigne<TVulnerabilite>> Vulnerabilite;
   std::optional<TValeurLigne<TEnchere>> Contrat;
-  std::optional<TValeurLigne<TMainsPbn>> Mains;
+  std::optional<TValeurLigne<TRangsDonne>> Mains;
   std::array<std::optional<std::array<T4Couleur, 4>>, 4> Rangements;  // by seat, order of the suits
   std::vector<TEnchere> Appels;  // the whole auction, closing passes included
   int LigneEncheres = 0;

@@ -8,7 +8,7 @@
 
 #include "engine/Defausse.h"
 #include "engine/PartieCartes.h"
-#include "tools/kalvo-engine/DonnePbn.h"
+#include "model/NotationMains.h"
 #include "tools/kalvo-engine/EtatJson.h"
 
 namespace kalvo::outil_moteur {
@@ -76,9 +76,9 @@ void EcritSuite(TPartieCartes& partie, const TOptions& options) {
 int Execute(const TOptions& options) {
   if (options.donne.empty()) return Erreur("l'option --deal (la donne en PBN) est obligatoire", StatutArguments);
   if (options.atout.empty()) return Erreur("l'option --trump (S, H, D, C ou NT) est obligatoire", StatutArguments);
-  T4Jeux jeux;
   std::string erreur;
-  if (!LitDonnePbn(options.donne, jeux, erreur)) return Erreur(erreur, StatutArguments);
+  const std::optional<T4Jeux> jeux = LitJeuxPbn(options.donne, erreur);
+  if (!jeux) return Erreur("donne PBN invalide : " + erreur, StatutArguments);
   TCouleur atout = clSA;
   if (!LitAtout(options.atout, atout)) {
     return Erreur("atout « " + options.atout + " » inconnu : S, H, D, C ou NT attendu", StatutArguments);
@@ -88,7 +88,7 @@ int Execute(const TOptions& options) {
     return Erreur("entameur « " + options.entameur + " » inconnu : S, W, N ou E attendu", StatutArguments);
   }
 
-  TPartieCartes partie(jeux, atout, entameur);
+  TPartieCartes partie(*jeux, atout, entameur);
   Ecrit(TJson{{"event", "dealt"}, {"state", EtatJson(partie.Suivi())}});
   std::istringstream cartes(options.jeu);
   std::string code;

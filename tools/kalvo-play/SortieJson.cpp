@@ -2,25 +2,13 @@
 
 #include "control/EcranJeu.h"
 #include "model/Encheres.h"
+#include "model/NotationMains.h"
 
 namespace kalvo::outil_partie {
 
 namespace {
 
 constexpr std::array<T4Couleur, 4> OrdreSortie{clPique, clCoeur, clCarreau, clTrefle};
-
-// "AK4.A63.942.AQT3": spades, hearts, diamonds, clubs.
-std::string MainPbn(const TDonne& donne, TJoueur joueur) {
-  std::string texte;
-  for (T4Couleur s : OrdreSortie) {
-    if (s != clPique) texte += '.';
-    for (int i = 1; i <= 13; ++i) {
-      const TCard carte = donne.CarteMain(joueur, i);
-      if (carte.c == s) texte += "..23456789TJQKA"[carte.h];
-    }
-  }
-  return texte;
-}
 
 std::string Action(int action) {
   switch (action) {
@@ -75,8 +63,9 @@ void TSortieJson::Ecrit(const TJson& ligne) {
 
 void TSortieJson::DonneChargee(int numero, const TDonneLue& lue) {
   const TDonne& donne = lue.Donne;
+  const T4Jeux jeux = donne.Mains();
   TJson mains = TJson::object();
-  for (TJoueur j : TousLesJoueurs) mains[LettreSiege(j)] = MainPbn(donne, j);
+  for (TJoueur j : TousLesJoueurs) mains[LettreSiege(j)] = EcritMain(MainDeCartes(jeux.cartes[j]));
   Ecrit({{"event", "deal"},
          {"number", numero},
          {"contract", TexteContrat(donne.NiveauContrat(), donne.Atout())},

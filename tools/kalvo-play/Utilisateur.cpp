@@ -155,21 +155,6 @@ std::optional<int> TUtilisateurScript::ChoixFin() {
   return choix == "next" ? ActionSuivante : choix == "replay" ? ActionRejouer : ActionArreter;
 }
 
-std::vector<TCard> CartesJouables(const TControleur& controleur, TJoueur main) {
-  const TSuiviMains& suivi = controleur.Suivi();
-  const TEtatControleur& e = controleur.Etat();
-  const bool entame = main == e.Entameur || e.LeveeComplete;
-  const T4Couleur couleur = e.OnTable[e.Entameur].Couleur();
-  const bool fournit = !entame && EstCouleurReelle(couleur) && suivi.s_GetCompteCouleur(main, couleur) > 0;
-  std::vector<TCard> cartes;
-  for (int i = 1; i <= 13; ++i) {
-    const TCard carte = suivi.Carte(main, i);
-    if (suivi.s_isCarteJouee(main, i) || (fournit && carte.c != couleur)) continue;
-    cartes.push_back(carte);
-  }
-  return cartes;
-}
-
 std::optional<TGeste> TUtilisateurHasard::Geste(const TControleur& controleur) {
   const TEtatControleur& e = controleur.Etat();
   TGeste geste;
@@ -203,13 +188,7 @@ std::optional<TReponseQuestion> TUtilisateurHasard::Reponse(const TQuestionPosee
   reponse.Proposition = Tire(question.NbPropositions > 0 ? question.NbPropositions : 4);
   reponse.Joueur = static_cast<TJoueur>(Tire(4));
   // Now and then the right answer, so that both paths are played.
-  if (Tire(3) == 0) {
-    reponse.Carte = question.CarteAttendue;
-    reponse.Nombre = question.NombreAttendu;
-    reponse.Proposition = question.PropositionAttendue;
-    for (TJoueur j : TousLesJoueurs)
-      if (question.JoueursAttendus[j]) reponse.Joueur = j;
-  }
+  if (Tire(3) == 0) return ReponseJuste(question);
   return reponse;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "control/Controleur.h"
+#include "control/JeuJuste.h"
 
 #include <deque>
 #include <optional>
@@ -89,8 +90,5 @@ class TUtilisateurHasard : public TUtilisateur {
   int Tire(int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(alea_); }
   std::mt19937 alea_;
 };
-
-// The cards of the hand the user may click now (following suit when able).
-std::vector<TCard> CartesJouables(const TControleur& controleur, TJoueur main);
 
 }  // namespace kalvo::outil_partie
