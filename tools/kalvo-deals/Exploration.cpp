@@ -1,5 +1,6 @@
 #include "tools/kalvo-deals/Exploration.h"
 
+#include "coaching/MessagesIntegres.h"
 #include "control/EcranMuet.h"
 #include "engine/NavigationScript.h"
 #include "tools/authoring/Lexique.h"
