@@ -4,6 +4,7 @@
 // Also the check of West's opening lead, which must be a card.
 #include "tests/tools/SourceFigee.h"
 #include "tests/tools/SourcesDeTest.h"
+#include "tools/authoring/Decompilateur.h"
 #include "tools/authoring/Raisons.h"
 
 #include <gmock/gmock.h>
@@ -96,6 +97,22 @@ TEST(Raisons, VerifieesSurLaDonneCompilee) {
   EXPECT_EQ(RaisonDuRefus(raisons, 0, 2, 5), &raisons[1]);
   EXPECT_EQ(RaisonDuRefus(raisons, 4, 0, 6), nullptr);
   EXPECT_EQ(RaisonDuRefus(raisons, 3, 0, 5), nullptr);
+}
+
+// The table's reasons go back into their chain when the database is
+// written back as sources, and compile to the same reasons.
+TEST(Raisons, LaSourceRecriteRendSesRaisons) {
+  const auto [donne, texte] =
+      Compile(test::Remplace(test::Source, ApresLImpasse, ApresLImpasse + "  raison 5 : Faites l'impasse\n"));
+  ASSERT_TRUE(donne) << texte;
+  TOptionsDecompilation options;
+  options.Raisons = donne->Raisons;
+  const TSourceDecompilee recrite = DecompileDonne(donne->Donne, &donne->Questions, options);
+  EXPECT_TRUE(recrite.Exacte);
+  EXPECT_THAT(recrite.Texte, HasSubstr("  raison 5 : Faites l'impasse\n"));
+  const auto [recompilee, diagnostics] = Compile(recrite.Texte);
+  ASSERT_TRUE(recompilee) << diagnostics;
+  EXPECT_EQ(recompilee->Raisons, donne->Raisons);
 }
 
 TEST(Raisons, LEntreeDOuestDoitEtreUneCarte) {

@@ -66,6 +66,13 @@ class TAuditeur : public TObservateurExploration {
   void Position(const TControleur& position, const std::string& ligne,
                 const std::vector<TVerdictCarte>& verdicts) override {
     if (CartesPermises(position).size() < 2) return;
+    // Where the engine's solutions or the winning claim judge the cards,
+    // the author wrote no verdict to weigh.
+    if (const TRegime regime = position.Regime();
+        regime != TRegime::Chaine && regime != TRegime::Automatique && regime != TRegime::Pool) {
+      ++resultat_.PositionsHorsScript;
+      return;
+    }
     const TEtatControleur& e = position.Etat();
     ++resultat_.PositionsAuditees;
     const TDonneLue& donne = position.Donne();

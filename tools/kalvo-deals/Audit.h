@@ -1,5 +1,6 @@
 // The audit of a deal's script against double dummy. At every position the
-// exploration reaches where South or North has a choice, each card the
+// exploration reaches where South or North has a choice the script judges
+// (its chains, automatic sections and pools), each card the
 // user may play is valued double dummy (the tricks North-South take in
 // the deal with both sides playing their best from there) and set against
 // what the script says of it: accepted, refused with a comment, or in no
@@ -49,7 +50,8 @@ struct TConstatAudit {
 
 struct TResultatAudit {
   TResultatExploration Exploration;
-  long PositionsAuditees = 0;  // positions where South or North had a choice
+  long PositionsAuditees = 0;  // positions where South or North had a choice the script judges
+  long PositionsHorsScript = 0;  // ... judged by the engine's solutions or the winning claim: not audited
   long PositionsResolues = 0;  // distinct positions the solver valued (the others came from its cache)
   std::vector<TConstatAudit> Constats;  // in the order found, each once
   double MillisecondesDoubleMort = 0;

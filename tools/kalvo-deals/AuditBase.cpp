@@ -93,6 +93,7 @@ Json JsonDonne(const TLigneTable& ligne) {
   j["deal"] = ligne.Donne;
   j["positions"] = r.PositionsAuditees;
   j["solved"] = r.PositionsResolues;
+  j["not_scripted"] = r.PositionsHorsScript;
   Json nombres = Json::object();
   for (std::size_t g = 0; g < NomsJson.size(); ++g) nombres[NomsJson[g]] = r.Nombres[g];
   j["counts"] = nombres;
