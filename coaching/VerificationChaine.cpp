@@ -92,6 +92,7 @@ TVerificationChaine VerifieCarteChaine(const TDonne& donne, const TSuiviMains& s
       const TExamen examen = ExamineAlternative(donne, suivi, coup, alternative.Carte, carte);
       if (examen.Verdict == TVerdict::Suivante) continue;
       r.Trouvee = true;
+      r.ChaineTrouvee = c;
       if (examen.Verdict == TVerdict::Immediat) {
         r.Code = examen.Code;
         r.TableCompteur = examen.TableCompteur;

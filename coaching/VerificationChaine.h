@@ -18,6 +18,7 @@ struct TVerificationChaine {
   int Code = 0;            // 0 accepted, else the error the line foresees
   int ChaineActuelle = 0;  // the chain that accepted the card (else unchanged)
   int FirstChaine = 0;     // the chain the search started from when another accepted, else 0
+  int ChaineTrouvee = 0;   // the chain whose list gave the verdict (accepted or foreseen error), 0 none
   int TableCompteur = 0;   // a discard counter (1..2) to count down when the card is played, 0 none
 };
 

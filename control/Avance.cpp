@@ -221,7 +221,8 @@ void TControleur::JoueDerniereLevee() {
 }
 
 bool TControleur::TireHasard() {
-  if (configuration_.Hasard) return configuration_.Hasard();
+  if (configuration_.Hasard)
+    if (const std::optional<bool> tirage = configuration_.Hasard()) return *tirage;
   return std::uniform_int_distribution<int>(0, 1)(alea_) == 0;
 }
 

@@ -5,6 +5,7 @@
 #include "model/BaseDonnes.h"
 #include "model/Reglages.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -27,9 +28,18 @@ struct TConfigurationControleur {
   // none: drawn from the system.
   std::optional<std::uint32_t> Graine;
   // The draw of each random node met in play (true: its first branch);
-  // unset: the seeded generator. The script exploration of the tools sets
-  // it to walk both branches.
-  std::function<bool()> Hasard;
+  // unset, or nothing answered: the seeded generator. The script
+  // exploration of the tools sets it to walk both branches, kalvo-play to
+  // replay the draws a script names.
+  std::function<std::optional<bool>()> Hasard;
+  // The double-dummy verdict on a card in no line of the lesson (when the
+  // user's setting asks for it): false never computes it (the tools and
+  // tests that play many deals through the controller).
+  bool AnalyseImprevues = true;
+  // How long the user waits for that verdict before the beep alone; none:
+  // until it is known (kalvo-play, whose output must not depend on the
+  // machine's speed).
+  std::optional<std::chrono::milliseconds> DelaiAnalyse = std::chrono::milliseconds(1000);
   // Found while choosing the base (a settings key naming a missing base...):
   // shown when the window is first activated.
   std::vector<std::string> AvertissementsOuverture;

@@ -16,6 +16,7 @@
 
 #include "coaching/CoupUtilisateur.h"
 #include "coaching/StatistiquesJeu.h"
+#include "control/AnalyseurDoubleMort.h"
 #include "control/ConfigurationControleur.h"
 #include "control/EcranJeu.h"
 #include "control/EntreesJeu.h"
@@ -183,8 +184,10 @@ class TControleur : public TEntreesJeu {
   TJugement Juge(TCard carte, std::mt19937& alea) const;
   bool SansIssue(TCard carte) const;
   void AppliqueJugement(const TJugement& jugement, bool sansIssue);
-  void Refuse(TCard carte, int code);
+  // lieu: where the script foresees the refusal (its Chaine and Pool).
+  void Refuse(TCard carte, int code, const TRefus& lieu);
   void RefuseHorsLigne(TCard carte);
+  std::optional<TVerdictImprevu> AnalyseImprevue(TCard carte);
   void TermineLevee();
   bool JoueCarteForcee();
   void CompteLevee(TJoueur gagnant);
@@ -221,6 +224,8 @@ class TControleur : public TEntreesJeu {
 
   int profondeur_ = 0;
   std::deque<std::function<void()>> differes_;
+  // Made at the first unforeseen card; a copy of the controller has none.
+  std::unique_ptr<TAnalyseurDoubleMort> analyseur_;
 };
 
 }  // namespace kalvo

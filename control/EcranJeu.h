@@ -151,7 +151,8 @@ class TEcranJeu {
   virtual void MontrePoint() = 0;
   // Modal: the comment window (a deal's comment line or a trump message).
   virtual void AfficheCommentaire(const std::string& texte) = 0;
-  // Modal: the one-line warning window (a built-in message 70..95).
+  // Modal: the one-line warning window (a built-in message 70..95, or the
+  // double-dummy verdict on a card in no line of the lesson).
   virtual void AfficheMessage(const std::string& texte) = 0;
   // The system's error sound (a refused card when comments are off, a card
   // in no accepted line).

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "coaching/Quiz.h"
+#include "coaching/VerdictImprevu.h"
 #include "engine/DefenseScript.h"
 #include "model/BaseDonnes.h"
 #include "model/BridgeTypes.h"
@@ -38,6 +39,14 @@ struct TRefus {
   int Points = 0;   // marks actually taken (0 for the same code again, less near 0)
   TSignalRefus Signal = TSignalRefus::Bip;
   std::string Texte;  // the comment or warning shown; empty for a beep
+  // Where the script foresees the refusal: the chain (or automatic node)
+  // whose list names the card, or the pool of a pool section; 0 when the
+  // trainer's own judge refused it.
+  int Chaine = 0;
+  int Pool = 0;
+  // A card in no line: its double-dummy verdict, when the setting asks for
+  // it and it came in time (shown in the warning window).
+  std::optional<TVerdictImprevu> Verdict;
 };
 
 class TJournalPartie {

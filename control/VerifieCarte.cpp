@@ -8,6 +8,7 @@
 #include "coaching/VerificationPool.h"
 #include "coaching/VerificationProgramme.h"
 #include "coaching/VerificationSolution.h"
+#include "control/Sablier.h"
 
 namespace kalvo {
 
@@ -46,7 +47,11 @@ TControleur::TJugement TControleur::Juge(TCard carte, std::mt19937& alea) const 
   } else {
     // A trial judgement (alea is a copy) must not draw from the hook.
     const bool crochet = configuration_.Hasard && &alea == &alea_;
-    const auto hasard = [&] { return crochet ? configuration_.Hasard() : std::uniform_int_distribution<int>(0, 1)(alea) == 0; };
+    const auto hasard = [&] {
+      if (crochet)
+        if (const std::optional<bool> tirage = configuration_.Hasard()) return *tirage;
+      return std::uniform_int_distribution<int>(0, 1)(alea) == 0;
+    };
     j.Chaine = VerifieCarteChaine(donne_.Donne, suivi_, coup, e.ChaineActuelle, carte, hasard);
     j.Trouvee = j.Chaine.Trouvee;
     j.Code = j.Chaine.Code;
@@ -110,7 +115,11 @@ bool TControleur::VerifieCarte(TCard carte) {
   }
   if (!sansIssue && j.Code != 0) {
     if (j.Regime == TRegime::Chaine) e.FirstChaine = j.Chaine.FirstChaine;
-    Refuse(carte, j.Code);
+    TRefus lieu;
+    if (j.Regime == TRegime::Chaine) lieu.Chaine = j.Chaine.ChaineTrouvee;
+    if (j.Regime == TRegime::Automatique && e.EnAutomatique) lieu.Chaine = e.ChaineActuelle;
+    if (j.Regime == TRegime::Pool) lieu.Pool = e.NumeroPool;
+    Refuse(carte, j.Code, lieu);
     return false;
   }
   AppliqueJugement(j, sansIssue);
@@ -122,7 +131,8 @@ bool TControleur::VerifieCarte(TCard carte) {
   return true;
 }
 
-// A card in no accepted line: 50 marks once in a row, a beep, no comment.
+// A card in no accepted line: 50 marks once in a row and a beep; with the
+// setting (and comments on), its double-dummy verdict in the warning window.
 void TControleur::RefuseHorsLigne(TCard carte) {
   TEtatControleur& e = etat_;
   const int avant = e.Notation;
@@ -130,11 +140,30 @@ void TControleur::RefuseHorsLigne(TCard carte) {
   const int points = avant - e.Notation;
   e.LastErreur = CodeHorsLigne;
   e.BoutonGaucheDown = false;
-  if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}});
   ecran_.Bip();
+  const std::optional<TVerdictImprevu> verdict = AnalyseImprevue(carte);
+  if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}, 0, 0, verdict});
+  if (verdict) ecran_.AfficheMessage(TexteVerdictImprevu(*verdict));
 }
 
-void TControleur::Refuse(TCard carte, int code) {
+// The solver runs off this thread and is given DelaiAnalyse; the hourglass
+// shows meanwhile. Nothing when it is late or not asked for.
+std::optional<TVerdictImprevu> TControleur::AnalyseImprevue(TCard carte) {
+  if (!configuration_.AnalyseImprevues || !Reglages().AnalyseImprevues || !Reglages().ErreursComments) return std::nullopt;
+  const TEtatControleur& e = etat_;
+  const TPositionDoubleMort position =
+      PositionDoubleMort(suivi_, donne_.Donne.Atout(), e.Entameur, e.OnTable, e.CompteCartesJouees);
+  if (!analyseur_) analyseur_ = std::make_unique<TAnalyseurDoubleMort>();
+  std::optional<std::vector<TValeurCarte>> valeurs;
+  {
+    const TSablier sablier(ecran_);
+    valeurs = analyseur_->Analyse(position, configuration_.DelaiAnalyse);
+  }
+  if (!valeurs) return std::nullopt;
+  return VerdictImprevu(*valeurs, carte, e.LeveesNS, donne_.Donne.NiveauContrat() + 6);
+}
+
+void TControleur::Refuse(TCard carte, int code, const TRefus& lieu) {
   TEtatControleur& e = etat_;
   const TRemarqueErreur remarque = RemarqueErreur(donne_.Donne, donne_.Comment, code);
   const int avant = e.Notation;
@@ -146,7 +175,9 @@ void TControleur::Refuse(TCard carte, int code) {
                                                                                   : TSignalRefus::Avertissement;
   e.LastErreur = code;
   e.BoutonGaucheDown = false;
-  if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, code, points, signal, commente ? remarque.Texte : ""});
+  if (journal_)
+    journal_->CarteRefusee(
+        {e.JoueurActuel, carte, code, points, signal, commente ? remarque.Texte : "", lieu.Chaine, lieu.Pool, {}});
   switch (signal) {
     case TSignalRefus::Commentaire: ecran_.AfficheCommentaire(remarque.Texte); break;
     case TSignalRefus::Avertissement: ecran_.AfficheMessage(remarque.Texte); break;

@@ -44,13 +44,14 @@ const std::array<TOption, 13> OptionsAvant{{
     {"Cartes", nullptr, &TReglages::Cartes, 0, 10, true},
     {"Aléatoire", &TReglages::Aleatoire},
 }};
-const std::array<TOption, 6> OptionsApres{{
+const std::array<TOption, 7> OptionsApres{{
     {"Ordre", nullptr, &TReglages::Ordre, 0, 1},
     {"TypeDonnes", nullptr, &TReglages::TypeDonnes, 0, 3},
     {"NumeroTheme", nullptr, &TReglages::NumeroTheme, 0, 27},
     {"ForceChoisie", nullptr, &TReglages::ForceChoisie, -1, 8},
     {"ScoreInferieurA", nullptr, &TReglages::ScoreInferieurA, -1, 100},
     {"SetCartes", nullptr, &TReglages::SetCartes, 1, 3, true},
+    {"AnalyseImprevues", &TReglages::AnalyseImprevues},
 }};
 
 constexpr const char* SectionOptions = "Options";

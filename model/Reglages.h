@@ -35,6 +35,9 @@ struct TReglages {
   int ForceChoisie = 0;      // -1..8
   int ScoreInferieurA = 0;   // -1..100
   int SetCartes = 1;         // 1..3
+  // "Analyse des cartes imprévues": a card in no line of the lesson gets
+  // its double-dummy verdict in a warning window.
+  bool AnalyseImprevues = true;
   friend bool operator==(const TReglages&, const TReglages&) = default;
 };
 

@@ -68,6 +68,10 @@ TReglagesDlg::TReglagesDlg(QWidget* parent) : QDialog(parent) {
   for (QPushButton* b : {BAspectMains, BVitesseBids, BVitesseCartes}) b->setFont(PoliceEnPixels(QStringLiteral("Arial"), 15));
 
   Panel2 = Panneau(this, QRect(12, 403, 865, 50));
+  AnalyseImprevues = Case(Panel2, QStringLiteral("Analyse des cartes imprévues"), 13,
+                          PoliceEnPixels(QStringLiteral("Arial"), 16));
+  AnalyseImprevues->setToolTip(QStringLiteral(
+      "Une carte que la leçon ne prévoit pas est jugée en double mort : coûte-t-elle une levée, le contrat, ou rien ?"));
   BAide = CreeBouton(Panel2, QStringLiteral("Aide"), QRect(312, 9, 240, 32));
   BInfos = CreeBouton(Panel2, QStringLiteral("Informations"), QRect(604, 9, 240, 32));
   BOk = CreeBouton(this, QStringLiteral("Ok"), QRect(282, 464, 325, 32));
@@ -122,7 +126,7 @@ void TReglagesDlg::SetDialogues(const TDialoguesReglages& dialogues) {
   aide_ = dialogues.Aide;
 }
 
-std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> TReglagesDlg::Cases() const {
+std::array<std::pair<QCheckBox*, bool TReglages::*>, 9> TReglagesDlg::Cases() const {
   return {{{EWvisibles, &TReglages::QuatreJeux},
            {isQuestions, &TReglages::Questions},
            {ErreursCommentees, &TReglages::ErreursComments},
@@ -130,7 +134,8 @@ std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> TReglagesDlg::Cases() co
            {isTheme, &TReglages::Themes},
            {isForce, &TReglages::Force},
            {isCompteur, &TReglages::CompteLevees},
-           {ModeNotation, &TReglages::Notation}}};
+           {ModeNotation, &TReglages::Notation},
+           {AnalyseImprevues, &TReglages::AnalyseImprevues}}};
 }
 
 // Every showing starts from the settings as they are now.

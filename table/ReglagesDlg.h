@@ -1,5 +1,5 @@
 // TReglagesDlg: the settings dialog of the table's "Réglages" button. It
-// edits the settings record in memory: the eight check boxes and the order
+// edits the settings record in memory: the nine check boxes and the order
 // of the deals on "Ok" (which also clears the deal filters), the speeds
 // and the look of the hands through its three small dialogs, whose choices
 // are stored at once.
@@ -68,6 +68,8 @@ class TReglagesDlg : public QDialog {
   QComboBox* CBForces = nullptr;
   QComboBox* CBScores = nullptr;
   QFrame* Panel2 = nullptr;
+  // Beside the buttons of the lower panel, where there is room for it.
+  QCheckBox* AnalyseImprevues = nullptr;
   QPushButton* BAide = nullptr;
   QPushButton* BInfos = nullptr;
   QPushButton* BOk = nullptr;
@@ -86,8 +88,8 @@ class TReglagesDlg : public QDialog {
  private:
   void CreeCasesACocher();
   void CreeGroupes();
-  // The eight check boxes with the setting each one edits.
-  std::array<std::pair<QCheckBox*, bool TReglages::*>, 8> Cases() const;
+  // The nine check boxes with the setting each one edits.
+  std::array<std::pair<QCheckBox*, bool TReglages::*>, 9> Cases() const;
 
   TReglages* reglages_ = nullptr;
   QPointer<TDelaiDlg> delai_;

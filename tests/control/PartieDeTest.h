@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,10 @@ class TJournalTexte : public TJournalPartie {
 
 class TPartieDeTest {
  public:
-  explicit TPartieDeTest(const TBaseDeTest& base, std::string reglages = "", std::uint32_t graine = 1)
-      : controleur(ecran, Configuration(base, std::move(reglages), graine)) {
+  // ajuste: changes to the configuration (the double-dummy verdict, off by default).
+  explicit TPartieDeTest(const TBaseDeTest& base, std::string reglages = "", std::uint32_t graine = 1,
+                         const std::function<void(TConfigurationControleur&)>& ajuste = {})
+      : controleur(ecran, Configuration(base, std::move(reglages), graine, ajuste)) {
     controleur.SetJournal(&journal);
   }
 
@@ -122,7 +125,8 @@ class TPartieDeTest {
   TControleur controleur;
 
  private:
-  static TConfigurationControleur Configuration(const TBaseDeTest& base, std::string reglages, std::uint32_t graine) {
+  static TConfigurationControleur Configuration(const TBaseDeTest& base, std::string reglages, std::uint32_t graine,
+                                                const std::function<void(TConfigurationControleur&)>& ajuste) {
     TConfigurationControleur c;
     c.Emplacement = base.Emplacement();
     if (reglages.empty()) {
@@ -131,6 +135,9 @@ class TPartieDeTest {
       c.TexteReglages = "[Options]\r\n" + reglages;
     }
     c.Graine = graine;
+    // The double-dummy verdict is tested on its own (VerdictImprevuTest).
+    c.AnalyseImprevues = false;
+    if (ajuste) ajuste(c);
     return c;
   }
 };

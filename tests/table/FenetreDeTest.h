@@ -43,6 +43,7 @@ struct TTableDeTest {
     configuration.Emplacement = emplacement;
     configuration.TexteReglages = reglages;
     configuration.Graine = 7;
+    configuration.AnalyseImprevues = false;  // no verdict window in the middle of the window tests
     t->Fenetre = std::make_unique<TFMain>(configuration, QRect(QPoint(0, 0), ecran));
     t->Fenetre->show();
     if (activer && !t->Fenetre->PremiereActivation()) {

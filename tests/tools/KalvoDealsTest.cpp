@@ -93,7 +93,8 @@ TEST(KalvoDeals, CheckExploreLesLignesAcceptees) {
   ASSERT_EQ(Lance({"compile", "forcee.donne", "-o", "."}, dossier.Chemin()).Statut, 0);
   const TResultat r = Lance({"check", "K01FR_DEMO.DAT", "--sans-double-mort"}, dossier.Chemin());
   EXPECT_EQ(r.Statut, 1);
-  EXPECT_THAT(r.Sortie, ::testing::MatchesRegex("Donne 1 \\(collection 21\\), exploration [0-9]+ lignes et [0-9]+ positions déjà vues \\[[0-9.]+ ms\\] — ERREURS\n"));
+  EXPECT_THAT(r.Sortie, ::testing::MatchesRegex("Donne 1 \\(collection 21\\), exploration [0-9]+ lignes, [0-9]+ positions et "
+                                                "[0-9]+ déjà vues \\[[0-9.]+ ms\\] — ERREURS\n"));
   EXPECT_THAT(r.Erreurs, HasSubstr("K01FR_DEMO.DAT, donne 1, levée 2 : la carte forcée de Nord (le 4 de Cœur) n'est "
                                    "acceptée par aucune chaîne (après HK H7 H2 H6 / HQ ; 1 autre ligne).\n"));
   const TResultat sans = Lance({"check", "K01FR_DEMO.DAT", "--sans-double-mort", "--sans-exploration"}, dossier.Chemin());

@@ -217,7 +217,8 @@ void VerifieJeuLegal(const TResultat& r) {
 
 TEST(KalvoPlay, DeuxCentsUtilisateursAuHasard) {
   for (int graine = 1; graine <= 200; ++graine) {
-    const TResultat r = Lance({"--random-user", std::to_string(graine), "--seed", std::to_string(graine)});
+    const TResultat r = Lance({"--random-user", std::to_string(graine), "--seed", std::to_string(graine), "--set",
+                               "AnalyseImprevues=0"});
     ASSERT_EQ(r.statut, 0) << "graine " << graine << " : " << r.erreurs;
     ASSERT_TRUE(r.erreurs.empty()) << r.erreurs;
     ASSERT_FALSE(Evenements(r, "end").empty()) << graine;

@@ -40,6 +40,7 @@ class TAnalyseurSource {
   void Instruction(const TLigneDonne& ligne);
   void LigneDeBloc(const TLigneDonne& ligne);
   void LigneDeTexte(const TLigneDonne& ligne);
+  void Raison(const TLigneDonne& ligne);
 
   // Header, texts, tables and questions (SourceDonne.cpp).
   void EnTeteNombre(const TLigneDonne& ligne, std::optional<TValeurLigne<int>>& champ, int min, int max,

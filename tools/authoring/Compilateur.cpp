@@ -249,6 +249,10 @@ void TConstructeur::Tables() {
   for (const TPoolSource& p : source_.Pools) {
     const int numero = pools_[p.Etiquette];
     Lieu(glPool, numero, p.Ligne);
+    for (const TRaisonSource& r : p.Raisons) {
+      donne_.Raisons.push_back({0, true, numero, r.Code, r.Texte});
+      donne_.LignesRaisons.push_back(r.Ligne);
+    }
     const TPoolModifiable pool = D().Pool(numero);
     std::map<std::pair<bool, int>, int> entrees, mauvaises;  // (South, suit) -> entries used
     for (const TEntamePool& e : p.Entames) {
@@ -325,6 +329,10 @@ void TConstructeur::Chaines() {
     Lieu(glChaine, numero, c.Ligne);
     if (c.NumeroLevee) donne_.LeveesAnnoncees.push_back({numero, *c.NumeroLevee, c.Ligne});
     Chaine(c, D().Chaine(numero));
+    for (const TRaisonSource& r : c.Raisons) {
+      donne_.Raisons.push_back({0, false, numero, r.Code, r.Texte});
+      donne_.LignesRaisons.push_back(r.Ligne);
+    }
   }
 }
 
@@ -433,8 +441,7 @@ void TConstructeur::Jeu() {
   donne_.JeuCompletInconnu = true;
   if (!options_.DeduitJeu || !MainsJouables(D())) return;
   try {
-    TSolveurDoubleMort solveur;
-    const TJeuDeduit jeu = DeduitJeuComplet(D(), solveur);
+    const TJeuDeduit jeu = DeduitJeuComplet(D());
     if (jeu.Erreur && jeu.Erreur->Lieu.Genre == glJeu) Erreur(donne_.Lieux.Ligne(jeu.Erreur->Lieu), jeu.Erreur->Message);
     if (!jeu.Cartes) return;
     for (std::size_t k = 0; k < jeu.Cartes->size(); ++k)
@@ -469,6 +476,15 @@ std::optional<TDonneCompilee> ConstruitDonne(const TSourceDonne& source, TDiagno
 }
 
 namespace {
+
+// Each reason names a refusal of its place, and the comment says it.
+void VerifieRaisonsSource(const TDonneCompilee& donne, TDiagnostics& diagnostics) {
+  if (donne.Raisons.empty()) return;
+  const TCommentairesLus commentaires = LitCommentaires(donne.Donne);
+  for (std::size_t k = 0; k < donne.Raisons.size(); ++k)
+    for (const std::string& faute : VerifieRaisons(donne.Donne, commentaires.Comment, {donne.Raisons[k]}))
+      diagnostics.Erreur(donne.Fichier, donne.LignesRaisons[k], faute);
+}
 
 // "levee N" written on a chain is a promise about the script's walk.
 void VerifieLeveesAnnoncees(const TDonneCompilee& donne, TDiagnostics& diagnostics) {
@@ -507,6 +523,7 @@ std::optional<TDonneCompilee> CompileDonne(std::string_view texte, const std::st
   const TResultatVerification resultat = VerifieDonne(donne->Donne, &donne->Questions, options);
   RapporteConstats(resultat, *donne, diagnostics);
   VerifieLeveesAnnoncees(*donne, diagnostics);
+  VerifieRaisonsSource(*donne, diagnostics);
   donne->DoubleMort = resultat.DoubleMort;
   return donne;
 }

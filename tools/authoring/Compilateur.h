@@ -6,6 +6,7 @@
 #include "model/Donne.h"
 #include "model/Questions.h"
 #include "tools/authoring/Diagnostics.h"
+#include "tools/authoring/Raisons.h"
 #include "tools/authoring/SourceDonne.h"
 #include "tools/authoring/Verificateur.h"
 
@@ -40,6 +41,10 @@ struct TDonneCompilee {
   bool JeuDeduit = false;                // the complete play comes from the script
   bool JeuCompletInconnu = false;        // ... and could not be derived
   std::optional<TDoubleMortDonne> DoubleMort;  // filled by the checks
+  // The reasons of deliberate refusals (their deal number is set with the
+  // deal's place in the database), and the line of each.
+  std::vector<TRaison> Raisons;
+  std::vector<int> LignesRaisons;
 };
 
 struct TOptionsConstruction {
@@ -81,13 +86,15 @@ enum class TRangement : bool { Sources, Collection };
 std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
                                             bool doubleMort = true, TRangement rangement = TRangement::Sources);
 
-// The three files' bytes.
+// The files' bytes.
 std::string OctetsBase(const TBaseCompilee& base);
 std::string OctetsQuestions(const TBaseCompilee& base);
 std::string TexteVolume(const TBaseCompilee& base);
+std::string TexteRaisons(const TBaseCompilee& base);
 
-// Writes the database, the questions file and the collection table (named
-// after the database) into dossier, each through a temporary file.
+// Writes the database, the questions file, the collection table and the
+// table of reasons (both named after the database) into dossier, each
+// through a temporary file.
 // Throws ErreurFichier.
 void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, const std::string& nomDonnes,
                const std::string& nomQuestions);

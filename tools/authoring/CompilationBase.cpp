@@ -120,6 +120,7 @@ std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& s
     }
     base.NumerosVolume.push_back(numero);
     d.Donne.SetNumero(static_cast<int>(position) + 1);
+    for (TRaison& r : d.Raisons) r.Donne = static_cast<int>(position) + 1;
     base.Donnes.push_back(std::move(d));
   }
   if (!ok) return std::nullopt;
@@ -149,6 +150,12 @@ std::string TexteVolume(const TBaseCompilee& base) {
   return EcritNumerosVolume(base.NumerosVolume, "Numéro de chaque donne dans sa collection, une ligne par donne.");
 }
 
+std::string TexteRaisons(const TBaseCompilee& base) {
+  std::vector<TRaison> raisons;
+  for (const TDonneCompilee& d : base.Donnes) raisons.insert(raisons.end(), d.Raisons.begin(), d.Raisons.end());
+  return EcritRaisons(raisons);
+}
+
 void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, const std::string& nomDonnes,
                const std::string& nomQuestions) {
   std::error_code erreur;
@@ -157,6 +164,7 @@ void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, 
   EcritFichier(dossier / nomDonnes, OctetsBase(base));
   EcritFichier(dossier / nomQuestions, OctetsQuestions(base));
   EcritFichier(dossier / NomTableVolume(nomDonnes), TexteVolume(base));
+  EcritFichier(dossier / NomTableRaisons(nomDonnes), TexteRaisons(base));
 }
 
 }  // namespace kalvo::redaction

@@ -73,6 +73,7 @@ class TDecompilateur {
   void Pools();
   void EntreePool(bool sud, T4Couleur s, int y, const TPool& pool);
   void Chaines();
+  void RaisonsDuLieu(bool pool, int numero);
   void Chaine(int c);
   void Levee(int c);
   void Entrees(int c, bool distribution);
@@ -302,7 +303,13 @@ void TDecompilateur::Pools() {
     for (const bool sud : {true, false})
       for (T4Couleur s : ToutesLesCouleurs)
         for (int y = 1; y <= 8; ++y) EntreePool(sud, s, y, pool);
+    RaisonsDuLieu(true, p);
   }
+}
+
+void TDecompilateur::RaisonsDuLieu(bool pool, int numero) {
+  for (const TRaison& r : options_.Raisons)
+    if (r.Pool == pool && r.Numero == numero) t_ << "  raison " << r.Code << " : " << r.Texte << "\n";
 }
 
 void TDecompilateur::Chaines() {
@@ -310,6 +317,7 @@ void TDecompilateur::Chaines() {
     if (graphe_.Vide[static_cast<std::size_t>(c)]) continue;
     try {
       Chaine(c);
+      RaisonsDuLieu(false, c);
     } catch (const ErreurDonnee&) {
       t_ << "chaine " << c << " retour-debut\n";
     }

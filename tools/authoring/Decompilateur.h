@@ -8,8 +8,10 @@
 
 #include "model/Donne.h"
 #include "model/Questions.h"
+#include "tools/authoring/Raisons.h"
 
 #include <string>
+#include <vector>
 
 namespace kalvo::redaction {
 
@@ -17,6 +19,9 @@ struct TOptionsDecompilation {
   int Ordre = 0;       // written as "ordre N" when not 0
   int Collection = 0;  // written as "collection N" when not 0
   std::string Origine; // a comment line on top: where the record comes from
+  // The deal's written reasons (the table beside the database): each goes
+  // back into its chain or pool as "raison N : texte".
+  std::vector<TRaison> Raisons;
 };
 
 struct TSourceDecompilee {

@@ -1,6 +1,7 @@
 #include "tools/authoring/LignePrincipale.h"
 
 #include "control/EcranMuet.h"
+#include "engine/DoubleMort.h"
 #include "engine/NavigationScript.h"
 #include "engine/PartieCartes.h"
 #include "tools/authoring/Lexique.h"
@@ -169,7 +170,7 @@ void TMarcheLigne::Parcourt() {
     if (!flux) throw ErreurFichier("impossible d'écrire « " + base.string() + " ».");
   }
   TConfigurationControleur configuration = ConfigurationVerification({base, std::nullopt, std::nullopt}, dossier.Chemin());
-  configuration.Hasard = [] { return true; };
+  configuration.Hasard = [] { return std::optional<bool>(true); };
   TEcranMuet ecran;
   TControleur controleur(ecran, configuration);
   controleur_ = &controleur;
@@ -247,14 +248,14 @@ TLignePrincipale SuitLignePrincipale(const TDonne& donne, const TOptionsVerifica
   return TMarcheLigne(donne, options).Suit();
 }
 
-TJeuDeduit DeduitJeuComplet(const TDonne& donne, TSolveurDoubleMort& solveur) {
+TJeuDeduit DeduitJeuComplet(const TDonne& donne) {
   const TLignePrincipale ligne = SuitLignePrincipale(donne);
   if (ligne.Fin == TLignePrincipale::lfErreur) return {std::nullopt, ligne.Constats.back()};
   TPartieCartes partie(donne.Mains(), donne.Atout());
   for (const TCard c : ligne.Cartes) partie.Joue(c);
   try {
     while (partie.Levee() <= NbLeveesJeuComplet) {
-      if (const auto refus = partie.Joue(solveur.MeilleureCarte(partie)))
+      if (const auto refus = partie.Joue(MeilleureCarteDoubleMort(partie)))
         return {std::nullopt, TConstat{grErreur, {glJeu, 0}, "jeu complet en double mort : " + *refus + "."}};
     }
   } catch (const ErreurDoubleMort& e) {

@@ -12,7 +12,6 @@
 #pragma once
 
 #include "model/Donne.h"
-#include "tools/authoring/DoubleMort.h"
 #include "tools/authoring/Verificateur.h"
 
 #include <array>
@@ -48,6 +47,6 @@ struct TJeuDeduit {
   std::optional<std::array<TCard, 4 * NbLeveesJeuComplet>> Cartes;
   std::optional<TConstat> Erreur;
 };
-TJeuDeduit DeduitJeuComplet(const TDonne& donne, TSolveurDoubleMort& solveur);
+TJeuDeduit DeduitJeuComplet(const TDonne& donne);
 
 }  // namespace kalvo::redaction

@@ -35,6 +35,7 @@ TConfigurationControleur ConfigurationVerification(const TFichiersBase& fichiers
   reglages.Ecrit("Options", "Questions", fichiers.Questions ? "1" : "0");
   configuration.TexteReglages = reglages.Octets();
   configuration.Graine = 1;
+  configuration.AnalyseImprevues = false;
   return configuration;
 }
 

@@ -81,6 +81,7 @@ void TAnalyseurSource::Instruction(const TLigneDonne& ligne) {
     lignesTexte_.clear();
     return;
   }
+  if (cle == "raison") return Raison(ligne);  // a line of the block being read
   if (!EstInstruction(cle)) {
     if (bloc_ == blAucun) return Erreur(ligne.Numero, "instruction " + Guillemets(ligne.Mots[0]) + " inconnue.");
     return LigneDeBloc(ligne);
@@ -333,6 +334,24 @@ void TAnalyseurSource::Commentaire(const TLigneDonne& ligne) {
   if (texte->find('$') != std::string::npos) return Erreur(ligne.Numero, "un commentaire ne peut pas contenir « $ ».");
   source_.Commentaires.push_back({numero, *texte, ligne.Numero});
   if (tete.size() == 3) Penalite(ligne, numero, *points);
+}
+
+// "raison N : texte", in a trick chain, an automatic section or a pool.
+void TAnalyseurSource::Raison(const TLigneDonne& ligne) {
+  std::vector<TRaisonSource>* raisons = nullptr;
+  if (bloc_ == blPool) raisons = &source_.Pools.back().Raisons;
+  if (bloc_ == blChaine && (source_.Chaines.back().Type == tcLevee || source_.Chaines.back().Type == tcAutomatique))
+    raisons = &source_.Chaines.back().Raisons;
+  if (!raisons)
+    return Erreur(ligne.Numero, "« raison » se donne dans une chaîne de levée, un mode automatique ou un pool.");
+  const auto texte = TexteApresDeuxPoints(ligne.Brut);
+  const auto avant = DecoupeLignesDonne(ligne.Brut.substr(0, ligne.Brut.find(':')));
+  const std::vector<std::string> tete = avant.empty() ? std::vector<std::string>{} : avant.front().Mots;
+  if (tete.size() != 2 || !texte || texte->empty())
+    return Erreur(ligne.Numero, "il faut « raison N : texte » (N : le commentaire du refus voulu).");
+  const auto n = Nombre(ligne, tete[1], 1, NbCommentaires, "numéro de commentaire");
+  if (!n) return;
+  raisons->push_back({static_cast<std::uint16_t>(*n), *texte, ligne.Numero});
 }
 
 void TAnalyseurSource::Penalite(const TLigneDonne& ligne, int numero, long long points) {

@@ -34,6 +34,14 @@ struct TCarteNommee {
   int Ligne = 0;
 };
 
+// "raison N : texte": the script refuses a card with comment N although it
+// is as good double dummy, on purpose, for this reason (Raisons.h).
+struct TRaisonSource {
+  std::uint16_t Code = 0;
+  std::string Texte;  // UTF-8
+  int Ligne = 0;
+};
+
 struct TEntreeSource {
   TRenvoi Suite;
   std::array<std::uint16_t, 4> Motifs{};  // type 2: a nibble per suit, 15 = any
@@ -71,6 +79,8 @@ struct TChaineSource {
   std::vector<TCarteAuto> ListeSud, ListeNord;
   std::array<TParCouleurAuto, 4> ParCouleur{{{1, 0}, {1, 0}, {1, 0}, {1, 0}}};
   std::string Pool;
+  // Trick chains and automatic sections: the reasons of deliberate refusals.
+  std::vector<TRaisonSource> Raisons;
 };
 
 struct TGroupeSource {
@@ -109,6 +119,7 @@ struct TPoolSource {
   int Ligne = 0;
   std::vector<TEntamePool> Entames;
   std::vector<TMauvaiseEntame> Mauvaises;
+  std::vector<TRaisonSource> Raisons;
 };
 
 struct TCommentaireSource {

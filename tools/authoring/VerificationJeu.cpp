@@ -1,6 +1,7 @@
 // Checks of the play: the script's main line, the complete play, and the
 // double-dummy result after the scripted opening lead.
-#include "tools/authoring/DoubleMort.h"
+#include "engine/DoubleMort.h"
+#include "engine/PartieCartes.h"
 #include "tools/authoring/LignePrincipale.h"
 #include "tools/authoring/PartieControleur.h"
 #include "tools/authoring/Verifications.h"
@@ -71,10 +72,9 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
   resultat.LeveesRequises = requises;
   resultat.LeveesJeuComplet = leveesJeu.value_or(-1);
   try {
-    TSolveurDoubleMort solveur;
     TPartieCartes partie(donne.Mains(), donne.Atout());
     partie.Joue(*entame);
-    resultat.LeveesApresEntame = solveur.LeveesNS(partie);
+    resultat.LeveesApresEntame = LeveesNSDoubleMort(partie);
     if (resultat.LeveesApresEntame < requises)
       constats.Avertissement({glContrat, 0}, "en double mort, après l'entame (" + NomCarte(*entame) + ")" +
                                                  ", le déclarant ne fait que " + std::to_string(resultat.LeveesApresEntame) +
@@ -82,7 +82,7 @@ void VerifieJeu(const TDonne& donne, TConstats& constats, std::optional<TDoubleM
     if (ligne.Fin == TLignePrincipale::lfRevendication) {
       TPartieCartes fin(donne.Mains(), donne.Atout());
       for (const TCard c : ligne.Cartes) fin.Joue(c);
-      const int leveesNS = solveur.LeveesNS(fin);
+      const int leveesNS = LeveesNSDoubleMort(fin);
       if (leveesNS != ligne.RevendicationNS)
         constats.Avertissement({glChaine, ligne.ChaineFin},
                                AvecLigne("la revendication donne " + std::to_string(ligne.RevendicationNS) +

@@ -1,6 +1,7 @@
 // Checks of the script: its links, what chain 1 reaches, the equivalent
 // chains, the data of each node, the cards each seat is given, and the
 // groups, counters and pools.
+#include "tools/authoring/Lexique.h"
 #include "tools/authoring/Verifications.h"
 
 #include <algorithm>
@@ -94,8 +95,14 @@ bool TVerificationScript::LienValide(int c, std::int32_t cible, std::string_view
 }
 
 void TVerificationScript::Liens() {
-  if (graphe_.Vide[1] || Lit8Chaine(donne_, 1, 17) != tcLevee || Lit8Chaine(donne_, 1, 12) != jrOuest)
+  if (graphe_.Vide[1] || Lit8Chaine(donne_, 1, 17) != tcLevee || Lit8Chaine(donne_, 1, 12) != jrOuest) {
     Erreur({glChaine, 1}, "la chaîne 1 doit être la première levée, entamée par Ouest.");
+  } else if (const TCard entame = donne_.Entame(); !entame.EstReelle()) {
+    // The end-of-deal screen circles the opening lead it reads there.
+    const std::optional<std::string> ecrite = EcritCarteScript(entame);
+    Erreur({glChaine, 1}, "l'entame d'Ouest est écrite " + (ecrite ? "« " + *ecrite + " »" : TexteCarte(entame)) +
+                              " : l'écran de fin de donne ne sait pas quelle carte entourer ; écrivez la carte elle-même.");
+  }
   for (int c = 1; c <= NbChaines; ++c) {
     const auto i = static_cast<std::size_t>(c);
     if (graphe_.Vide[i]) continue;

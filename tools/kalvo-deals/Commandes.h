@@ -14,6 +14,7 @@ inline constexpr int StatutArguments = 64;
 
 void AjouteCommandeCompile(CLI::App& programme, int& statut);
 void AjouteCommandeCheck(CLI::App& programme, int& statut);
+void AjouteCommandeAudit(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);
 
 }  // namespace kalvo::outil_donnes

@@ -1,22 +1,52 @@
 #include "tools/kalvo-deals/Exploration.h"
 
+#include "coaching/MessagesIntegres.h"
 #include "control/EcranMuet.h"
 #include "engine/NavigationScript.h"
 #include "tools/authoring/Lexique.h"
+#include "tools/kalvo-deals/ClePosition.h"
 
 #include <chrono>
+#include <cstdio>
 #include <map>
 #include <memory>
-#include <type_traits>
 #include <unordered_set>
 
 namespace kalvo::outil_donnes {
 
 using namespace redaction;
 
-std::string TConstatExploration::Texte() const { return AvecLigne(Message, Ligne, AutresLignes); }
+std::string TConstatExploration::Texte() const {
+  if (!Ligne.empty() || Levee < 1) return AvecLigne(Message, Ligne, AutresLignes);
+  // Before the first card: the line is the deal's start.
+  const bool point = Message.ends_with('.');
+  std::string texte = Message.substr(0, Message.size() - (point ? 1 : 0)) + " (au départ de la donne";
+  if (AutresLignes > 0)
+    texte += " ; " + std::to_string(AutresLignes) + (AutresLignes == 1 ? " autre ligne" : " autres lignes");
+  return texte + (point ? ")." : ")");
+}
 
 namespace {
+
+using THorloge = std::chrono::steady_clock;
+
+// The sanitizer build walks ten to fifteen times slower: its clock budget
+// is stretched so that the tests, built with it, meet the same count
+// budgets as the Release build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr double FacteurTemps = 15;
+#else
+constexpr double FacteurTemps = 1;
+#endif
+
+std::string Nombre(long n) {
+  std::string chiffres = std::to_string(n), texte;
+  for (std::size_t i = 0; i < chiffres.size(); ++i) {
+    if (i > 0 && (chiffres.size() - i) % 3 == 0) texte += "\u202F";
+    texte += chiffres[i];
+  }
+  return texte;
+}
 
 // The draws of the random nodes during one action: those imposed first,
 // then the first branch; each new draw is kept so that its other branch
@@ -51,7 +81,7 @@ class TTirages {
 // What one action of the user led to.
 struct TIssue {
   std::string Ligne;  // the line with the cards played by the action
-  bool Refusee = false;
+  std::optional<TRefus> Refus;
   bool SansIssue = false;
   std::optional<std::string> Erreur;
   std::optional<int> LeveesNS;  // the deal is over
@@ -65,40 +95,6 @@ struct TGeste {
 };
 
 std::string Qui(TJoueur joueur) { return std::string(NomsJoueurs[joueur]); }
-
-// What decides the rest of the game from a position: the cards played by
-// each seat, the trick on the table, the script's state and the counters
-// the chains use up. Positions reached by other orders of the same cards
-// share it and are explored once. The marks, the questions' statistics and
-// the draws of the quiz are left out: they decide no card.
-std::string ClePosition(const TControleur& controleur) {
-  std::string cle;
-  cle.reserve(320);
-  const auto ajoute = [&cle](const auto& valeur) {
-    static_assert(std::is_trivially_copyable_v<std::decay_t<decltype(valeur)>>);
-    cle.append(reinterpret_cast<const char*>(&valeur), sizeof valeur);
-  };
-  const TSuiviMains& suivi = controleur.Suivi();
-  for (TJoueur j : TousLesJoueurs) {
-    std::uint16_t jouees = 0;
-    for (int i = 1; i <= 13; ++i) jouees = static_cast<std::uint16_t>(jouees | (suivi.s_isCarteJouee(j, i) ? 1 << i : 0));
-    ajoute(jouees);
-  }
-  const TEtatControleur& e = controleur.Etat();
-  ajoute(e.OnTable);
-  for (int n : {e.CompteCartesJouees, e.CompteurLevees, e.ChaineActuelle, e.FirstChaine, e.LastChaine, e.indiceSolution,
-                e.indiceCouplesJoues, e.NumeroPool, e.numero_carte, e.Levee, e.LeveesNS, e.LeveesEO})
-    ajoute(n);
-  for (TJoueur j : {e.PremierJoueurSolution, e.Gagnant, e.JoueurActuel, e.LastEntameur, e.Entameur}) ajoute(j);
-  for (bool b : {e.isJ1Maitresse, e.ModeProgramme, e.EnAutomatique, e.ModeSolution, e.PoolJeuEnCours, e.LeveeComplete,
-                 e.PeutJouerDirectement, e.DerniereLevee, e.InJeu})
-    ajoute(b);
-  ajoute(e.Carte1);
-  ajoute(e.CouplesJoues);
-  const auto octets = controleur.Donne().Donne.Octets();
-  cle.append(reinterpret_cast<const char*>(octets.data()) + offsets::Compteurs, offsets::Pools - offsets::Compteurs);
-  return cle;
-}
 
 class TExploration;
 
@@ -117,7 +113,7 @@ class TJournalExploration : public TJournalPartie {
   void CarteJouee(int, TJoueur, TCard carte) override {
     AjouteCarte(issue_.Ligne, carte, controleur_->Etat().CompteCartesJouees == 1);
   }
-  void CarteRefusee(const TRefus&) override { issue_.Refusee = true; }
+  void CarteRefusee(const TRefus& refus) override { issue_.Refus = refus; }
   void CarteSansIssue(TJoueur, TCard) override { issue_.SansIssue = true; }
   void FinDonne(int leveesNS, int, int, int) override { issue_.LeveesNS = leveesNS; }
   void ErreurDonnee(const std::string& message) override { issue_.Erreur = message; }
@@ -132,10 +128,10 @@ class TJournalExploration : public TJournalPartie {
 class TExploration {
  public:
   TExploration(const TOptionsExploration& options, TResultatExploration& resultat)
-      : options_(options), resultat_(resultat), journal_(*this) {}
+      : options_(options), resultat_(resultat), journal_(*this), debut_(THorloge::now()), dernierAvis_(debut_) {}
 
-  std::function<bool()> Hasard() {
-    return [this] { return tirages_.Tire(); };
+  std::function<std::optional<bool>()> Hasard() {
+    return [this] { return std::optional<bool>(tirages_.Tire()); };
   }
   TEcranMuet& Ecran() { return ecran_; }
 
@@ -152,23 +148,55 @@ class TExploration {
 
  private:
   enum class TSuite : std::uint8_t { Refusee, Suivie, SansIssue };
+  using TArret = TResultatExploration::TArret;
 
   bool Arrete() {
-    if (resultat_.Lignes < options_.LignesMax) return false;
-    resultat_.Interrompue = true;
-    return true;
+    if (resultat_.Arret != TArret::Aucun) return true;
+    if (resultat_.Lignes >= options_.LignesMax) {
+      resultat_.Arret = TArret::Lignes;
+    } else if (resultat_.Positions >= options_.PositionsMax) {
+      resultat_.Arret = TArret::Positions;
+    } else if (options_.SecondesMax > 0 && Secondes() > options_.SecondesMax * FacteurTemps) {
+      resultat_.Arret = TArret::Temps;
+    }
+    resultat_.Interrompue = resultat_.Arret != TArret::Aucun;
+    return resultat_.Interrompue;
+  }
+
+  double Secondes() const { return std::chrono::duration<double>(THorloge::now() - debut_).count(); }
+
+  // Choices a budget left unexplored at a position of trick `levee`.
+  void Laisse(int levee, const std::string& ligne, long nombre) {
+    if (nombre <= 0) return;
+    resultat_.ChoixLaisses += nombre;
+    if (resultat_.PremiereLeveeIncomplete == 0 || levee < resultat_.PremiereLeveeIncomplete) {
+      resultat_.PremiereLeveeIncomplete = levee;
+      resultat_.LigneLaissee = ligne;
+    }
   }
 
   void FinDeLigne() { ++resultat_.Lignes; }
 
+  void SignaleAvancement() {
+    if (!options_.Avancement || (resultat_.Positions & 255) != 0) return;
+    const auto maintenant = THorloge::now();
+    if (maintenant - debut_ < std::chrono::seconds(1) || maintenant - dernierAvis_ < std::chrono::milliseconds(250))
+      return;
+    dernierAvis_ = maintenant;
+    options_.Avancement({resultat_.Lignes, resultat_.Positions, Secondes()});
+  }
+
   // The position waits for the user: every card, or the gathering.
   void Parcourt(const TControleur& position, const std::string& ligne) {
-    if (Arrete()) return;
-    if (!vues_.insert(ClePosition(position)).second) {
+    const TEtatControleur& e = position.Etat();
+    if (Arrete()) return Laisse(e.Levee, ligne, 1);
+    if (!cles_) cles_.emplace(position.Donne().Donne);  // the deal is read at its start
+    if (!vues_.insert(cles_->Cle(position)).second) {
       ++resultat_.PositionsDejaVues;
       return;
     }
-    const TEtatControleur& e = position.Etat();
+    ++resultat_.Positions;
+    SignaleAvancement();
     if (e.LeveeComplete) {
       Agit(position, ligne, TGeste{TGeste::Ramasse, jrSud, {}});
       return;
@@ -179,11 +207,15 @@ class TExploration {
       return;
     }
     const std::vector<TCard> cartes = CartesPermises(position);
-    for (TCard carte : cartes) {
-      const TSuite suite = Agit(position, ligne, TGeste{TGeste::Clic, e.JoueurActuel, carte});
-      // The solutions are the engine's best lines: every card they accept
-      // keeps the same number of tricks, one of them is enough.
-      if (suite == TSuite::Suivie && e.ModeSolution) return;
+    std::vector<TVerdictCarte> verdicts;
+    // The solutions are the engine's best lines: every card they accept
+    // keeps the same number of tricks, one of them is followed.
+    bool suivre = true;
+    for (std::size_t k = 0; k < cartes.size(); ++k) {
+      if (Arrete()) return Laisse(e.Levee, ligne, static_cast<long>(cartes.size() - k));
+      const TCard carte = cartes[k];
+      const TSuite suite = Agit(position, ligne, TGeste{TGeste::Clic, e.JoueurActuel, carte}, &verdicts, suivre);
+      if (suite == TSuite::Suivie && e.ModeSolution) suivre = false;
       if (suite != TSuite::SansIssue) continue;
       const std::string main = Qui(e.JoueurActuel);
       if (cartes.size() == 1) {
@@ -197,11 +229,13 @@ class TExploration {
       FinDeLigne();
       return;
     }
+    if (options_.Observateur && !resultat_.Interrompue) options_.Observateur->Position(position, ligne, verdicts);
   }
 
   // One action from the position, once for each way the random nodes it
-  // meets can fall; each accepted outcome is followed.
-  TSuite Agit(const TControleur& position, const std::string& ligne, const TGeste& geste) {
+  // meets can fall; each accepted outcome is followed (when `suivre`).
+  TSuite Agit(const TControleur& position, const std::string& ligne, const TGeste& geste,
+              std::vector<TVerdictCarte>* verdicts = nullptr, bool suivre = true) {
     TSuite suite = TSuite::Refusee;
     const std::size_t profondeur = profondeur_++;
     struct TRemonte {
@@ -209,7 +243,11 @@ class TExploration {
       ~TRemonte() { --p; }
     } remonte{profondeur_};
     std::vector<std::vector<bool>> aFaire{{}};
-    while (!aFaire.empty() && !Arrete()) {
+    while (!aFaire.empty()) {
+      if (Arrete()) {
+        Laisse(position.Etat().Levee, ligne, static_cast<long>(aFaire.size()));
+        break;
+      }
       const std::vector<bool> tirages = std::move(aFaire.back());
       aFaire.pop_back();
       TControleur* copie = Copie(position, profondeur);
@@ -230,9 +268,20 @@ class TExploration {
         FinDeLigne();
         continue;
       }
-      if (issue.SansIssue) return TSuite::SansIssue;
-      if (issue.Refusee) continue;
+      if (issue.SansIssue) {
+        if (verdicts) verdicts->push_back({geste.Carte, TVerdictCarte::SansIssue, {}});
+        return TSuite::SansIssue;
+      }
+      if (issue.Refus) {
+        if (verdicts) {
+          const auto genre = issue.Refus->Code == CodeHorsLigne ? TVerdictCarte::HorsLigne : TVerdictCarte::Refusee;
+          verdicts->push_back({geste.Carte, genre, *issue.Refus});
+        }
+        continue;
+      }
+      if (verdicts) verdicts->push_back({geste.Carte, TVerdictCarte::Acceptee, {}});
       suite = TSuite::Suivie;
+      if (!suivre) continue;
       if (issue.LeveesNS) {
         VerifieContrat(*copie, *issue.LeveesNS, issue.Ligne);
         FinDeLigne();
@@ -277,8 +326,10 @@ class TExploration {
   TJournalExploration journal_;
   std::map<std::pair<int, std::string>, std::size_t> constatsVus_;
   std::vector<std::unique_ptr<TControleur>> copies_;
-  std::unordered_set<std::string> vues_;
+  std::optional<TFabriqueCles> cles_;
+  std::unordered_set<TCle, HachageCle> vues_;
   std::size_t profondeur_ = 0;
+  THorloge::time_point debut_, dernierAvis_;
 };
 
 void TJournalExploration::ChoixDefense(TJoueur joueur, const TChoixDefense& choix) {
@@ -287,10 +338,30 @@ void TJournalExploration::ChoixDefense(TJoueur joueur, const TChoixDefense& choi
     exploration_.Constate(constat->Gravite, e.Levee, issue_.Ligne, constat->Message);
 }
 
+std::string MessageInterruption(const TResultatExploration& r, const TOptionsExploration& options) {
+  using TArret = TResultatExploration::TArret;
+  char secondes[32];
+  std::snprintf(secondes, sizeof secondes, "%g", options.SecondesMax);
+  const std::string cause = r.Arret == TArret::Lignes      ? "plafond de " + Nombre(options.LignesMax) + " lignes"
+                            : r.Arret == TArret::Positions ? "plafond de " + Nombre(options.PositionsMax) + " positions"
+                                                           : "limite de " + std::string(secondes) + " s";
+  std::string texte = "exploration interrompue après " + Nombre(r.Lignes) + (r.Lignes == 1 ? " ligne" : " lignes") +
+                      " et " + Nombre(r.Positions) + " positions (" + cause + ") : ";
+  const int t = r.PremiereLeveeIncomplete;
+  texte += t > 1 ? (t == 2 ? "levée 1 entièrement explorée" : "levées 1 à " + std::to_string(t - 1) + " entièrement explorées")
+                 : "aucune levée entièrement explorée";
+  if (r.ChoixLaisses > 0) {
+    texte += ", " + Nombre(r.ChoixLaisses) + (r.ChoixLaisses == 1 ? " choix laissé" : " choix laissés") +
+             " à partir de la levée " + std::to_string(t);
+    texte += r.LigneLaissee.empty() ? " (dès le départ)" : " (le premier après " + r.LigneLaissee + ")";
+  }
+  return texte + ".";
+}
+
 }  // namespace
 
 TResultatExploration ExploreDonne(const TFichiersExploration& fichiers, int numero, const TOptionsExploration& options) {
-  const auto debut = std::chrono::steady_clock::now();
+  const auto debut = THorloge::now();
   TResultatExploration resultat;
   const TDossierProvisoire dossier;
   TExploration exploration(options, resultat);
@@ -307,11 +378,8 @@ TResultatExploration ExploreDonne(const TFichiersExploration& fichiers, int nume
     depart.EtatReglages().DonneActuelle = numero;
     exploration.Demarre(depart);
   }
-  if (resultat.Interrompue) {
-    exploration.Constate(grAvertissement, 0, {},
-                         "exploration interrompue après " + std::to_string(resultat.Lignes) + " lignes.");
-  }
-  resultat.Millisecondes = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut).count();
+  if (resultat.Interrompue) exploration.Constate(grAvertissement, 0, {}, MessageInterruption(resultat, options));
+  resultat.Millisecondes = std::chrono::duration<double, std::milli>(THorloge::now() - debut).count();
   return resultat;
 }
 

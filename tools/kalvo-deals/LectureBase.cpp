@@ -25,8 +25,15 @@ const TQuestionsDonne* TBaseLue::QuestionsDe(int n) const {
   return &(*Questions)[static_cast<std::size_t>(fiche - 1)];
 }
 
+std::vector<redaction::TRaison> TBaseLue::RaisonsDe(int n) const {
+  std::vector<redaction::TRaison> raisons;
+  for (const redaction::TRaison& r : Raisons)
+    if (r.Donne == n) raisons.push_back(r);
+  return raisons;
+}
+
 TBaseLue LitBase(const std::filesystem::path& base, const std::optional<std::filesystem::path>& questions,
-                 const std::optional<std::filesystem::path>& volume) {
+                 const std::optional<std::filesystem::path>& volume, const std::optional<std::filesystem::path>& raisons) {
   TBaseLue lue;
   lue.Nom = base.filename().string();
   const std::vector<std::uint8_t> octets = LitOctets(base);
@@ -42,6 +49,10 @@ TBaseLue LitBase(const std::filesystem::path& base, const std::optional<std::fil
       ChargeNumerosVolume(volume.value_or(base.parent_path() / NomTableVolume(lue.Nom)), static_cast<int>(nb));
   lue.Volume = numeros.Numeros;
   if (numeros.Avertissement) lue.Avertissements.push_back(*numeros.Avertissement);
+  redaction::TRaisonsLues lues =
+      redaction::ChargeRaisons(raisons.value_or(base.parent_path() / redaction::NomTableRaisons(lue.Nom)));
+  lue.Raisons = std::move(lues.Raisons);
+  for (std::string& a : lues.Avertissements) lue.Avertissements.push_back(std::move(a));
   if (questions) {
     const std::vector<std::uint8_t> fiches = LitOctets(*questions);
     if (fiches.size() % TQuestionsDonne::Taille != 0)

@@ -30,6 +30,7 @@ int EcritSourcesBase(const TBaseLue& base, const std::filesystem::path& dossier,
     TOptionsDecompilation options;
     options.Ordre = n;
     options.Collection = base.Volume[n];
+    options.Raisons = base.RaisonsDe(n);
     options.Origine = "Donne " + std::to_string(n) + " de " + base.Nom + ", récrite par « kalvo-deals dump --source ».";
     const TSourceDecompilee source = DecompileDonne(base.Donnes[static_cast<std::size_t>(n - 1)], base.QuestionsDe(n), options);
     const std::filesystem::path fichier = dossier / NomSource(n, nb);

@@ -1,6 +1,11 @@
 #include "tools/kalvo-deals/VerificationBase.h"
 
+#include "model/Commentaires.h"
+#include "model/ErreurDonnee.h"
+#include "tools/kalvo-deals/Avancement.h"
+
 #include <cstdio>
+#include <iostream>
 #include <map>
 
 namespace kalvo::outil_donnes {
@@ -36,19 +41,42 @@ std::string Millisecondes(double ms) {
   return temps;
 }
 
-// The exploration's findings, placed at their trick; the summary's words.
-std::string Explore(const TOptionsCheck& options, int n, const std::string& donne, TDiagnostics& diagnostics) {
-  const TResultatExploration r = ExploreDonne(*options.Exploration, n, options.OptionsExploration);
-  for (const TConstatExploration& c : r.Constats) {
-    const std::string lieu = c.Levee > 0 ? donne + ", levée " + std::to_string(c.Levee) : donne;
-    diagnostics.Ajoute({c.Gravite, lieu, 0, c.Texte()});
+// The exploration's findings (and the audit's), placed at their trick; the
+// summary's words.
+std::string Explore(const TOptionsCheck& options, const TBaseLue& base, int n, const std::string& donne,
+                    TDiagnostics& diagnostics) {
+  TAvancement avancement(options.Avancement ? *options.Avancement : std::cerr);
+  TOptionsAudit audit;
+  audit.Exploration = options.OptionsExploration;
+  if (options.Avancement) audit.Exploration.Avancement = avancement.Pour(n, static_cast<int>(base.Donnes.size()));
+  audit.Raisons = base.RaisonsDe(n);
+  TResultatAudit a;
+  if (options.Audit) {
+    a = AuditeDonne(*options.Exploration, n, audit);
+  } else {
+    a.Exploration = ExploreDonne(*options.Exploration, n, audit.Exploration);
   }
-  return ", exploration " + std::to_string(r.Lignes) + (r.Lignes == 1 ? " ligne" : " lignes") +
-         (r.Interrompue ? " (interrompue)" : "") + " et " + std::to_string(r.PositionsDejaVues) +
-         " positions déjà vues [" + Millisecondes(r.Millisecondes) + " ms]";
+  avancement.Efface();
+  const TResultatExploration& r = a.Exploration;
+  for (const TConstatExploration& c : r.Constats) diagnostics.Ajoute({c.Gravite, LieuConstat(donne, c.Levee), 0, c.Texte()});
+  for (const TConstatAudit& c : a.Constats)
+    if (c.Genre != TGenreAudit::RefusVoulu) diagnostics.Ajoute({c.Gravite, LieuConstat(donne, c.Levee), 0, c.Texte()});
+  std::string resume = ", exploration " + std::to_string(r.Lignes) + (r.Lignes == 1 ? " ligne" : " lignes") +
+                       (r.Interrompue ? " (interrompue)" : "") + ", " + std::to_string(r.Positions) + " positions et " +
+                       std::to_string(r.PositionsDejaVues) + " déjà vues [" + Millisecondes(r.Millisecondes) + " ms]";
+  if (options.Audit) {
+    resume += ", audit de " + std::to_string(a.PositionsAuditees) + " positions (" +
+              std::to_string(a.Nombre(TGenreAudit::RefusVoulu)) + " refus voulus) [" +
+              Millisecondes(a.MillisecondesDoubleMort) + " ms en double mort]";
+  }
+  return resume;
 }
 
 }  // namespace
+
+std::string LieuConstat(const std::string& donne, int levee) {
+  return levee > 0 ? donne + ", levée " + std::to_string(levee) : donne;
+}
 
 int VerifieBase(const TBaseLue& base, const TOptionsCheck& check, std::ostream& sortie, std::ostream& erreurs) {
   const bool doubleMort = check.DoubleMort;
@@ -72,6 +100,14 @@ int VerifieBase(const TBaseLue& base, const TOptionsCheck& check, std::ostream& 
       const std::string lieu = TexteLieu(c.Lieu);
       diagnostics.Ajoute({c.Gravite, donne + (lieu.empty() ? "" : ", " + lieu), 0, c.Message});
     }
+    if (const std::vector<TRaison> raisons = base.RaisonsDe(n); !raisons.empty()) {
+      try {
+        for (const std::string& faute : VerifieRaisons(base.Donnes[k], LitCommentaires(base.Donnes[k]).Comment, raisons))
+          diagnostics.Erreur(donne, 0, faute);
+      } catch (const ErreurDonnee&) {
+        // The comments cannot be read: the checks above say so.
+      }
+    }
     sortie << "Donne " << n << " (collection " << fiche << ")";
     if (const auto& dm = resultat.DoubleMort) {
       sortie << " : entame " << NomCarte(dm->Entame) << ", " << dm->LeveesApresEntame << " levées en double mort (il en faut "
@@ -82,10 +118,14 @@ int VerifieBase(const TBaseLue& base, const TOptionsCheck& check, std::ostream& 
       sortie << " : pas d'analyse en double mort (donne incomplète)";
     }
     const int avant = diagnostics.NbErreurs();
-    if (check.Exploration) sortie << Explore(check, n, donne, diagnostics);
+    if (check.Exploration) sortie << Explore(check, base, n, donne, diagnostics);
     const bool reussi = resultat.Reussi() && diagnostics.NbErreurs() == avant;
     sortie << (reussi ? "" : " — ERREURS") << "\n";
   }
+  for (const TRaison& r : base.Raisons)
+    if (r.Donne > static_cast<int>(base.Donnes.size()))
+      diagnostics.Avertissement(base.Nom, 0, "la table des raisons nomme la donne " + std::to_string(r.Donne) +
+                                                 ", qui n'est pas dans la base.");
   erreurs << diagnostics.Texte();
   return diagnostics.AErreurs() ? 1 : 0;
 }

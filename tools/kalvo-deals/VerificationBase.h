@@ -1,8 +1,10 @@
 // "kalvo-deals check": the checks of every deal of a database, with the
-// double-dummy result of each deal.
+// double-dummy result of each deal, the exploration of its script and the
+// double-dummy audit of the positions it reaches.
 #pragma once
 
 #include "tools/authoring/Verificateur.h"
+#include "tools/kalvo-deals/Audit.h"
 #include "tools/kalvo-deals/Exploration.h"
 #include "tools/kalvo-deals/LectureBase.h"
 
@@ -19,7 +21,16 @@ struct TOptionsCheck {
   // script through the controller; none: no exploration.
   std::optional<TFichiersExploration> Exploration;
   TOptionsExploration OptionsExploration;
+  // With the exploration: each position where the user has a choice
+  // audited against double dummy (Audit.h).
+  bool Audit = true;
+  // A progress line on this stream while a deal takes long (only when it
+  // is the error output of a terminal); none: no progress line.
+  std::ostream* Avancement = nullptr;
 };
+
+// "BASE.DAT, donne 2, levée 6" for a finding of deal 2 at trick 6.
+std::string LieuConstat(const std::string& donne, int levee);
 
 // Prints each deal's double-dummy line on `sortie` and the findings on
 // `erreurs`; returns 1 when there is an error, else 0.

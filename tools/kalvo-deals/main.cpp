@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   int statut = 0;
   kalvo::outil_donnes::AjouteCommandeCompile(programme, statut);
   kalvo::outil_donnes::AjouteCommandeCheck(programme, statut);
+  kalvo::outil_donnes::AjouteCommandeAudit(programme, statut);
   kalvo::outil_donnes::AjouteCommandeDump(programme, statut);
   kalvo::outils::FrancisePresentation(programme);
   if (const auto arret =

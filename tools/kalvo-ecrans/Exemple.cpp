@@ -29,6 +29,7 @@ std::unique_ptr<TExemple> TExemple::Lit(const std::filesystem::path& dossier) {
   configuration.Emplacement = emplacement;
   configuration.TexteReglages = "[Options]\r\nVitesse=0\r\nCartes=0\r\nQuestions=0\r\n";
   configuration.Graine = 1;
+  configuration.DelaiAnalyse = std::nullopt;  // the picture shows the verdict whatever the machine's speed
   exemple->controleur_ = std::make_unique<TControleur>(exemple->ecran_, std::move(configuration));
   TControleur& c = *exemple->controleur_;
   if (!c.Active()) return nullptr;
@@ -38,6 +39,17 @@ std::unique_ptr<TExemple> TExemple::Lit(const std::filesystem::path& dossier) {
   exemple->titre_ = exemple->ecran_.Titre;
   for (std::string_view carte : CartesJouees) {
     if (c.Etat().LeveeComplete) c.FormMouseDown();
+    if (carte == "C5") {
+      // On a copy: dummy's King of clubs, in no line, and the verdict on it.
+      TEcranEnregistreur ecran;
+      TControleur essai(c, ecran);
+      essai.JeuMouseDown(jrNord, IndexCarte(TCard{13, clTrefle}), false);
+      if (ecran.Messages.size() != 1) {
+        std::fprintf(stderr, "La donne d'exemple ne donne pas de verdict sur le Roi de Trèfle du mort.\n");
+        return nullptr;
+      }
+      exemple->verdictImprevu_ = ecran.Messages.front();
+    }
     if (!exemple->Joue(carte)) {
       std::fprintf(stderr, "La donne d'exemple ne se joue pas : %s refusée.\n", std::string(carte).c_str());
       return nullptr;

@@ -31,6 +31,9 @@ class TExemple {
   const std::string& Commentaire(int n) const { return controleur_->Donne().Comment[n]; }
   // The tricks played, in playing order from their leader.
   const std::vector<TLeveeJouee>& Levees() const { return controleur_->Historique(); }
+  // The warning the trainer gives when dummy discards its King of clubs at
+  // trick 3, a card in no line of the lesson: its double-dummy verdict.
+  const std::string& VerdictImprevu() const { return verdictImprevu_; }
   // The question as the quiz prepares it with the fourth card of trick 3 on
   // the table; nothing when the quiz gives it up.
   std::optional<TQuestionPosee> Question(const TQuestion& question) const;
@@ -44,6 +47,7 @@ class TExemple {
   std::unique_ptr<TControleur> controleur_;
   std::string titreEncheres_;
   std::string titre_;
+  std::string verdictImprevu_;
 };
 
 }  // namespace kalvo::ecrans

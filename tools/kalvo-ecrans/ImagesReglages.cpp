@@ -63,6 +63,9 @@ bool ImagesReglages(const QDir& sortie, const TExemple& exemple) {
   TFErreur avertissement;
   avertissement.Prepare(QStringLiteral("Il faut encaisser les Cœurs maîtres !"), Table);
   ecrit(avertissement, "avertissement.png");
+  TFErreur verdict;
+  verdict.Prepare(QString::fromStdString(exemple.VerdictImprevu()), Table);
+  ecrit(verdict, "analyse-carte-imprevue.png");
 
   TDelaiDlg delai;
   TDelaiCartesDlg delaiCartes;

@@ -2,9 +2,22 @@
 
 namespace kalvo::outil_partie {
 
+namespace {
+
+// The random nodes take the branch the user names, if it names one.
+TConfigurationControleur AvecTirages(TConfigurationControleur configuration, TUtilisateur* utilisateur) {
+  if (!configuration.Hasard) configuration.Hasard = [utilisateur] { return utilisateur->Tirage(); };
+  return configuration;
+}
+
+}  // namespace
+
 TPartieJouee::TPartieJouee(const TConfigurationControleur& configuration, std::unique_ptr<TUtilisateur> utilisateur,
                            std::ostream& sortie, std::ostream& erreurs)
-    : erreurs_(erreurs), sortie_(sortie), utilisateur_(std::move(utilisateur)), controleur_(ecran_, configuration) {
+    : erreurs_(erreurs),
+      sortie_(sortie),
+      utilisateur_(std::move(utilisateur)),
+      controleur_(ecran_, AvecTirages(configuration, utilisateur_.get())) {
   controleur_.SetJournal(&sortie_);
   ecran_.RepondQuestion = [this](const TQuestionPosee& q) {
     return Demande<TReponseQuestion>([&] { return utilisateur_->Reponse(q); }, TReponseQuestion{});

@@ -88,6 +88,13 @@ void TSortieJson::CarteRefusee(const TRefus& refus) {
               {"marks", refus.Points},
               {"signal", signaux[static_cast<std::size_t>(refus.Signal)]}};
   if (refus.Signal != TSignalRefus::Bip) ligne["text"] = refus.Texte;
+  if (refus.Verdict) {
+    static constexpr std::array<const char*, 3> verdicts{"costs_contract", "costs_tricks", "costs_nothing"};
+    ligne["analysis"] = verdicts[static_cast<std::size_t>(refus.Verdict->Genre)];
+    ligne["analysis_tricks"] = refus.Verdict->LeveesCarte;
+    ligne["analysis_best"] = refus.Verdict->LeveesMeilleure;
+    ligne["analysis_text"] = TexteVerdictImprevu(*refus.Verdict);
+  }
   Ecrit(ligne);
 }
 

@@ -43,10 +43,17 @@ const std::map<std::string, TGeste::TGenre>& Gestes() {
   return gestes;
 }
 
+bool EstTirage(const std::vector<std::string>& mots) { return mots[0] == "draw"; }
+
 // A gesture line, or nothing when the line is an answer.
 std::optional<TGeste> LitGeste(int numero, const std::vector<std::string>& mots) {
   const std::string& premier = mots[0];
   if (premier == "answer" || premier == "end") return std::nullopt;
+  if (EstTirage(mots)) {
+    if (mots.size() != 2 || (mots[1] != "then" && mots[1] != "else"))
+      throw ErreurScript(numero, "ligne " + std::to_string(numero) + " : il faut « draw then » ou « draw else ».");
+    return std::nullopt;
+  }
   TGeste geste;
   geste.Ligne = numero;
   if (const auto g = Gestes().find(premier); g != Gestes().end() && mots.size() == 1) {
@@ -88,13 +95,22 @@ TUtilisateurScript::TUtilisateurScript(const std::string& texte) {
     if (const auto diese = ligne.find('#'); diese != std::string::npos) ligne.erase(diese);
     std::vector<std::string> mots = Mots(ligne);
     if (mots.empty()) continue;
-    if (!LitGeste(numero, mots)) VerifieReponse(numero, mots);
+    if (!LitGeste(numero, mots) && !EstTirage(mots)) VerifieReponse(numero, mots);
     lignes_.push_back({numero, std::move(mots)});
   }
 }
 
 const TUtilisateurScript::TLigne* TUtilisateurScript::Suivante() {
+  for (; position_ < lignes_.size() && EstTirage(lignes_[position_].Mots); ++position_)
+    tirages_.push_back(lignes_[position_].Mots[1] == "then");
   return position_ < lignes_.size() ? &lignes_[position_] : nullptr;
+}
+
+std::optional<bool> TUtilisateurScript::Tirage() {
+  if (tirages_.empty()) return std::nullopt;
+  const bool alors = tirages_.front();
+  tirages_.pop_front();
+  return alors;
 }
 
 std::optional<TGeste> TUtilisateurScript::Geste(const TControleur&) {

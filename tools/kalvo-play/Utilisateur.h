@@ -5,6 +5,7 @@
 #include "control/Controleur.h"
 #include "control/JeuJuste.h"
 
+#include <deque>
 #include <optional>
 #include <random>
 #include <stdexcept>
@@ -40,6 +41,9 @@ class TUtilisateur {
   virtual std::optional<TReponseQuestion> Reponse(const TQuestionPosee& question) = 0;
   // The end-of-deal choice; nothing when the script has run out.
   virtual std::optional<int> ChoixFin() = 0;
+  // The draw of a random node of the script (true: its first branch);
+  // nothing: the trainer draws it.
+  virtual std::optional<bool> Tirage() { return std::nullopt; }
 };
 
 // The script: one line per gesture or answer, '#' starts a comment.
@@ -51,6 +55,7 @@ class TUtilisateur {
 //   ctrl-alt-f9           the end-of-deal screen at once
 //   answer card HK | answer number 12 | answer proposal 2 | answer seat W
 //   end next | end replay | end stop
+//   draw then | draw else  the next random node met takes this branch
 class TUtilisateurScript : public TUtilisateur {
  public:
   // Throws ErreurScript for a line that is no gesture or answer.
@@ -58,15 +63,18 @@ class TUtilisateurScript : public TUtilisateur {
   std::optional<TGeste> Geste(const TControleur& controleur) override;
   std::optional<TReponseQuestion> Reponse(const TQuestionPosee& question) override;
   std::optional<int> ChoixFin() override;
+  std::optional<bool> Tirage() override;
 
  private:
   struct TLigne {
     int Numero = 0;
     std::vector<std::string> Mots;
   };
+  // The next line that is not a draw; the draws met on the way are queued.
   const TLigne* Suivante();
   std::vector<TLigne> lignes_;
   std::size_t position_ = 0;
+  std::deque<bool> tirages_;
 };
 
 // Clicks at random a card the hand to play may play (following suit),

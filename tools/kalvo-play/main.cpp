@@ -47,7 +47,8 @@ std::optional<std::string> TexteReglages(const TOptions& options, std::string& e
   static const std::set<std::string> cles{"CompteLevees", "Notation",  "ErreursComments", "4Jeux",       "DispoSud",
                                           "DispoNord",    "Questions", "Vitesse",         "Cartes",      "Encheres",
                                           "Themes",       "Force",     "Aléatoire",       "Ordre",       "TypeDonnes",
-                                          "NumeroTheme",  "ForceChoisie", "ScoreInferieurA", "SetCartes"};
+                                          "NumeroTheme",  "ForceChoisie", "ScoreInferieurA", "SetCartes",
+                                          "AnalyseImprevues"};
   std::string octets;
   if (!options.reglages.empty()) {
     const std::optional<std::string> lu = LitFichier(options.reglages);
@@ -144,6 +145,9 @@ int Principal(int argc, char** argv) {
       o.volume.empty() ? base.parent_path() / NomTableVolume(base.filename().string()) : std::filesystem::path(o.volume);
   configuration.TexteReglages = *reglages;
   configuration.Graine = o.graine;
+  // The verdict on an unforeseen card is waited for: the output must not
+  // depend on the machine's speed.
+  configuration.DelaiAnalyse = std::nullopt;
   TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
   return collection->count() > 0 ? partie.JoueCollection(o.collection) : partie.Joue(o.donne);
 }
