@@ -3,6 +3,7 @@
 #include "control/Controleur.h"
 
 #include "control/DonneAffichee.h"
+#include "control/DonnePbn.h"
 #include "control/Sablier.h"
 #include "engine/DefenseScript.h"
 
@@ -148,7 +149,20 @@ void TControleur::DemarreJeu() {
   IndiqueTour(TourNord);
 }
 
+// The deal as the user played it, in PBN, for the end-of-deal screen's
+// export; empty (no export) when the deal's data cannot be written.
+std::string TControleur::PbnDonneJouee() const {
+  TBilanPbn bilan{historique_, etat_.LeveesNS, etat_.Notation, etat_.NoteQuestions};
+  try {
+    const std::string volume = std::filesystem::path(configuration_.Emplacement.FichierDonnes).stem().string();
+    return EcritPbn({PartiePbn(donne_.Donne, volume_[DonneActuelle()], volume, bilan)});
+  } catch (const ErreurDonnee&) {
+    return {};
+  }
+}
+
 void TControleur::MontreFinDonne() {
+  ecran_.PrepareExportPbn(PbnDonneJouee());
   const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);
   ecran_.PosteFinDonne(action);
