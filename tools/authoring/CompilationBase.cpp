@@ -47,6 +47,8 @@ std::optional<std::vector<std::size_t>> Ordonne(const std::vector<TDonneCompilee
   return ordre;
 }
 
+}  // namespace
+
 void EcritFichier(const std::filesystem::path& fichier, std::string_view octets) {
   std::filesystem::path provisoire = fichier;
   provisoire += ".tmp";
@@ -60,8 +62,6 @@ void EcritFichier(const std::filesystem::path& fichier, std::string_view octets)
   std::filesystem::rename(provisoire, fichier, erreur);
   if (erreur) throw ErreurFichier("Impossible de renommer « " + provisoire.string() + " » en « " + fichier.string() + " ».");
 }
-
-}  // namespace
 
 std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
                                             bool doubleMort) {

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
   kalvo::outil_donnes::AjouteCommandeCompile(programme, statut);
   kalvo::outil_donnes::AjouteCommandeCheck(programme, statut);
   kalvo::outil_donnes::AjouteCommandeDump(programme, statut);
+  kalvo::outil_donnes::AjouteCommandeExportPbn(programme, statut);
+  kalvo::outil_donnes::AjouteCommandeDepuisPbn(programme, statut);
   CLI11_PARSE(programme, argc, argv);
   return statut;
 }
