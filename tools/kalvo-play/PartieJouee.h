@@ -34,6 +34,9 @@ class TPartieJouee {
 
   // Plays deal `donne` (1-based) to the end-of-deal choice; the exit status.
   int Joue(int donne);
+  // The deal in PBN as the end-of-deal screen offered it; empty when the
+  // deal did not reach that screen.
+  const std::string& Pbn() const { return ecran_.Pbn; }
 
  private:
   template <class T, class F>

@@ -19,7 +19,7 @@ namespace kalvo::outil_partie {
 namespace {
 
 struct TOptions {
-  std::string base, questions, volume, reglages, script;
+  std::string base, questions, volume, reglages, script, pbn;
   std::vector<std::string> valeurs;
   int donne = 0;
   std::uint32_t graine = 1;
@@ -98,6 +98,7 @@ int Principal(int argc, char** argv) {
   auto* script = app.add_option("--script", o.script, "script des gestes (défaut : l'entrée standard)");
   auto* hasard = app.add_option("--random-user", o.hasard, "un utilisateur qui joue au hasard, avec cette graine");
   script->excludes(hasard);
+  app.add_option("--pbn", o.pbn, "écrit la donne jouée en PBN dans ce fichier (à l'écran de fin de donne)");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -140,7 +141,14 @@ int Principal(int argc, char** argv) {
   configuration.TexteReglages = *reglages;
   configuration.Graine = o.graine;
   TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
-  return partie.Joue(o.donne);
+  const int statut = partie.Joue(o.donne);
+  if (o.pbn.empty()) return statut;
+  if (partie.Pbn().empty()) return Erreur("la donne n'a pas atteint l'écran de fin : rien à écrire dans « " + o.pbn + " ».", statut == StatutFini ? StatutDonneeAbimee : statut);
+  std::ofstream fichier(o.pbn, std::ios::binary | std::ios::trunc);
+  fichier << partie.Pbn();
+  fichier.close();
+  if (!fichier) return Erreur("impossible d'écrire « " + o.pbn + " ».", StatutArguments);
+  return statut;
 }
 
 }  // namespace
