@@ -81,6 +81,7 @@ class TDecoupeur {
     while (pos_ < texte_.size()) {
       const char c = texte_[pos_];
       if (debutLigne_ && c == '%') {
+        ligneVide_ = false;
         SauteLigne();
       } else if (c == '\n') {
         if (ligneVide_) FinPartie();

@@ -118,7 +118,7 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
 
   // Alerts: the notes of the auction numbered 1..4 in their order of use.
   std::vector<int> notes;
-  std::string encheres, notesEnTrop;
+  std::string encheres;
   if (partie.Encheres.empty()) {
     // No auction in the file: the simplest one that reaches the contract.
     t << "# Le fichier n'a pas d'enchère : celle-ci mène seulement au contrat, à récrire.\n";
@@ -150,32 +150,36 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
     if (std::find(notes.begin(), notes.end(), numero) == notes.end())
       t << "# note " << numero << " du fichier, sans place parmi les quatre alertes : " << note << '\n';
 
-  // The double-dummy result: from West's free lead, then after the club's lead.
+  // The double-dummy result: from West's free lead, then after the club's
+  // lead; the first trick: the club's, else completed double dummy.
   const int demandees = partie.Contrat.Niveau + 6;
-  redaction::TSolveurDoubleMort solveur;
-  const TPartieCartes depart(mains, partie.Contrat.Atout);
-  const int libre = solveur.LeveesNS(depart);
-  t << "\n# Double mort, meilleure défense : Sud fait " << libre << " levées (il en faut " << demandees << ") ; ";
-  t << (libre >= demandees ? "le contrat est faisable" : "le contrat chute") << " contre la meilleure entame.\n";
-  TCard entame = entameClub;
-  if (entame.EstReelle()) {
-    TPartieCartes apres(mains, partie.Contrat.Atout);
-    (void)apres.Joue(entame);
-    const int levees = solveur.LeveesNS(apres);
-    t << "# Après l'entame du fichier (" << NomCarteArticle(entame) << ") : " << levees << " levées.\n";
-  }
-
-  // The first trick: the club's, else the double-dummy one.
   TPartieCartes premiere(mains, partie.Contrat.Atout);
-  const bool duClub = levees.size() >= 1;
-  for (int i = 0; i < 4; ++i) {
-    const TCard carte = duClub ? levees.front().Cartes[static_cast<std::size_t>(i)] : solveur.MeilleureCarte(premiere);
-    (void)premiere.Joue(carte);
+  const bool duClub = !levees.empty();
+  try {
+    redaction::TSolveurDoubleMort solveur;
+    const int libre = solveur.LeveesNS(TPartieCartes(mains, partie.Contrat.Atout));
+    t << "\n# Double mort, meilleure défense : Sud fait " << libre << " levées (il en faut " << demandees << ") ; ";
+    t << (libre >= demandees ? "le contrat est faisable" : "le contrat chute") << " contre la meilleure entame.\n";
+    if (entameClub.EstReelle()) {
+      TPartieCartes apres(mains, partie.Contrat.Atout);
+      (void)apres.Joue(entameClub);
+      t << "# Après l'entame du fichier (" << NomCarteArticle(entameClub) << ") : " << solveur.LeveesNS(apres)
+        << " levées.\n";
+    }
+    for (int i = 0; i < 4; ++i) {
+      const TCard carte = duClub ? levees.front().Cartes[static_cast<std::size_t>(i)]
+                          : (i == 0 && entameClub.EstReelle()) ? entameClub
+                                                               : solveur.MeilleureCarte(premiere);
+      (void)premiere.Joue(carte);
+    }
+  } catch (const redaction::ErreurDoubleMort& e) {
+    erreur = std::string("analyse en double mort impossible : ") + e.what();
+    return std::nullopt;
   }
   const TLeveeJouee& levee1 = premiere.Levees().front();
   t << "\n# commentaire 1 20 : texte de l'erreur (une idée, « vous », moins de 200 caractères)\n";
   t << "\n# Levée 1 : Ouest entame " << NomCarteArticle(levee1.Cartes[0])
-    << (duClub ? " (jeu du fichier)" : " (entame et levée du double mort, à revoir)") << ".\n";
+    << (duClub ? " (jeu du fichier)" : entameClub.EstReelle() ? " (entame du fichier, la suite du double mort, à revoir)" : " (entame et levée du double mort, à revoir)") << ".\n";
   t << "# Ajoutez aux lignes de Sud et de Nord les cartes fautives (=N) et les\n"
        "# équivalentes, puis « suivante NOM » vers la chaîne de la levée 2.\n";
   t << "chaine entame levee 1 entame Ouest\n";
