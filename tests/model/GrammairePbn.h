@@ -31,12 +31,12 @@ inline std::vector<std::string> FautesExportPbn(const std::string& texte) {
   if (texte.empty() || texte.back() != '\n') faute(0, "le fichier ne finit pas par une fin de ligne");
   if (lignes.size() < 3 || lignes[0] != "% PBN 2.1" || lignes[1] != "% EXPORT") faute(1, "en-tête % PBN 2.1 / % EXPORT absent");
 
-  static const std::regex tag(R"(^\[([A-Z][A-Za-z0-9_]*) "((?:[^"\\]|\\["\\])*)"\]$)");
-  static const std::regex appel(R"(^(Pass|X|XX|[1-7](C|D|H|S|NT))$)");
-  static const std::regex note(R"(^=[1-9][0-9]*=$)");
-  static const std::regex carte(R"(^([SHDC][AKQJT98765432]|-)$)");
-  static const std::regex main(R"(^([AKQJT98765432]*)\.([AKQJT98765432]*)\.([AKQJT98765432]*)\.([AKQJT98765432]*)$)");
-  static const std::regex contrat(R"(^(Pass|[1-7](C|D|H|S|NT)(X|XX)?)$)");
+  static const std::regex tag(R"re(^\[([A-Z][A-Za-z0-9_]*) "((?:[^"\\]|\\["\\])*)"\]$)re");
+  static const std::regex appel(R"re(^(Pass|X|XX|[1-7](C|D|H|S|NT))$)re");
+  static const std::regex note(R"re(^=[1-9][0-9]*=$)re");
+  static const std::regex carte(R"re(^([SHDC][AKQJT98765432]|-)$)re");
+  static const std::regex main(R"re(^([AKQJT98765432]*)\.([AKQJT98765432]*)\.([AKQJT98765432]*)\.([AKQJT98765432]*)$)re");
+  static const std::regex contrat(R"re(^(Pass|[1-7](C|D|H|S|NT)(X|XX)?)$)re");
   static const std::array<std::string, 15> ordre{"Event", "Site",     "Date",     "Board",   "West",
                                                  "North", "East",     "South",    "Dealer",  "Vulnerable",
                                                  "Deal",  "Scoring",  "Declarer", "Contract", "Result"};

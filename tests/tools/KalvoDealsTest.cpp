@@ -151,5 +151,18 @@ TEST(KalvoDeals, ExportEtImportPbn) {
   EXPECT_FALSE(std::filesystem::exists(dossier / "x.pbn"));
 }
 
+// docs/exemple-ecrans.pbn is the export of the picture tool's sample deal,
+// as export-pbn writes it today.
+TEST(KalvoDeals, ExemplePbnDeLaDocumentation) {
+  test::TDossierTemporaire dossier;
+  const std::filesystem::path source = std::filesystem::path(KALVO_TEST_DATA) / "ecrans.donne";
+  ASSERT_EQ(Lance({"compile", source.string(), "-o", "."}, dossier.Chemin()).Statut, 0);
+  const TResultat r = Lance({"export-pbn", "K01FR_DEMO.DAT", "-o", "exemple.pbn"}, dossier.Chemin());
+  ASSERT_EQ(r.Statut, 0) << r.Erreurs;
+  const std::filesystem::path docs = std::filesystem::path(KALVO_TEST_DATA).parent_path().parent_path() / "docs";
+  EXPECT_EQ(test::LitOctets(dossier / "exemple.pbn"), test::LitOctets(docs / "exemple-ecrans.pbn"))
+      << "à régénérer : kalvo-deals compile tests/data/ecrans.donne puis export-pbn";
+}
+
 }  // namespace
 }  // namespace kalvo

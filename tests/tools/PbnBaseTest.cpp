@@ -48,6 +48,14 @@ std::optional<redaction::TDonneCompilee> CompileSquelette(const TPartiePbn& part
   return donne;
 }
 
+// The first game of a PBN text, read then made a source and compiled.
+std::optional<redaction::TDonneCompilee> SqueletteDuTexte(const std::string& texte, std::string& source) {
+  std::string erreur;
+  const auto parties = LitPbn(texte, erreur);
+  EXPECT_TRUE(parties) << erreur;
+  return parties ? CompileSquelette(parties->front(), source) : std::nullopt;
+}
+
 TEST(PbnBase, ChaqueDonneLivreeFaitLAllerRetour) {
   const outil_donnes::TBaseLue base = outil_donnes::LitBase(DonneesLivrees / "K01FR_DEMO.DAT", std::nullopt, std::nullopt);
   ASSERT_GE(base.Donnes.size(), 4u);
@@ -99,11 +107,8 @@ TEST(PbnBase, LeDeclarantDevientSud) {
       "[Declarer \"E\"]\n[Contract \"3NT\"]\n"
       "[Auction \"E\"]\n1NT =1= Pass 3NT AP\n[Note \"1:15-17 points, une main régulière sans singleton\"]\n"
       "[Play \"S\"]\nHK H4 H2 H3\nHQ H7 H8 H6\n*\n";
-  std::string erreur;
-  const auto parties = LitPbn(texte, erreur);
-  ASSERT_TRUE(parties) << erreur;
   std::string source;
-  const auto compilee = CompileSquelette(parties->front(), source);
+  const auto compilee = SqueletteDuTexte(texte, source);
   ASSERT_TRUE(compilee);
   const TDonne& d = compilee->Donne;
   std::string e2;
@@ -126,11 +131,8 @@ TEST(PbnBase, SansJeuNiEnchere) {
   const std::string texte =
       "[Dealer \"N\"]\n[Deal \"S:AK4.A63.942.AQT3 QT9.KQJ95.765.97 762.74.AQJT3.K85 J853.T82.K8.J642\"]\n"
       "[Declarer \"S\"]\n[Contract \"3NTX\"]\n";
-  std::string erreur;
-  const auto parties = LitPbn(texte, erreur);
-  ASSERT_TRUE(parties) << erreur;
   std::string source;
-  const auto compilee = CompileSquelette(parties->front(), source);
+  const auto compilee = SqueletteDuTexte(texte, source);
   ASSERT_TRUE(compilee);
   EXPECT_THAT(source, HasSubstr("encheres passe passe 3SA contre passe passe passe\n"));
   EXPECT_THAT(source, HasSubstr("(entame et levée du double mort, à revoir)"));
