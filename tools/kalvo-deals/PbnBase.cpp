@@ -2,9 +2,11 @@
 
 #include "control/DonnePbn.h"
 #include "engine/PartieCartes.h"
+#include "model/NotationMains.h"
 #include "model/Windows1252.h"
 #include "tools/authoring/DoubleMort.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace kalvo::outil_donnes {
