@@ -65,7 +65,6 @@ TEST(ExportPbn, LaDonneJoueeParLUtilisateur) {
   // Result and marks as the end of the deal told them.
   EXPECT_EQ(fin[0], "fin " + std::to_string(*partie.Resultat) + " " + std::to_string(13 - *partie.Resultat) + " " +
                         Tag(partie, "KalvoNoteJeu") + " " + Tag(partie, "KalvoNoteQuestions"));
-  EXPECT_EQ(Tag(partie, "KalvoNoteJeu"), "60");
   EXPECT_EQ(partie.Evenement, "K01FR_DEMO");
   EXPECT_EQ(partie.Board, 1);
 }
