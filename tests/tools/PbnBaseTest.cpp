@@ -122,7 +122,7 @@ TEST(PbnBase, LeDeclarantDevientSud) {
   EXPECT_THAT(source, HasSubstr("# Les mains sont tournées pour que le déclarant, Est dans le fichier, soit Sud"));
   EXPECT_THAT(source, HasSubstr("# alerte 1 raccourcie à 40 caractères ; en entier : 15-17 points, une main régulière sans singleton\n"));
   EXPECT_THAT(source, HasSubstr("# levée 2 : Ouest HQ Nord H7 Est H8 Sud H6\n"));
-  EXPECT_THAT(source, HasSubstr("chaine entame levee 1 entame Ouest\n  Ouest : HK\n  Nord  : H4\n  Est   : H2\n  Sud   : H3\n"));
+  EXPECT_THAT(source, HasSubstr("chaine entame levee 1 entame Ouest suivante suite\n  Ouest : HK\n  Nord  : H4\n  Est   : H2\n  Sud   : H3\n"));
 }
 
 // Without a play the first trick is the double-dummy one; without an

@@ -183,13 +183,16 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
   t << "\n# Levée 1 : Ouest entame " << NomCarteArticle(levee1.Cartes[0])
     << (duClub ? " (jeu du fichier)" : entameClub.EstReelle() ? " (entame du fichier, la suite du double mort, à revoir)" : " (entame et levée du double mort, à revoir)") << ".\n";
   t << "# Ajoutez aux lignes de Sud et de Nord les cartes fautives (=N) et les\n"
-       "# équivalentes, puis « suivante NOM » vers la chaîne de la levée 2.\n";
-  t << "chaine entame levee 1 entame Ouest\n";
+       "# équivalentes ; « suivante » mènera à la chaîne de la levée 2.\n";
+  t << "chaine entame levee 1 entame Ouest suivante suite\n";
   TJoueur joueur = jrOuest;
   for (const TCard carte : levee1.Cartes) {
     t << Rangee(Nom(joueur)) << CodeCarte(carte) << '\n';
     joueur = JoueurSuivant(joueur);
   }
+  t << "\n# En attendant les chaînes des levées suivantes, le programme juge la suite\n"
+       "# par ses solutions : remplacez cette chaîne par les vôtres.\n"
+       "chaine suite solution\n";
   if (levees.size() > 1) {
     t << "\n# La suite du jeu du fichier, à écrire en chaînes :\n";
     for (std::size_t k = 1; k < levees.size(); ++k) {
