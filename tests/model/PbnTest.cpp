@@ -192,7 +192,7 @@ TEST(Pbn, LesFautesNommentLaLigne) {
        "ligne 3 : [Deal] : la carte « As de Trèfle » est donnée deux fois."},
       {tete + deal + "[Declarer \"S\"]\n", "ligne 1 : il manque l'étiquette [Contract]"},
       {tete + deal + fin + "[Auction \"S\"]\n1NT Pass 3NT Pass\nPass\n", "ligne 8 : l'enchère ne finit pas"},
-      {tete + deal + fin + "[Auction \"S\"]\n1NT Pass 3NT Pass\nPass Pass *\n", "ligne 8 : l'enchère ne finit pas"},
+      {tete + deal + fin + "[Auction \"S\"]\n1NT Pass 3NT Pass\nPass *\n", "ligne 8 : l'enchère ne finit pas"},
       {tete + deal + "[Declarer \"S\"]\n[Contract \"4S\"]\n[Auction \"S\"]\n1NT Pass 3NT AP\n",
        "ligne 5 : le contrat 4S par Sud ne correspond pas à l'enchère, qui finit en 3NT par Sud."},
       {tete + deal + "[Declarer \"N\"]\n[Contract \"3NT\"]\n[Auction \"S\"]\n1NT Pass 3NT AP\n",
