@@ -121,8 +121,10 @@ TEST(PbnBase, LeDeclarantDevientSud) {
   EXPECT_EQ(d.Entame(), (TCard{13, clCoeur}));
   EXPECT_THAT(source, HasSubstr("# Les mains sont tournées pour que le déclarant, Est dans le fichier, soit Sud"));
   EXPECT_THAT(source, HasSubstr("# alerte 1 raccourcie à 40 caractères ; en entier : 15-17 points, une main régulière sans singleton\n"));
-  EXPECT_THAT(source, HasSubstr("# levée 2 : Ouest HQ Nord H7 Est H8 Sud H6\n"));
-  EXPECT_THAT(source, HasSubstr("chaine entame levee 1 entame Ouest suivante suite\n  Ouest : HK\n  Nord  : H4\n  Est   : H2\n  Sud   : H3\n"));
+  // West keeps the lead: the chains go on until South or North wins a trick.
+  EXPECT_THAT(source, HasSubstr("chaine levee2 levee 2 entame Ouest suivante "));
+  EXPECT_THAT(source, HasSubstr("\nchaine suite solution\n"));
+  EXPECT_THAT(source, HasSubstr("chaine entame levee 1 entame Ouest suivante levee2\n  Ouest : HK\n  Nord  : H4\n  Est   : H2\n  Sud   : H3\n"));
 }
 
 // Without a play the first trick is the double-dummy one; without an
@@ -135,7 +137,7 @@ TEST(PbnBase, SansJeuNiEnchere) {
   const auto compilee = SqueletteDuTexte(texte, source);
   ASSERT_TRUE(compilee);
   EXPECT_THAT(source, HasSubstr("encheres passe passe 3SA contre passe passe passe\n"));
-  EXPECT_THAT(source, HasSubstr("(entame et levée du double mort, à revoir)"));
+  EXPECT_THAT(source, HasSubstr("Ouest entame le Roi de Cœur (double mort, à revoir)"));
   EXPECT_TRUE(compilee->Donne.Entame().EstReelle());
 }
 

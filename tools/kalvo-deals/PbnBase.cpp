@@ -156,7 +156,6 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
   // lead; the first trick: the club's, else completed double dummy.
   const int demandees = partie.Contrat.Niveau + 6;
   TPartieCartes premiere(mains, partie.Contrat.Atout);
-  const bool duClub = !levees.empty();
   try {
     redaction::TSolveurDoubleMort solveur;
     const int libre = solveur.LeveesNS(TPartieCartes(mains, partie.Contrat.Atout));
@@ -168,34 +167,47 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
       t << "# Après l'entame du fichier (" << NomCarteArticle(entameClub) << ") : " << solveur.LeveesNS(apres)
         << " levées.\n";
     }
-    for (int i = 0; i < 4; ++i) {
-      const TCard carte = duClub ? levees.front().Cartes[static_cast<std::size_t>(i)]
-                          : (i == 0 && entameClub.EstReelle()) ? entameClub
-                                                               : solveur.MeilleureCarte(premiere);
+    // The tricks up to the first the declarer's side wins (the engine's
+    // solutions take over only with South or North on lead): the club's,
+    // each card it does not give chosen double dummy.
+    while (!premiere.Terminee()) {
+      const std::size_t k = premiere.Levees().size();
+      const std::size_t i = static_cast<std::size_t>(premiere.NbSurTable());
+      const TCard carte = k < levees.size()                   ? levees[k].Cartes[i]
+                          : (k == 0 && i == 0 && entameClub.EstReelle()) ? entameClub
+                                                                         : solveur.MeilleureCarte(premiere);
       (void)premiere.Joue(carte);
+      if (premiere.FinDeLevee() && LigneDe(premiere.GagnantDerniere()) == liNS) break;
     }
   } catch (const redaction::ErreurDoubleMort& e) {
     erreur = std::string("analyse en double mort impossible : ") + e.what();
     return std::nullopt;
   }
-  const TLeveeJouee& levee1 = premiere.Levees().front();
+  const std::vector<TLeveeJouee>& ecrites = premiere.Levees();
   t << "\n# commentaire 1 20 : texte de l'erreur (une idée, « vous », moins de 200 caractères)\n";
-  t << "\n# Levée 1 : Ouest entame " << NomCarteArticle(levee1.Cartes[0])
-    << (duClub ? " (jeu du fichier)" : entameClub.EstReelle() ? " (entame du fichier, la suite du double mort, à revoir)" : " (entame et levée du double mort, à revoir)") << ".\n";
-  t << "# Ajoutez aux lignes de Sud et de Nord les cartes fautives (=N) et les\n"
-       "# équivalentes ; « suivante » mènera à la chaîne de la levée 2.\n";
-  t << "chaine entame levee 1 entame Ouest suivante suite\n";
-  TJoueur joueur = jrOuest;
-  for (const TCard carte : levee1.Cartes) {
-    t << Rangee(Nom(joueur)) << CodeCarte(carte) << '\n';
-    joueur = JoueurSuivant(joueur);
+  for (std::size_t k = 0; k < ecrites.size(); ++k) {
+    const TLeveeJouee& levee = ecrites[k];
+    const std::string nom = k == 0 ? "entame" : "levee" + std::to_string(k + 1);
+    const bool derniere = k + 1 == ecrites.size();
+    t << "\n# Levée " << k + 1 << " : " << Nom(levee.Entameur) << (k == 0 ? " entame " : " joue ") << NomCarteArticle(levee.Cartes[0])
+      << (k < levees.size() ? " (jeu du fichier)" : " (double mort, à revoir)") << ".\n";
+    if (k == 0)
+      t << "# Ajoutez aux lignes de Sud et de Nord les cartes fautives (=N) et les\n"
+           "# équivalentes ; « suivante » mène à la chaîne de la levée suivante.\n";
+    t << "chaine " << nom << " levee " << k + 1 << " entame " << Nom(levee.Entameur) << " suivante "
+      << (derniere ? std::string("suite") : "levee" + std::to_string(k + 2)) << '\n';
+    TJoueur joueur = levee.Entameur;
+    for (const TCard carte : levee.Cartes) {
+      t << Rangee(Nom(joueur)) << CodeCarte(carte) << '\n';
+      joueur = JoueurSuivant(joueur);
+    }
   }
   t << "\n# En attendant les chaînes des levées suivantes, le programme juge la suite\n"
        "# par ses solutions : remplacez cette chaîne par les vôtres.\n"
        "chaine suite solution\n";
-  if (levees.size() > 1) {
+  if (levees.size() > ecrites.size()) {
     t << "\n# La suite du jeu du fichier, à écrire en chaînes :\n";
-    for (std::size_t k = 1; k < levees.size(); ++k) {
+    for (std::size_t k = ecrites.size(); k < levees.size(); ++k) {
       t << "# levée " << k + 1 << " :";
       TJoueur j = levees[k].Entameur;
       for (const TCard carte : levees[k].Cartes) {
