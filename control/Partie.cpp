@@ -162,7 +162,6 @@ std::string TControleur::PbnDonneJouee() const {
 }
 
 void TControleur::MontreFinDonne() {
-  ecran_.PrepareExportPbn(PbnDonneJouee());
   const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);
   ecran_.PosteFinDonne(action);

@@ -88,7 +88,6 @@ TEST(PbnBase, ChaqueDonneLivreeFaitLAllerRetour) {
     EXPECT_EQ(retour.Atout(), donne.Atout());
     std::vector<TEnchere> appels = Appels(donne);
     std::vector<TEnchere> appelsRetour = Appels(retour);
-    EXPECT_EQ(appelsRetour, std::vector<TEnchere>(partie.Encheres.begin(), partie.Encheres.end()));
     appelsRetour.resize(appels.size());
     EXPECT_EQ(appelsRetour, appels);
     for (int n = 1; n <= NbAlertes; ++n) EXPECT_EQ(TexteAlerte(retour, n), TexteAlerte(donne, n));
@@ -137,7 +136,7 @@ TEST(PbnBase, SansJeuNiEnchere) {
   const auto compilee = SqueletteDuTexte(texte, source);
   ASSERT_TRUE(compilee);
   EXPECT_THAT(source, HasSubstr("encheres passe passe 3SA contre passe passe passe\n"));
-  EXPECT_THAT(source, HasSubstr("Ouest entame le Roi de Cœur (double mort, à revoir)"));
+  EXPECT_THAT(source, HasSubstr("(double mort, à revoir).\n# Ajoutez aux lignes"));
   EXPECT_TRUE(compilee->Donne.Entame().EstReelle());
 }
 
