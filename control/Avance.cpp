@@ -41,6 +41,8 @@ void TControleur::Avance() {
     IndiqueTour(TourAucun);
     e.InJeu = false;
     if (journal_) journal_->FinDonne(e.LeveesNS, e.LeveesEO, e.Notation, e.NoteQuestions);
+    // The export needs the tricks before the counters are cleared.
+    ecran_.PrepareExportPbn(PbnDonneJouee());
     e.LeveesNS = e.LeveesEO = 0;
     ChangeMarques();
     SignaleRegime();

@@ -198,6 +198,7 @@ class TControleur : public TEntreesJeu {
   void RetireNoteQuestions(int n);
   void PoseQuestion(int numero);
   void MontreFinDonne();
+  std::string PbnDonneJouee() const;
 
   TEcranJeu& ecran_;
   TConfigurationControleur configuration_;

@@ -148,6 +148,11 @@ void TEcranEnregistreur::MontreReponseAttendue(const TTexteReponseAttendue& repo
   Note("MontreReponseAttendue " + reponse.Enonce + reponse.Reponse);
 }
 
+void TEcranEnregistreur::PrepareExportPbn(const std::string& pbn) {
+  Pbn = pbn;
+  Note(pbn.empty() ? "PrepareExportPbn vide" : "PrepareExportPbn");
+}
+
 int TEcranEnregistreur::MontreFinDonne(const TVisibiliteFinDonne& visible) {
   VisibiliteFin = visible;
   const int action = ChoisitFinDonne ? ChoisitFinDonne() : ActionSuivante;

@@ -41,6 +41,7 @@ class TEcranEnregistreur : public TEcranJeu {
   std::optional<TDonneAffichee> Donne;
   std::optional<TScoresAffiches> Scores;
   std::optional<TVisibiliteFinDonne> VisibiliteFin;
+  std::string Pbn;  // the last deal offered for export
 
   // What the table shows now.
   std::string Titre;
@@ -97,6 +98,7 @@ class TEcranEnregistreur : public TEcranJeu {
   void Bip() override;
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
+  void PrepareExportPbn(const std::string& pbn) override;
   int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  private:

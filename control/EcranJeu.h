@@ -168,6 +168,9 @@ class TEcranJeu {
 
   // ---- The end of the deal ----
 
+  // The deal as played, in PBN, for "Exporter (PBN)…" of the end-of-deal
+  // screen shown next; empty when there is nothing to export.
+  virtual void PrepareExportPbn(const std::string& pbn) = 0;
   // Modal: the end-of-deal screen of the deal shown, its theme and strength
   // as visible says. Returns ActionSuivante, ActionRejouer or ActionArreter.
   virtual int MontreFinDonne(const TVisibiliteFinDonne& visible) = 0;

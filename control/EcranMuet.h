@@ -53,6 +53,7 @@ class TEcranMuet : public TEcranJeu {
   // Questions and the end of the deal.
   TReponseQuestion PoseQuestion(const TQuestionPosee&) override { return TReponseQuestion{TCard{14, clPique}, 0, 0, jrSud}; }
   void MontreReponseAttendue(const TTexteReponseAttendue&) override {}
+  void PrepareExportPbn(const std::string&) override {}
   int MontreFinDonne(const TVisibiliteFinDonne&) override { return ActionArreter; }
 };
 

@@ -31,7 +31,10 @@ void TControleur::CarteMouseDown() {
 void TControleur::FormKeyDown(TToucheJeu touche) {
   if (touche == TToucheJeu::CtrlAltF9) {
     Execute(TDifferable::Oui, [this] {
-      if (actif_ && donneLue_) MontreFinDonne();
+      if (actif_ && donneLue_) {
+        ecran_.PrepareExportPbn(PbnDonneJouee());
+        MontreFinDonne();
+      }
     });
     return;
   }

@@ -4,6 +4,7 @@
 
 #include "coaching/Quiz.h"
 #include "control/DonneAffichee.h"
+#include "control/DonnePbn.h"
 #include "control/Sablier.h"
 #include "engine/DefenseScript.h"
 
@@ -148,6 +149,18 @@ void TControleur::DemarreJeu() {
   JoueCarte(CarteDefenseur());
   e.JoueurActuel = JoueurSuivant(e.JoueurActuel);
   IndiqueTour(TourNord);
+}
+
+// The deal as the user played it, in PBN, for the end-of-deal screen's
+// export; empty (no export) when the deal's data cannot be written.
+std::string TControleur::PbnDonneJouee() const {
+  TBilanPbn bilan{historique_, etat_.LeveesNS, etat_.Notation, etat_.NoteQuestions};
+  try {
+    const std::string volume = std::filesystem::path(configuration_.Emplacement.FichierDonnes).stem().string();
+    return EcritPbn({PartiePbn(donne_.Donne, volume_[DonneActuelle()], volume, bilan)});
+  } catch (const ErreurDonnee&) {
+    return {};
+  }
 }
 
 void TControleur::MontreFinDonne() {

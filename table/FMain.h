@@ -170,6 +170,7 @@ class TFMain : public QWidget, public TEcranJeu {
   void Bip() override;
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
+  void PrepareExportPbn(const std::string& pbn) override;
   int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  protected:

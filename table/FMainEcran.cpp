@@ -210,6 +210,8 @@ void TFMain::MontreReponseAttendue(const TTexteReponseAttendue& reponse) {
   RetourTable();
 }
 
+void TFMain::PrepareExportPbn(const std::string& pbn) { FinDonne->PrepareExportPbn(pbn); }
+
 int TFMain::MontreFinDonne(const TVisibiliteFinDonne& visible) {
   const int action = FinDonne->Montre(donne_ ? donne_->Resume : TDocumentRtf{}, visible);
   RetourTable();

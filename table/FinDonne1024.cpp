@@ -6,11 +6,14 @@
 #include "table/Polices.h"
 #include "table/VisionneuseRtf.h"
 
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -161,6 +164,36 @@ void TFinDonne1024::CreeCommentaireEtBoutons() {
     connect(*b.bouton, &QPushButton::clicked, this, [this, tag] { Termine(tag); });
   }
   suivante_->setDefault(true);
+  bExportPbn_ = NouveauBouton(QStringLiteral("Exporter (PBN)…"), this, LargeurBouton);
+  bExportPbn_->setObjectName(QStringLiteral("BExportPbn"));
+  bExportPbn_->setFixedSize(LargeurBouton, HauteurBouton);
+  bExportPbn_->setEnabled(false);
+  connect(bExportPbn_, &QPushButton::clicked, this, [this] { ExportePbn(); });
+}
+
+void TFinDonne1024::PrepareExportPbn(std::string pbn) {
+  pbn_ = std::move(pbn);
+  bExportPbn_->setEnabled(!pbn_.empty());
+}
+
+bool TFinDonne1024::EnregistrePbn(const QString& chemin, QString& erreur) const {
+  QSaveFile fichier(chemin);
+  if (!fichier.open(QIODevice::WriteOnly) ||
+      fichier.write(pbn_.data(), static_cast<qint64>(pbn_.size())) != static_cast<qint64>(pbn_.size()) ||
+      !fichier.commit()) {
+    erreur = QStringLiteral("Impossible d'écrire le fichier « %1 » : %2").arg(chemin, fichier.errorString());
+    return false;
+  }
+  return true;
+}
+
+void TFinDonne1024::ExportePbn() {
+  const QString nom = QStringLiteral("donne-%1.pbn").arg(QString::fromStdString(contenu_.Donne));
+  const QString chemin = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter la donne (PBN)"), nom,
+                                                      QStringLiteral("Donnes PBN (*.pbn)"));
+  if (chemin.isEmpty()) return;
+  QString erreur;
+  if (!EnregistrePbn(chemin, erreur)) QMessageBox::warning(this, QStringLiteral("Kalvo !"), erreur);
 }
 
 void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
@@ -210,6 +243,8 @@ void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
   stop_->move(g.XBoutons[0], g.YBoutons);
   rejouer_->move(g.XBoutons[1], g.YBoutons);
   suivante_->move(g.XBoutons[2], g.YBoutons);
+  // Under the header band, on the right, away from the choices that end the screen.
+  bExportPbn_->move(W - g.m - LargeurBouton, 48);
   update();
 }
 

@@ -12,6 +12,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <string>
 
 namespace kalvo {
 
@@ -41,6 +42,12 @@ class TFinDonne1024 : public TDialogueKalvo {
   int Montre(const TDocumentRtf& resume, const TVisibiliteFinDonne& visible);
   int Action() const { return action_; }
 
+  // The deal as played, in PBN, for "Exporter (PBN)…" (greyed when empty).
+  void PrepareExportPbn(std::string pbn);
+  // Writes the PBN text to the file, whole or not at all; false and the
+  // French reason in erreur when it could not be written.
+  bool EnregistrePbn(const QString& chemin, QString& erreur) const;
+
   // Components by the design's names, for the main window and the tests.
   QLabel* Main(TJoueur joueur, T4Couleur couleur) const { return mains_[joueur][couleur]; }
   QLabel* Cellule(int numero) const { return cellules_[static_cast<std::size_t>(numero - 1)]; }  // L1..L36
@@ -55,6 +62,7 @@ class TFinDonne1024 : public TDialogueKalvo {
   QPushButton* BStop() const { return stop_; }
   QPushButton* BRejouer() const { return rejouer_; }
   QPushButton* BSuivante() const { return suivante_; }
+  QPushButton* BExportPbn() const { return bExportPbn_; }
   QLabel* Theme() const { return theme_; }
   QLabel* Force() const { return force_; }
 
@@ -70,6 +78,7 @@ class TFinDonne1024 : public TDialogueKalvo {
   void EcritEncheres();
   void EntoureEntame();
   void Termine(int action);
+  void ExportePbn();
 
   TContenuFinDonne contenu_;
   TGeometrieFinDonne geometrie_;
@@ -103,6 +112,8 @@ class TFinDonne1024 : public TDialogueKalvo {
   QPushButton* rejouer_ = nullptr;
   QPushButton* suivante_ = nullptr;
   int largeurCouleur_ = 16;
+  QPushButton* bExportPbn_ = nullptr;
+  std::string pbn_;
 };
 
 }  // namespace kalvo

@@ -8,6 +8,9 @@
 #include "tests/engine/AideSuivi.h"
 #include "tests/model/DonnesDeTest.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -212,6 +215,36 @@ TEST_F(FinDonne1024Test, EachButtonGivesItsAction) {
     EXPECT_EQ(fin.Montre(Resume(), TVisibiliteFinDonne{}), action);
     EXPECT_EQ(fin.Action(), action);
   }
+}
+
+// "Exporter (PBN)…" is greyed until the controller hands a deal; it writes
+// the text as given, and a file it cannot write gives a French message and
+// leaves nothing behind. It does not end the screen.
+TEST_F(FinDonne1024Test, ExportPbnWritesTheTextItWasGiven) {
+  ASSERT_NE(fin.BExportPbn(), nullptr);
+  EXPECT_EQ(fin.BExportPbn()->text(), "Exporter (PBN)…");
+  EXPECT_FALSE(fin.BExportPbn()->isEnabled());
+  const QRect bouton = fin.BExportPbn()->geometry();
+  EXPECT_LE(bouton.right(), fin.width());
+  EXPECT_LT(bouton.bottom(), fin.Geometrie().t);  // above the diagram and the auction
+  for (QPushButton* autre : {fin.BStop(), fin.BRejouer(), fin.BSuivante()}) EXPECT_FALSE(bouton.intersects(autre->geometry()));
+
+  const std::string pbn = "% PBN 2.1\n% EXPORT\n[Event \"Démo\"]\n";
+  fin.PrepareExportPbn(pbn);
+  EXPECT_TRUE(fin.BExportPbn()->isEnabled());
+  const QString dossier = QDir::temp().filePath(QStringLiteral("kalvo-export-%1").arg(QCoreApplication::applicationPid()));
+  QDir().mkpath(dossier);
+  QString erreur;
+  ASSERT_TRUE(fin.EnregistrePbn(dossier + "/donne.pbn", erreur)) << erreur.toStdString();
+  QFile lu(dossier + "/donne.pbn");
+  ASSERT_TRUE(lu.open(QIODevice::ReadOnly));
+  EXPECT_EQ(lu.readAll().toStdString(), pbn);
+  EXPECT_FALSE(fin.EnregistrePbn(dossier + "/absent/donne.pbn", erreur));
+  EXPECT_TRUE(erreur.startsWith(QStringLiteral("Impossible d'écrire le fichier « "))) << erreur.toStdString();
+  EXPECT_FALSE(QFile::exists(dossier + "/absent/donne.pbn"));
+  QDir(dossier).removeRecursively();
+  fin.PrepareExportPbn("");
+  EXPECT_FALSE(fin.BExportPbn()->isEnabled());
 }
 
 }  // namespace

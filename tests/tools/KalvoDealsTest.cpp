@@ -122,5 +122,48 @@ TEST(KalvoDeals, BaseLivreeAllerRetour) {
   EXPECT_EQ(Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string()}, dossier.Chemin()).Statut, 1);
 }
 
+// export-pbn writes the whole volume; depuis-pbn makes a source from one of
+// its boards that compiles; a damaged file names its line and writes nothing.
+TEST(KalvoDeals, ExportEtImportPbn) {
+  test::TDossierTemporaire dossier;
+  const TResultat exporte = Lance({"export-pbn", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "-o", "volume.pbn"}, dossier.Chemin());
+  ASSERT_EQ(exporte.Statut, 0) << exporte.Erreurs;
+  const auto nombre = std::filesystem::file_size(DonneesLivrees / "K01FR_DEMO.DAT") / TDonne::Taille;
+  EXPECT_EQ(exporte.Sortie, "volume.pbn : " + std::to_string(nombre) + " donnes en PBN.\n");
+  const std::string pbn = test::LitOctets(dossier / "volume.pbn");
+  EXPECT_EQ(static_cast<std::uintmax_t>(std::count(pbn.begin(), pbn.end(), '[') - std::count(pbn.begin(), pbn.end(), ']')), 0u);
+  EXPECT_THAT(pbn, HasSubstr("[Board \"21\"]"));
+
+  const TResultat importe = Lance({"depuis-pbn", "volume.pbn", "--board", "21", "-o", "lecon.donne"}, dossier.Chemin());
+  ASSERT_EQ(importe.Statut, 0) << importe.Erreurs;
+  EXPECT_THAT(importe.Sortie, HasSubstr("lecon.donne : squelette écrit depuis volume.pbn (partie de la ligne "));
+  const TResultat compile = Lance({"compile", "lecon.donne", "-o", "lecon"}, dossier.Chemin());
+  EXPECT_EQ(compile.Statut, 0) << compile.Erreurs;
+
+  EXPECT_EQ(Lance({"depuis-pbn", "volume.pbn", "--board", "999", "-o", "non.donne"}, dossier.Chemin()).Erreurs,
+            "volume.pbn : aucune partie [Board \"999\"].\n");
+  test::EcritOctets(dossier / "abime.pbn", test::Remplace(pbn, "[Contract \"", "[Contract \"7C"));
+  const TResultat abime = Lance({"depuis-pbn", "abime.pbn", "-o", "abime.donne"}, dossier.Chemin());
+  EXPECT_EQ(abime.Statut, 1);
+  EXPECT_THAT(abime.Erreurs, ::testing::MatchesRegex("abime\\.pbn, ligne [0-9]+ : contrat .* illisible .*\n"));
+  EXPECT_FALSE(std::filesystem::exists(dossier / "abime.donne"));
+  EXPECT_FALSE(std::filesystem::exists(dossier / "non.donne"));
+  EXPECT_EQ(Lance({"export-pbn", "ABSENTE.DAT", "-o", "x.pbn"}, dossier.Chemin()).Statut, 1);
+  EXPECT_FALSE(std::filesystem::exists(dossier / "x.pbn"));
+}
+
+// docs/exemple-ecrans.pbn is the export of the picture tool's sample deal,
+// as export-pbn writes it today.
+TEST(KalvoDeals, ExemplePbnDeLaDocumentation) {
+  test::TDossierTemporaire dossier;
+  const std::filesystem::path source = std::filesystem::path(KALVO_TEST_DATA) / "ecrans.donne";
+  ASSERT_EQ(Lance({"compile", source.string(), "-o", "."}, dossier.Chemin()).Statut, 0);
+  const TResultat r = Lance({"export-pbn", "K01FR_DEMO.DAT", "-o", "exemple.pbn"}, dossier.Chemin());
+  ASSERT_EQ(r.Statut, 0) << r.Erreurs;
+  const std::filesystem::path docs = std::filesystem::path(KALVO_TEST_DATA).parent_path().parent_path() / "docs";
+  EXPECT_EQ(test::LitOctets(dossier / "exemple.pbn"), test::LitOctets(docs / "exemple-ecrans.pbn"))
+      << "à régénérer : kalvo-deals compile tests/data/ecrans.donne puis export-pbn";
+}
+
 }  // namespace
 }  // namespace kalvo

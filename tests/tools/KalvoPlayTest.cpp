@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "model/NotationMains.h"
+#include "model/Pbn.h"
 
 namespace {
 
@@ -229,3 +231,23 @@ TEST(KalvoPlay, DeuxCentsUtilisateursAuHasard) {
 }
 
 }  // namespace
+
+// --pbn: the deal as the end-of-deal screen offered it, written to a file.
+TEST(KalvoPlay, PbnDeLaDonneJouee) {
+  const std::string fichier = ::testing::TempDir() + "kalvo-play-" + std::to_string(::getpid()) + ".pbn";
+  const TResultat r = Lance({"--pbn", fichier}, "next\nH4\nHA\nH3\nclick\nH7\nH6\nclick\nC5\nanswer proposal 0\nD2\nDT\nclick\nclick\nend next\n");
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
+  const std::string pbn = Lit(fichier);
+  std::string erreur;
+  const auto parties = LitPbn(pbn, erreur);
+  ASSERT_TRUE(parties) << erreur << pbn;
+  EXPECT_EQ(parties->front().Resultat, 10);
+  EXPECT_NE(pbn.find("[Play \"W\"]\nHK H4 H2 H3\nHQ H7 H8 H6\n"), std::string::npos) << pbn;
+  EXPECT_NE(pbn.find("[KalvoNoteJeu \"60\"]"), std::string::npos) << pbn;
+  std::remove(fichier.c_str());
+  // A deal stopped before its end has nothing to write.
+  const TResultat arret = Lance({"--pbn", fichier}, "next\nH4\n");
+  EXPECT_NE(arret.statut, 0);
+  EXPECT_NE(arret.erreurs.find("rien à écrire"), std::string::npos) << arret.erreurs;
+  EXPECT_FALSE(std::ifstream(fichier).good());
+}

@@ -96,6 +96,10 @@ std::string TexteRaisons(const TBaseCompilee& base);
 // table of reasons (both named after the database) into dossier, each
 // through a temporary file.
 // Throws ErreurFichier.
+// Writes a file whole or not at all, through a temporary file beside it.
+// Throws ErreurFichier.
+void EcritFichier(const std::filesystem::path& fichier, std::string_view octets);
+
 void EcritBase(const TBaseCompilee& base, const std::filesystem::path& dossier, const std::string& nomDonnes,
                const std::string& nomQuestions);
 

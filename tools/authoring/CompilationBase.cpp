@@ -76,6 +76,8 @@ std::optional<std::vector<std::size_t>> OrdonneParCollection(const std::vector<T
   return ordre;
 }
 
+}  // namespace
+
 void EcritFichier(const std::filesystem::path& fichier, std::string_view octets) {
   std::filesystem::path provisoire = fichier;
   provisoire += ".tmp";
@@ -89,8 +91,6 @@ void EcritFichier(const std::filesystem::path& fichier, std::string_view octets)
   std::filesystem::rename(provisoire, fichier, erreur);
   if (erreur) throw ErreurFichier("Impossible de renommer « " + provisoire.string() + " » en « " + fichier.string() + " ».");
 }
-
-}  // namespace
 
 std::optional<TBaseCompilee> CompileSources(const std::vector<TFichierSource>& sources, TDiagnostics& diagnostics,
                                             bool doubleMort, TRangement rangement) {

@@ -37,6 +37,9 @@ class TPartieJouee {
   // The same for the one deal that carries this collection number in the
   // base's table (the trainer's own numbers, as in its window title).
   int JoueCollection(int collection);
+  // The deal in PBN as the end-of-deal screen offered it; empty when the
+  // deal did not reach that screen.
+  const std::string& Pbn() const { return ecran_.Pbn; }
 
  private:
   template <class T, class F>

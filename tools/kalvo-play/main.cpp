@@ -21,7 +21,7 @@ namespace kalvo::outil_partie {
 namespace {
 
 struct TOptions {
-  std::string base, questions, volume, reglages, script;
+  std::string base, questions, volume, reglages, script, pbn;
   std::vector<std::string> valeurs;
   int donne = 0;
   int collection = 0;
@@ -105,6 +105,7 @@ int Principal(int argc, char** argv) {
   auto* script = app.add_option("--script", o.script, "script des gestes (défaut : l'entrée standard)");
   auto* hasard = app.add_option("--random-user", o.hasard, "un utilisateur qui joue au hasard, avec cette graine");
   script->excludes(hasard);
+  app.add_option("--pbn", o.pbn, "écrit la donne jouée en PBN dans ce fichier (à l'écran de fin de donne)");
   outils::FrancisePresentation(app);
   if (const auto statut = outils::AnalyseArguments(app, argc, argv, "kalvo-play", StatutArguments)) return *statut;
   if (donne->count() == 0 && collection->count() == 0)
@@ -149,7 +150,14 @@ int Principal(int argc, char** argv) {
   // depend on the machine's speed.
   configuration.DelaiAnalyse = std::nullopt;
   TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
-  return collection->count() > 0 ? partie.JoueCollection(o.collection) : partie.Joue(o.donne);
+  const int statut = collection->count() > 0 ? partie.JoueCollection(o.collection) : partie.Joue(o.donne);
+  if (o.pbn.empty()) return statut;
+  if (partie.Pbn().empty()) return Erreur("la donne n'a pas atteint l'écran de fin : rien à écrire dans « " + o.pbn + " ».", statut == StatutFini ? StatutDonneeAbimee : statut);
+  std::ofstream fichier(o.pbn, std::ios::binary | std::ios::trunc);
+  fichier << partie.Pbn();
+  fichier.close();
+  if (!fichier) return Erreur("impossible d'écrire « " + o.pbn + " ».", StatutArguments);
+  return statut;
 }
 
 }  // namespace
