@@ -41,7 +41,10 @@ std::function<void(TConfigurationControleur&)> Analyse(std::optional<std::chrono
 
 class VerdictImprevuTest : public ::testing::Test {
  protected:
-  void SetUp() override { base.Ecrit(DonneVerdict()); }
+  void SetUp() override {
+    TFabriqueDonne donne = DonneVerdict();
+    base.Ecrit(donne);
+  }
   TBaseDeTest base;
 };
 

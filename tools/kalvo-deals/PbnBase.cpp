@@ -4,7 +4,7 @@
 #include "engine/PartieCartes.h"
 #include "model/NotationMains.h"
 #include "model/Windows1252.h"
-#include "tools/authoring/DoubleMort.h"
+#include "engine/DoubleMort.h"
 
 #include <algorithm>
 #include <sstream>
@@ -157,14 +157,13 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
   const int demandees = partie.Contrat.Niveau + 6;
   TPartieCartes premiere(mains, partie.Contrat.Atout);
   try {
-    redaction::TSolveurDoubleMort solveur;
-    const int libre = solveur.LeveesNS(TPartieCartes(mains, partie.Contrat.Atout));
+    const int libre = LeveesNSDoubleMort(TPartieCartes(mains, partie.Contrat.Atout));
     t << "\n# Double mort, meilleure défense : Sud fait " << libre << " levées (il en faut " << demandees << ") ; ";
     t << (libre >= demandees ? "le contrat est faisable" : "le contrat chute") << " contre la meilleure entame.\n";
     if (entameClub.EstReelle()) {
       TPartieCartes apres(mains, partie.Contrat.Atout);
       (void)apres.Joue(entameClub);
-      t << "# Après l'entame du fichier (" << NomCarteArticle(entameClub) << ") : " << solveur.LeveesNS(apres)
+      t << "# Après l'entame du fichier (" << NomCarteArticle(entameClub) << ") : " << LeveesNSDoubleMort(apres)
         << " levées.\n";
     }
     // The tricks up to the first the declarer's side wins (the engine's
@@ -175,11 +174,11 @@ std::optional<std::string> SqueletteDonne(const TPartiePbn& partie, const std::s
       const std::size_t i = static_cast<std::size_t>(premiere.NbSurTable());
       const TCard carte = k < levees.size()                   ? levees[k].Cartes[i]
                           : (k == 0 && i == 0 && entameClub.EstReelle()) ? entameClub
-                                                                         : solveur.MeilleureCarte(premiere);
+                                                                         : MeilleureCarteDoubleMort(premiere);
       (void)premiere.Joue(carte);
       if (premiere.FinDeLevee() && LigneDe(premiere.GagnantDerniere()) == liNS) break;
     }
-  } catch (const redaction::ErreurDoubleMort& e) {
+  } catch (const ErreurDoubleMort& e) {
     erreur = std::string("analyse en double mort impossible : ") + e.what();
     return std::nullopt;
   }
