@@ -45,6 +45,7 @@ TEST(ExportPbn, LaDonneJoueeParLUtilisateur) {
   p.Joue("HA");  // refused: comment 1
   p.Joue("H3");
   p.JoueJusquALaFin();
+  p.Clic();  // the last trick gathered: the end-of-deal screen
   ASSERT_EQ(p.ecran.Compte("PrepareExportPbn"), 1);
   const std::vector<std::string> fin = p.journal.Filtre("fin ");
   ASSERT_EQ(fin.size(), 1u);

@@ -15,7 +15,7 @@ using test::TDossierTemporaire;
 const std::string FichierParDefautDeuxDonnes =
     "[Options]\r\nCompteLevees=1\r\nNotation=1\r\nErreursComments=1\r\n4Jeux=0\r\nDispoSud=0\r\nDispoNord=0\r\n"
     "Questions=1\r\nEncheres=1\r\nThemes=1\r\nForce=1\r\nVitesse=2\r\nCartes=1\r\nAl\xE9" "atoire=0\r\nOrdre=0\r\n"
-    "TypeDonnes=0\r\nNumeroTheme=0\r\nForceChoisie=0\r\nScoreInferieurA=0\r\nSetCartes=1\r\n"
+    "TypeDonnes=0\r\nNumeroTheme=0\r\nForceChoisie=0\r\nScoreInferieurA=0\r\nSetCartes=1\r\nAnalyseImprevues=1\r\n"
     "\r\n[Donne]\r\nNum\xE9ro=1\r\n"
     "\r\n[ScoresJeu]\r\nD001=-1\r\nD002=-1\r\n"
     "\r\n[ScoresQuestions]\r\nD001=-1\r\nD002=-1\r\n";

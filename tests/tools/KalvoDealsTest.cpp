@@ -105,8 +105,11 @@ TEST(KalvoDeals, CheckExploreLesLignesAcceptees) {
 // The delivered database, written back as sources and compiled again.
 TEST(KalvoDeals, BaseLivreeAllerRetour) {
   test::TDossierTemporaire dossier;
+  // The demonstration's own questions: the shared file of the data folder
+  // also holds the fiches of the volume's other deals.
+  const std::filesystem::path questions = std::filesystem::path(KALVO_BUILD_DIR) / "deals" / "KALVO01_DEMO.ASK";
   const TResultat dump = Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string(), "--questions",
-                                (DonneesLivrees / "KALVO01.ASK").string(), "-o", "sources"}, dossier.Chemin());
+                                questions.string(), "-o", "sources"}, dossier.Chemin());
   ASSERT_EQ(dump.Statut, 0) << dump.Erreurs;
   const auto nombre = std::filesystem::file_size(DonneesLivrees / "K01FR_DEMO.DAT") / TDonne::Taille;
   std::string noms;
@@ -118,8 +121,10 @@ TEST(KalvoDeals, BaseLivreeAllerRetour) {
   const TResultat compile = Lance(arguments, dossier.Chemin());
   ASSERT_EQ(compile.Statut, 0) << compile.Erreurs;
   for (const std::string& f : Fichiers)
-    EXPECT_EQ(test::LitOctets(dossier / "recompilee" / f), test::LitOctets(DonneesLivrees / f)) << f;
-  EXPECT_EQ(Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string()}, dossier.Chemin()).Statut, 1);
+    EXPECT_EQ(test::LitOctets(dossier / "recompilee" / f),
+              test::LitOctets(f == "KALVO01.ASK" ? questions : DonneesLivrees / f)) << f;
+  // --source without -o is a bad argument.
+  EXPECT_EQ(Lance({"dump", "--source", (DonneesLivrees / "K01FR_DEMO.DAT").string()}, dossier.Chemin()).Statut, 64);
 }
 
 // export-pbn writes the whole volume; depuis-pbn makes a source from one of
