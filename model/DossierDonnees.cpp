@@ -207,7 +207,7 @@ TInstallation InstalleDonnees(const TEmplacementBase& cible, const std::vector<f
       installation.Ok = true;
       installation.Copiee = true;
       installation.Detail = (presente ? "La nouvelle version de " + cible.FichierDonnes + " a remplacé l'ancienne"
-                                      : "Les donnes livrées ont été copiées") +
+                                      : "Les donnes livrées (" + cible.FichierDonnes + ") ont été copiées") +
                             " de « " + dossier.lexically_normal().string() + " » dans « " + cible.Dossier.string() +
                             " ».";
       return installation;
