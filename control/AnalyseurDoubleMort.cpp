@@ -21,6 +21,8 @@ void TAnalyseurDoubleMort::RamasseFinies() {
 std::optional<std::vector<TValeurCarte>> TAnalyseurDoubleMort::Analyse(const TPositionDoubleMort& position,
                                                                        std::optional<std::chrono::milliseconds> delai) {
   if (dernierePosition_ == position) return dernieresValeurs_;
+  // No time to wait: the beep alone, whatever the solver's speed.
+  if (delai && delai->count() <= 0) return std::nullopt;
   RamasseFinies();
   auto promesse = std::make_shared<std::promise<std::vector<TValeurCarte>>>();
   std::future<std::vector<TValeurCarte>> resultat = promesse->get_future();
