@@ -51,6 +51,9 @@ class TControleur : public TEntreesJeu {
   // journal: the script exploration follows every card from one position.
   // Only between two entry points (nothing may be running or deferred).
   TControleur(const TControleur& modele, TEcranJeu& ecran);
+  // A copy that only tries cards (the right play searched) asks no
+  // double-dummy verdict on a card in no line: nobody reads it.
+  void SansAnalyseImprevues() { configuration_.AnalyseImprevues = false; }
   // The same into this controller, keeping its screen and journal and
   // reusing its storage (a deal's record is large).
   void Reprend(const TControleur& modele);

@@ -1,22 +1,14 @@
 #include "control/JeuJuste.h"
 
 #include "control/EcranMuet.h"
+#include "engine/Levee.h"
 
 namespace kalvo {
 
 std::vector<TCard> CartesJouables(const TControleur& controleur, TJoueur main) {
-  const TSuiviMains& suivi = controleur.Suivi();
   const TEtatControleur& e = controleur.Etat();
   const bool entame = main == e.Entameur || e.LeveeComplete;
-  const T4Couleur couleur = e.OnTable[e.Entameur].Couleur();
-  const bool fournit = !entame && EstCouleurReelle(couleur) && suivi.s_GetCompteCouleur(main, couleur) > 0;
-  std::vector<TCard> cartes;
-  for (int i = 1; i <= 13; ++i) {
-    const TCard carte = suivi.Carte(main, i);
-    if (suivi.s_isCarteJouee(main, i) || (fournit && carte.c != couleur)) continue;
-    cartes.push_back(carte);
-  }
-  return cartes;
+  return CartesPermises(controleur.Suivi(), main, entame ? TCard{} : e.OnTable[e.Entameur]);
 }
 
 std::optional<TCard> CarteJuste(const TControleur& controleur) {
@@ -26,6 +18,7 @@ std::optional<TCard> CarteJuste(const TControleur& controleur) {
   for (const TCard carte : CartesJouables(controleur, joueur)) {
     TEcranMuet muet;
     TControleur essai(controleur, muet);
+    essai.SansAnalyseImprevues();
     essai.JeuMouseDown(joueur, IndexCarte(carte), false);
     const TEtatControleur& apres = essai.Etat();
     const bool posee = apres.CompteCartesJouees != avant.CompteCartesJouees || apres.Levee != avant.Levee;

@@ -11,7 +11,8 @@
 
 namespace kalvo {
 
-// The cards the hand may click now, following suit when it can.
+// The cards the hand may click now (the rule of following suit is
+// engine/Levee.h's CartesPermises), from the controller's table.
 std::vector<TCard> CartesJouables(const TControleur& controleur, TJoueur main);
 
 // The first card of the hand to play that the script accepts without a

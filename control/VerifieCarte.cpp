@@ -9,6 +9,7 @@
 #include "coaching/VerificationProgramme.h"
 #include "coaching/VerificationSolution.h"
 #include "control/Sablier.h"
+#include "engine/Levee.h"
 
 namespace kalvo {
 
@@ -63,13 +64,9 @@ TControleur::TJugement TControleur::Juge(TCard carte, std::mt19937& alea) const 
 // user must not be left without a card to play.
 bool TControleur::SansIssue(TCard carte) const {
   const TJoueur main = etat_.JoueurActuel;
-  const bool entame = main == etat_.Entameur;
-  const TCouleur couleurEntame = entame ? clIndefinie : etat_.OnTable[etat_.Entameur].Couleur();
-  const bool fournit = !entame && suivi_.s_GetCompteCouleur(main, couleurEntame) > 0;
-  for (int i = 1; i <= 13; ++i) {
-    const TCard autre = suivi_.Carte(main, i);
-    if (suivi_.s_isCarteJouee(main, i) || autre == carte) continue;
-    if (fournit && autre.c != couleurEntame) continue;
+  const TCard entame = main == etat_.Entameur ? TCard{} : etat_.OnTable[etat_.Entameur];
+  for (const TCard autre : CartesPermises(suivi_, main, entame)) {
+    if (autre == carte) continue;
     std::mt19937 essai = alea_;  // the real draws stay as they are
     if (Juge(autre, essai).Acceptee()) return false;
   }

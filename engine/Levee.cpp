@@ -21,6 +21,17 @@ TJoueur GagnantLevee(const TCartesJouees& OnTable, TJoueur Entameur, TCouleur at
   return gagnant;
 }
 
+std::vector<TCard> CartesPermises(const TSuiviMains& suivi, TJoueur joueur, TCard carteEntame) {
+  const bool fournit = carteEntame.EstReelle() && suivi.s_GetCompteCouleur(joueur, carteEntame.Couleur()) > 0;
+  std::vector<TCard> cartes;
+  for (int i = 1; i <= 13; ++i) {
+    const TCard carte = suivi.Carte(joueur, i);
+    if (suivi.s_isCarteJouee(joueur, i) || (fournit && carte.c != carteEntame.c)) continue;
+    cartes.push_back(carte);
+  }
+  return cartes;
+}
+
 TLeveeJouee LeveeJouee(const TCartesJouees& OnTable, TJoueur Entameur, TCouleur atout) {
   TLeveeJouee levee{Entameur, {}, GagnantLevee(OnTable, Entameur, atout)};
   TJoueur j = Entameur;

@@ -7,12 +7,18 @@
 #include "model/BridgeTypes.h"
 
 #include <array>
+#include <vector>
 
 namespace kalvo {
 
 // The winner of the four cards on the table: the highest card of the suit
 // led, or of the trump suit when some but not all four cards are trumps.
 TJoueur GagnantLevee(const TCartesJouees& OnTable, TJoueur Entameur, TCouleur atout);
+
+// The cards a seat may play to the trick, in the order of its hand: any
+// card it still holds when it leads (`carteEntame` is not a real card),
+// otherwise a card of the suit led as long as it has one.
+std::vector<TCard> CartesPermises(const TSuiviMains& suivi, TJoueur joueur, TCard carteEntame);
 
 // A completed trick, in playing order from its leader.
 struct TLeveeJouee {

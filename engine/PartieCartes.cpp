@@ -29,10 +29,9 @@ std::vector<TCard> TPartieCartes::Restantes(TJoueur joueur, T4Couleur couleur) c
 }
 
 bool TPartieCartes::PeutJouer(TCard carte) const {
-  if (Terminee() || !Tient(joueur_, carte)) return false;
-  if (nbSurTable_ == 0) return true;
-  const T4Couleur entame = CouleurEntame();
-  return carte.c == entame || Compte(joueur_, entame) == 0;
+  if (Terminee()) return false;
+  const std::vector<TCard> permises = CartesPermises(suivi_, joueur_, nbSurTable_ == 0 ? TCard{} : onTable_[entameur_]);
+  return std::find(permises.begin(), permises.end(), carte) != permises.end();
 }
 
 std::optional<std::string> TPartieCartes::Joue(TCard carte) {

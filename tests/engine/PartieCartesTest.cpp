@@ -6,6 +6,8 @@
 #include "engine/PartieCartes.h"
 #include "tests/engine/AideSuivi.h"
 
+#include <algorithm>
+
 namespace kalvo {
 namespace {
 
@@ -28,6 +30,24 @@ TEST(GagnantLevee, CouleurEntameeOuAtout) {
   const TLeveeJouee levee = LeveeJouee(t, jrEst, clCoeur);
   EXPECT_EQ(levee.Cartes, (std::array<TCard, 4>{C("H3"), C("S2"), C("SK"), C("SA")}));
   EXPECT_EQ(levee.Gagnant, jrEst);
+}
+
+// Following suit: the leader may play anything it holds, a follower with
+// cards of the suit led only those, a follower without any card; played
+// cards are never offered.
+TEST(CartesPermises, FournirQuandOnPeut) {
+  TSuiviMains suivi;
+  suivi.s_Initialise(DonneD(), 0, clSA);
+  EXPECT_EQ(CartesPermises(suivi, jrOuest, TCard{}).size(), 13u);
+  const std::vector<TCard> carreaux = CartesPermises(suivi, jrNord, C("DK"));
+  ASSERT_EQ(carreaux.size(), 3u);
+  for (TCard c : carreaux) EXPECT_EQ(c.Couleur(), clCarreau);
+  test::Joue(suivi, jrEst, C("S4"));
+  test::Joue(suivi, jrEst, C("S3"));
+  // East has no spade left: any of his eleven other cards.
+  const std::vector<TCard> defausses = CartesPermises(suivi, jrEst, C("SA"));
+  EXPECT_EQ(defausses.size(), 11u);
+  EXPECT_EQ(std::count(defausses.begin(), defausses.end(), C("S4")), 0);
 }
 
 TEST(PartieCartes, RefusNommesEtRienNeChange) {

@@ -1,6 +1,7 @@
 #include "tools/authoring/LignePrincipale.h"
 
 #include "control/EcranMuet.h"
+#include "control/JeuJuste.h"
 #include "engine/DoubleMort.h"
 #include "engine/NavigationScript.h"
 #include "engine/PartieCartes.h"
@@ -28,7 +29,7 @@ class TJournalEssai : public TJournalPartie {
 
 // The cards the hand may play, clubs first, each suit from its lowest card.
 std::vector<TCard> PermisesDansLOrdre(const TControleur& controleur) {
-  std::vector<TCard> cartes = CartesPermises(controleur);
+  std::vector<TCard> cartes = CartesJouables(controleur, controleur.Etat().JoueurActuel);
   std::sort(cartes.begin(), cartes.end(), [](TCard a, TCard b) { return a.c != b.c ? a.c < b.c : a.h < b.h; });
   return cartes;
 }

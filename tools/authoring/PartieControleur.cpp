@@ -39,21 +39,6 @@ TConfigurationControleur ConfigurationVerification(const TFichiersBase& fichiers
   return configuration;
 }
 
-std::vector<TCard> CartesPermises(const TControleur& controleur) {
-  const TEtatControleur& e = controleur.Etat();
-  const TSuiviMains& suivi = controleur.Suivi();
-  const TJoueur main = e.JoueurActuel;
-  const TCard entame = e.OnTable[e.Entameur];
-  const bool fournit = main != e.Entameur && entame.EstReelle() && suivi.s_GetCompteCouleur(main, entame.Couleur()) > 0;
-  std::vector<TCard> cartes;
-  for (int i = 1; i <= 13; ++i) {
-    const TCard carte = suivi.Carte(main, i);
-    if (suivi.s_isCarteJouee(main, i) || (fournit && carte.c != entame.c)) continue;
-    cartes.push_back(carte);
-  }
-  return cartes;
-}
-
 void AjouteCarte(std::string& ligne, TCard carte, bool nouvelleLevee) {
   if (!ligne.empty()) ligne += nouvelleLevee ? " / " : " ";
   ligne += EcritCarteReelle(carte);

@@ -40,9 +40,6 @@ struct TFichiersBase {
 // the commentary files written into `dossier`; seed 1.
 TConfigurationControleur ConfigurationVerification(const TFichiersBase& fichiers, const std::filesystem::path& dossier);
 
-// The cards of the hand to play the user may click (following suit when able).
-std::vector<TCard> CartesPermises(const TControleur& controleur);
-
 // Adds a card to a line of play, "HK H4 H2 H3 / HQ": a slash before the
 // first card of a trick.
 void AjouteCarte(std::string& ligne, TCard carte, bool nouvelleLevee);

@@ -2,6 +2,7 @@
 
 #include "coaching/MessagesIntegres.h"
 #include "coaching/RemarqueErreur.h"
+#include "control/JeuJuste.h"
 #include "engine/DoubleMort.h"
 
 #include <algorithm>
@@ -65,7 +66,7 @@ class TAuditeur : public TObservateurExploration {
 
   void Position(const TControleur& position, const std::string& ligne,
                 const std::vector<TVerdictCarte>& verdicts) override {
-    if (CartesPermises(position).size() < 2) return;
+    if (CartesJouables(position, position.Etat().JoueurActuel).size() < 2) return;
     // Where the engine's solutions or the winning claim judge the cards,
     // the author wrote no verdict to weigh.
     if (const TRegime regime = position.Regime();
@@ -140,9 +141,10 @@ class TAuditeur : public TObservateurExploration {
       return;  // the exploration reports the broken data
     }
     const bool gratuite = c.LeveesCarte >= c.LeveesMeilleure;
+    const TRaison* raison = RaisonDuRefus(options_.Raisons, refus.Chaine, refus.Pool, refus.Code);
     if (gratuite && c.LeveesCarte >= c.LeveesRequises) {
       TConstatAudit aussiBonne = c;
-      if (const TRaison* raison = RaisonDuRefus(options_.Raisons, refus.Chaine, refus.Pool, refus.Code)) {
+      if (raison) {
         aussiBonne.Genre = TGenreAudit::RefusVoulu;
         aussiBonne.Raison = raison->Texte;
       } else {
@@ -150,8 +152,11 @@ class TAuditeur : public TObservateurExploration {
       }
       Ajoute(aussiBonne);
     }
+    // A refusal with a written reason weighs the danger the reason names on
+    // the layouts the user cannot see: a heavy charge is then the author's
+    // choice, not a slip. A light charge for a card that loses is always one.
     const bool chute = c.LeveesCarte < c.LeveesRequises && c.LeveesMeilleure >= c.LeveesRequises;
-    if ((gratuite && c.Penalite >= 30) || (chute && c.Penalite <= 10)) {
+    if ((gratuite && c.Penalite >= 30 && !raison) || (chute && c.Penalite <= 10)) {
       c.Genre = TGenreAudit::PenaliteHorsEchelle;
       Ajoute(c);
     }

@@ -2,6 +2,7 @@
 
 #include "coaching/MessagesIntegres.h"
 #include "control/EcranMuet.h"
+#include "control/JeuJuste.h"
 #include "engine/NavigationScript.h"
 #include "tools/authoring/Lexique.h"
 #include "tools/kalvo-deals/ClePosition.h"
@@ -206,7 +207,7 @@ class TExploration {
       FinDeLigne();
       return;
     }
-    const std::vector<TCard> cartes = CartesPermises(position);
+    const std::vector<TCard> cartes = CartesJouables(position, e.JoueurActuel);
     std::vector<TVerdictCarte> verdicts;
     // The solutions are the engine's best lines: every card they accept
     // keeps the same number of tricks, one of them is followed.

@@ -71,6 +71,7 @@ bool TPiloteTable::JoueCarteJuste() {
   for (int value : CartesJouables()) {
     TEcranMuet muet;
     TControleur essai(c, muet);
+    essai.SansAnalyseImprevues();
     essai.JeuMouseDown(joueur, value, false);
     const bool posee = essai.Etat().CompteCartesJouees != c.Etat().CompteCartesJouees || essai.Etat().Levee != c.Etat().Levee;
     if (!posee || essai.Etat().Notation != c.Etat().Notation) continue;
