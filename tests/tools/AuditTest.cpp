@@ -136,6 +136,24 @@ TEST(Audit, UneRaisonEcriteFaitDuRefusUnRefusVoulu) {
   EXPECT_EQ(r.Constats.size(), 3u);
 }
 
+// A heavy charge on a card that costs nothing double dummy is a slip,
+// unless a written reason says what it guards against on other layouts.
+TEST(Audit, UneRaisonEcriteJustifieUneLourdePenalite) {
+  const std::string lourde = test::Remplace(SourceAudit(), "commentaire 8 20 : Fournissez", "commentaire 8 40 : Fournissez");
+  const auto sansRaison = Construit(lourde);
+  ASSERT_THAT(sansRaison->Diagnostics, IsEmpty());
+  const TResultatAudit r1 = Audite(*sansRaison);
+  EXPECT_EQ(r1.Nombre(TGenreAudit::PenaliteHorsEchelle), 2) << ::testing::PrintToString(Textes(r1));
+
+  const auto avecRaison = Construit(test::Remplace(lourde, "  Sud   : H3 H6=8 HA=1\n",
+                                                   "  Sud   : H3 H6=8 HA=1\n  raison 8 : votre plus petit Cœur\n"));
+  const TResultatAudit r2 = Audite(*avecRaison);
+  EXPECT_EQ(r2.Nombre(TGenreAudit::RefusVoulu), 1);
+  // Only the ace refused for 10 marks though it loses stays out of scale.
+  ASSERT_EQ(r2.Nombre(TGenreAudit::PenaliteHorsEchelle), 1) << ::testing::PrintToString(Textes(r2));
+  EXPECT_EQ(Trouve(r2, TGenreAudit::PenaliteHorsEchelle)->Code, 1);
+}
+
 // "kalvo-deals audit" as a table and as JSON, and the deal asked for.
 TEST(Audit, TableauEtJsonDeLaBase) {
   const auto essai = Construit(SourceAudit());
