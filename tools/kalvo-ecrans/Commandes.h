@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <filesystem>
+#include <optional>
 
 namespace kalvo::ecrans {
 
@@ -13,7 +14,7 @@ class TExemple;
 // The table during a real deal: the first deal of the delivered database
 // (in `donnees`) played on the main window by clicks, in each card set and
 // at two screen sizes.
-bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees);
+bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees, std::optional<int> collection = std::nullopt);
 // The quiz dialogs, "Mauvaise réponse", the end-of-deal screen and the two
 // score dialogs.
 bool ImagesDialogues(const QDir& sortie, const TExemple& exemple);

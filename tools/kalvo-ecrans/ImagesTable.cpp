@@ -1,6 +1,7 @@
-// The table during a real deal: the delivered database's first deal played
-// on the real main window by clicks on the hands, the felt and the buttons,
-// pictured at six moments.
+// The table during a real deal: the delivered database's first deal (or a
+// deal of Volume 1 chosen by its collection number) played on the real main
+// window by clicks on the hands, the felt and the buttons, pictured at six
+// moments.
 #include "tools/kalvo-ecrans/Commandes.h"
 #include "tools/kalvo-ecrans/Images.h"
 #include "tools/kalvo-ecrans/PiloteTable.h"
@@ -36,9 +37,19 @@ std::string Reglages(int setCartes) {
          std::to_string(setCartes) + "\r\n";
 }
 
-bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int set, TEcran ecran) {
+// The deal of the base whose collection number is `collection`; 0 when the
+// base has none.
+int DonneDeCollection(const TControleur& c, int collection) {
+  for (int n = 1; n <= c.NbDonnes(); ++n)
+    if (c.NumerosVolume()[n] == collection) return n;
+  return 0;
+}
+
+bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int set, TEcran ecran,
+                  std::optional<int> collection) {
   QTemporaryDir temporaire;
   TEmplacementBase emplacement{std::filesystem::path(temporaire.path().toStdString())};
+  if (collection) emplacement.FichierDonnes = NomFichierVolume1;
   const TInstallation installation = InstalleDonnees(emplacement, {livres});
   if (!installation.Ok) {
     std::fprintf(stderr, "%s\n", installation.Detail.c_str());
@@ -54,8 +65,19 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
   TPiloteTable pilote(fenetre);
   TGardienModales gardien;
   ReponsesHabituelles(gardien);
+  TControleur& c = fenetre.Controleur();
+  QString prefixe = QStringLiteral("table-%1x%2-jeu%3-").arg(ecran.Largeur).arg(ecran.Hauteur).arg(set);
+  if (collection) {
+    const int donne = DonneDeCollection(c, *collection);
+    if (donne == 0) {
+      std::fprintf(stderr, "Le volume 1 n'a pas de donne de numéro de collection %d.\n", *collection);
+      return false;
+    }
+    c.NumDonne1Click(donne);
+    QApplication::processEvents();
+    prefixe += QStringLiteral("c%1-").arg(*collection, 3, 10, QLatin1Char('0'));
+  }
 
-  const QString prefixe = QStringLiteral("table-%1x%2-jeu%3-").arg(ecran.Largeur).arg(ecran.Hauteur).arg(set);
   bool ok = EcritTable(fenetre, sortie, prefixe + QStringLiteral("1-avant-demarrer.png"));
   pilote.CliqueBouton(fenetre.BStart);
   ok &= EcritTable(fenetre, sortie, prefixe + QStringLiteral("2-encheres.png"));
@@ -64,7 +86,6 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
 
   // Tricks 1 and 2, then the four hands shown as the settings dialog would,
   // while the third trick is under way.
-  TControleur& c = fenetre.Controleur();
   while (c.Etat().InJeu && c.Etat().Levee < 3) {
     if (c.Etat().LeveeComplete) pilote.CliqueTapis();
     else if (!pilote.JoueCarteJuste() && pilote.JoueCarteAcceptee() < 0) return false;
@@ -100,10 +121,13 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
 
 }  // namespace
 
-bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees) {
+bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees, std::optional<int> collection) {
   bool ok = true;
   for (int set = 1; set <= 3; ++set) {
-    for (const TEcran ecran : {TEcran{1024, 768}, TEcran{1600, 1024}}) ok &= Photographie(donnees, sortie, set, ecran);
+    // A deal of the volume is shown with the program's default cards only.
+    if (collection && set != 1) continue;
+    for (const TEcran ecran : {TEcran{1024, 768}, TEcran{1600, 1024}})
+      ok &= Photographie(donnees, sortie, set, ecran, collection);
   }
   return ok;
 }

@@ -60,6 +60,9 @@ int main(int argc, char** argv) {
     sous[i]->add_option("dossier", commandes[i].dossier, "dossier des images")->capture_default_str();
   }
   sous[0]->add_option("--donnees", donnees, "dossier de la base livrée (sinon celui du programme)");
+  std::optional<int> collection;
+  sous[0]->add_option("--collection", collection, "la donne du volume 1 de ce numéro de collection (jeu 1 seulement)")
+      ->check(CLI::Range(1, 120));
   // Bad arguments: the usual EX_USAGE, apart from 1 (a picture not written).
   kalvo::outils::FrancisePresentation(app);
   if (const auto statut = kalvo::outils::AnalyseArguments(app, argc, argv, "kalvo-ecrans", 64)) return *statut;
@@ -75,7 +78,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Impossible de créer le dossier %s\n", commandes[choisie].dossier.c_str());
     return 1;
   }
-  if (choisie == 0) return ImagesTable(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
+  if (choisie == 0) return ImagesTable(sortie, DossierLivre(donnees, argv[0]), collection) ? 0 : 1;
 
   const std::unique_ptr<TExemple> donne = TExemple::Lit(exemple);
   if (!donne) return 1;
