@@ -11,6 +11,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace kalvo {
 namespace {
 
@@ -56,9 +58,14 @@ std::optional<redaction::TDonneCompilee> SqueletteDuTexte(const std::string& tex
   return parties ? CompileSquelette(parties->front(), source) : std::nullopt;
 }
 
-TEST(PbnBase, ChaqueDonneLivreeFaitLAllerRetour) {
-  const outil_donnes::TBaseLue base = outil_donnes::LitBase(DonneesLivrees / "K01FR_DEMO.DAT", std::nullopt, std::nullopt);
+// Both delivered bases, the demonstration and the whole of Volume 1.
+class PbnLivree : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(PbnLivree, ChaqueDonneFaitLAllerRetour) {
+  const std::string nomBase = GetParam();
+  const outil_donnes::TBaseLue base = outil_donnes::LitBase(DonneesLivrees / nomBase, std::nullopt, std::nullopt);
   ASSERT_GE(base.Donnes.size(), 4u);
+  const std::string evenement = std::filesystem::path(nomBase).stem().string();
   const std::string pbn = outil_donnes::PbnDeBase(base);
   EXPECT_THAT(test::FautesExportPbn(pbn), IsEmpty());
   std::string erreur;
@@ -69,7 +76,7 @@ TEST(PbnBase, ChaqueDonneLivreeFaitLAllerRetour) {
     SCOPED_TRACE("donne " + std::to_string(k + 1));
     const TDonne& donne = base.Donnes[k];
     const TPartiePbn& partie = (*parties)[k];
-    EXPECT_EQ(partie.Evenement, "K01FR_DEMO");
+    EXPECT_EQ(partie.Evenement, evenement);
     EXPECT_EQ(partie.Board, base.Volume[static_cast<int>(k) + 1]);
     EXPECT_EQ(Rangees(partie.Mains), Rangees(donne.Mains()));
     EXPECT_EQ(partie.Contrat.Niveau, donne.NiveauContrat());
@@ -96,6 +103,11 @@ TEST(PbnBase, ChaqueDonneLivreeFaitLAllerRetour) {
     EXPECT_THAT(source, HasSubstr("# Double mort, meilleure défense : Sud fait "));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BasesLivrees, PbnLivree, ::testing::Values("K01FR_DEMO.DAT", "K01FR.DAT"),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return info.param == "K01FR.DAT" ? std::string("Volume1") : std::string("Demonstration");
+                         });
 
 // East declares in the file: every seat turns one place, the vulnerability
 // of the sides is swapped, and the club's lead comes from West.
