@@ -285,8 +285,8 @@ TEST(InventaireBase, FormeDuJson) {
   EXPECT_EQ(j["questions_measured"], true);
   ASSERT_EQ(j["features"].size(), NbFonctions);
   EXPECT_EQ(j["features"][0], nlohmann::json::parse(
-                                  R"({"key":"chaine-levee","label":"Chaîne de levée (type 1, jeu par chaînes)",)"
-                                  R"("measured":true,"deals":[1]})"));
+                                  R"j({"key":"chaine-levee","label":"Chaîne de levée (type 1, jeu par chaînes)",)j"
+                                  R"j("measured":true,"deals":[1]})j"));
   EXPECT_EQ(j["features"].back()["key"], "question-repartition");
   EXPECT_EQ(j["features"].back()["deals"], nlohmann::json::array());
   EXPECT_EQ(j["unused"], nlohmann::json::parse(R"(["question-repartition"])"));
