@@ -252,7 +252,7 @@ TEST(InventaireBase, DonnesParNumeroDeCollectionEtStatut) {
   std::ostringstream table;
   EcritInventaire(inventaire, table);
   EXPECT_THAT(table.str(), HasSubstr("ESSAI.DAT : 4 donnes, désignées par leur numéro de collection."));
-  EXPECT_THAT(table.str(), HasSubstr("Question 5 : répartition d'une couleur             2  5, 12\n"));
+  EXPECT_THAT(table.str(), HasSubstr("Question 5 : répartition d'une couleur                           2  5, 12\n"));
   EXPECT_THAT(table.str(), HasSubstr("\nFonctions jamais utilisées : Question 0 : la première défausse ; Question 1 : "));
   EXPECT_THAT(table.str(), Not(HasSubstr("Toutes les fonctions")));
 }
@@ -267,7 +267,7 @@ TEST(InventaireBase, SansFichierDeQuestionsLesQuestionsNeSontPasMesurees) {
   std::ostringstream table;
   EcritInventaire(inventaire, table);
   EXPECT_THAT(table.str(), HasSubstr("désignées par leur numéro de donne."));
-  EXPECT_THAT(table.str(), HasSubstr("Question 0 : l'entame                                   —  non mesurée"));
+  EXPECT_THAT(table.str(), HasSubstr("Question 0 : l'entame                                            —  non mesurée"));
   EXPECT_THAT(table.str(), HasSubstr("Les questions ne sont pas mesurées"));
   EXPECT_THAT(table.str(), Not(HasSubstr("Toutes les fonctions")));
 }

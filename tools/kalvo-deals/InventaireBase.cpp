@@ -22,7 +22,8 @@ std::string Complete(std::string texte, std::size_t largeur) {
 }
 
 std::string Droite(const std::string& texte, std::size_t largeur) {
-  return std::string(largeur > texte.size() ? largeur - texte.size() : 0, ' ') + texte;
+  const std::size_t l = Largeur(texte);
+  return std::string(largeur > l ? largeur - l : 0, ' ') + texte;
 }
 
 std::string Liste(const std::vector<int>& numeros) {
