@@ -16,6 +16,7 @@ void AjouteCommandeCompile(CLI::App& programme, int& statut);
 void AjouteCommandeCheck(CLI::App& programme, int& statut);
 void AjouteCommandeAudit(CLI::App& programme, int& statut);
 void AjouteCommandeDump(CLI::App& programme, int& statut);
+void AjouteCommandeInventaire(CLI::App& programme, int& statut);
 void AjouteCommandeExportPbn(CLI::App& programme, int& statut);
 void AjouteCommandeDepuisPbn(CLI::App& programme, int& statut);
 

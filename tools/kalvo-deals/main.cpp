@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   kalvo::outil_donnes::AjouteCommandeCheck(programme, statut);
   kalvo::outil_donnes::AjouteCommandeAudit(programme, statut);
   kalvo::outil_donnes::AjouteCommandeDump(programme, statut);
+  kalvo::outil_donnes::AjouteCommandeInventaire(programme, statut);
   kalvo::outil_donnes::AjouteCommandeExportPbn(programme, statut);
   kalvo::outil_donnes::AjouteCommandeDepuisPbn(programme, statut);
   kalvo::outils::FrancisePresentation(programme);
