@@ -170,7 +170,7 @@ void TRevueJeu::Affiche() {
 
   titre_->setText(QStringLiteral("Revoir le jeu — ") + QString::fromStdString(TitreLeveeReleve(n, parcours_.NbLevees())));
   QString detail = QStringLiteral("Entame : ") + QString::fromUtf8(NomsJoueurs[levee.Entameur].data()) +
-                   QStringLiteral("\nLevée pour : ") + QString::fromUtf8(NomsJoueurs[levee.Gagnant].data());
+                   QStringLiteral("\nGagnée par : ") + QString::fromUtf8(NomsJoueurs[levee.Gagnant].data());
   if (levee.JeuAuto) detail += QStringLiteral("\nJouée par « Jouer pour moi »");
   detail_->setText(detail);
   detail_->adjustSize();

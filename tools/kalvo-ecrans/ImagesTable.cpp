@@ -58,6 +58,8 @@ std::unique_ptr<TFMain> OuvreTable(const QTemporaryDir& temporaire, const std::f
   auto fenetre = std::make_unique<TFMain>(configuration, QRect(0, 0, ecran.Largeur, ecran.Hauteur));
   fenetre->show();
   if (!fenetre->PremiereActivation()) return nullptr;
+  // The window laid out before the first click.
+  QApplication::processEvents();
   return fenetre;
 }
 
@@ -118,7 +120,7 @@ bool Photographie(const std::filesystem::path& livres, const QDir& sortie, int s
 bool PhotographieRevue(const std::filesystem::path& livres, const QDir& sortie, TEcran ecran) {
   QTemporaryDir temporaire;
   const std::unique_ptr<TFMain> table = OuvreTable(
-      temporaire, livres, "[Options]\r\nVitesse=0\r\nCartes=0\r\nQuestions=0\r\nErreursComments=1\r\nSetCartes=1\r\n",
+      temporaire, livres, "[Options]\r\nVitesse=0\r\nCartes=0\r\nQuestions=0\r\nErreursComments=1\r\nAnalyseImprevues=0\r\nSetCartes=1\r\n",
       ecran);
   if (!table) return false;
   TFMain& fenetre = *table;
@@ -152,8 +154,12 @@ bool PhotographieRevue(const std::filesystem::path& livres, const QDir& sortie, 
   });
   pilote.CliqueBouton(fenetre.BStart);
   pilote.CliqueBouton(fenetre.BNext);
-  if (!pilote.JoueJusquaLaFin(400)) return false;
+  if (!pilote.JoueJusquaLaFin(400)) {
+    std::fprintf(stderr, "La donne s'est arrêtée avant sa fin : pas de revue du jeu.\n");
+    return false;
+  }
   QApplication::processEvents();
+  if (!photographiee) std::fprintf(stderr, "La revue du jeu ne s'est pas ouverte.\n");
   return photographiee;
 }
 
