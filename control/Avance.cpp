@@ -208,6 +208,7 @@ void TControleur::Revendique(const TResolutionNoeud& resolution) {
       resolution.Commentaire == 0 ? std::string() : TexteCommentaire(donne_.Donne, donne_.Comment, resolution.Commentaire);
   e.LeveeComplete = e.DerniereLevee = true;
   if (journal_) journal_->Revendication(e.LeveesNS, e.LeveesEO, texte);
+  releve_.NoteRevendication({e.LeveesNS, e.LeveesEO, texte});
   if (resolution.Commentaire != 0) ecran_.AfficheCommentaire(texte);
 }
 

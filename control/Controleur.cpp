@@ -39,6 +39,7 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       donneLue_(modele.donneLue_),
       suivi_(modele.suivi_),
       historique_(modele.historique_),
+      releve_(modele.releve_),
       actif_(modele.actif_),
       statistiques_(modele.statistiques_),
       OrdreAleatoire_(modele.OrdreAleatoire_),
@@ -71,6 +72,7 @@ void TControleur::Reprend(const TControleur& modele) {
   donneLue_ = modele.donneLue_;
   suivi_ = modele.suivi_;
   historique_ = modele.historique_;
+  releve_ = modele.releve_;
   actif_ = modele.actif_;
   statistiques_ = modele.statistiques_;
   OrdreAleatoire_ = modele.OrdreAleatoire_;

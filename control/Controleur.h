@@ -22,6 +22,7 @@
 #include "control/EntreesJeu.h"
 #include "control/EtatControleur.h"
 #include "control/JournalPartie.h"
+#include "control/ReleveJeu.h"
 #include "engine/Defausse.h"
 #include "engine/Levee.h"
 #include "engine/NavigationScript.h"
@@ -132,6 +133,8 @@ class TControleur : public TEntreesJeu {
   const TSuiviMains& Suivi() const { return suivi_; }
   // The tricks completed in the deal being played.
   const std::vector<TLeveeJouee>& Historique() const { return historique_; }
+  // The play of the deal as the review shows it: tricks, refusals, comments.
+  const TReleveJeu& Releve() const { return releve_; }
   const TCatalogue& Catalogue() const { return catalogue_; }
   int NbDonnes() const { return catalogue_.NbDonnes(); }
   const TNumerosVolume& NumerosVolume() const { return volume_; }
@@ -190,6 +193,7 @@ class TControleur : public TEntreesJeu {
   // lieu: where the script foresees the refusal (its Chaine and Pool).
   void Refuse(TCard carte, int code, const TRefus& lieu);
   void RefuseHorsLigne(TCard carte);
+  void NoteRefus(const TRefus& refus);
   std::optional<TVerdictImprevu> AnalyseImprevue(TCard carte);
   void TermineLevee();
   bool JoueCarteForcee();
@@ -220,6 +224,7 @@ class TControleur : public TEntreesJeu {
   bool donneLue_ = false;
   TSuiviMains suivi_;
   std::vector<TLeveeJouee> historique_;
+  TReleveJeu releve_;
   bool actif_ = false;
   TStatistiquesJeu statistiques_;
   std::vector<int> OrdreAleatoire_;

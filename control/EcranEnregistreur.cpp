@@ -153,6 +153,9 @@ void TEcranEnregistreur::PrepareExportPbn(const std::string& pbn) {
   Note(pbn.empty() ? "PrepareExportPbn vide" : "PrepareExportPbn");
 }
 
+// Kept, not written among the calls: the lines stay those of the play.
+void TEcranEnregistreur::PrepareRevueJeu(const TReleveJeu& releve) { Releve = releve; }
+
 int TEcranEnregistreur::MontreFinDonne(const TVisibiliteFinDonne& visible) {
   VisibiliteFin = visible;
   const int action = ChoisitFinDonne ? ChoisitFinDonne() : ActionSuivante;

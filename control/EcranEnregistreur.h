@@ -42,6 +42,7 @@ class TEcranEnregistreur : public TEcranJeu {
   std::optional<TScoresAffiches> Scores;
   std::optional<TVisibiliteFinDonne> VisibiliteFin;
   std::string Pbn;  // the last deal offered for export
+  std::optional<TReleveJeu> Releve;  // the last play offered for review
 
   // What the table shows now.
   std::string Titre;
@@ -99,6 +100,7 @@ class TEcranEnregistreur : public TEcranJeu {
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
   void PrepareExportPbn(const std::string& pbn) override;
+  void PrepareRevueJeu(const TReleveJeu& releve) override;
   int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  private:

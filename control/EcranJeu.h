@@ -14,6 +14,7 @@
 
 #include "control/DonneAffichee.h"
 #include "control/FinDonne.h"
+#include "control/ReleveJeu.h"
 #include "control/ScoresAffiches.h"
 #include "model/BridgeTypes.h"
 #include "model/QuestionPosee.h"
@@ -171,6 +172,10 @@ class TEcranJeu {
   // The deal as played, in PBN, for "Exporter (PBN)…" of the end-of-deal
   // screen shown next; empty when there is nothing to export.
   virtual void PrepareExportPbn(const std::string& pbn) = 0;
+  // The play of the deal for "Revoir le jeu" of the end-of-deal screen shown
+  // next, which steps through it on the table by itself; no trick recorded:
+  // nothing to review.
+  virtual void PrepareRevueJeu(const TReleveJeu& releve) = 0;
   // Modal: the end-of-deal screen of the deal shown, its theme and strength
   // as visible says. Returns ActionSuivante, ActionRejouer or ActionArreter.
   virtual int MontreFinDonne(const TVisibiliteFinDonne& visible) = 0;

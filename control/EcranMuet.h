@@ -54,6 +54,7 @@ class TEcranMuet : public TEcranJeu {
   TReponseQuestion PoseQuestion(const TQuestionPosee&) override { return TReponseQuestion{TCard{14, clPique}, 0, 0, jrSud}; }
   void MontreReponseAttendue(const TTexteReponseAttendue&) override {}
   void PrepareExportPbn(const std::string&) override {}
+  void PrepareRevueJeu(const TReleveJeu&) override {}
   int MontreFinDonne(const TVisibiliteFinDonne&) override { return ActionArreter; }
 };
 

@@ -81,6 +81,7 @@ void TControleur::FinDeLevee() {
   TEtatControleur& e = etat_;
   historique_.push_back(LeveeJouee(e.OnTable, e.Entameur, donne_.Donne.Atout()));
   e.Gagnant = historique_.back().Gagnant;
+  releve_.NoteLevee(e.Entameur, e.OnTable, e.Gagnant);
   CompteLevee(e.Gagnant);
   if (journal_) journal_->LeveeTerminee(e.Levee, e.Gagnant, e.LeveesNS, e.LeveesEO);
 }

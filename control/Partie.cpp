@@ -69,6 +69,7 @@ bool TControleur::LitDonneActuelle() {
   for (const std::string& avertissement : donne_.Avertissements) ecran_.AfficheErreur(avertissement);
   suivi_.s_Initialise(donne_.Donne.Mains(), DonneActuelle(), donne_.Donne.Atout());
   historique_.clear();
+  releve_ = TReleveJeu{};
   ecran_.MontreDonne(PrepareDonneAffichee(donne_, DonneActuelle()));
   if (journal_) journal_->DonneChargee(DonneActuelle(), donne_);
   return true;
@@ -132,6 +133,7 @@ void TControleur::DemarreJeu() {
   e.LeveesNS = e.LeveesEO = 0;
   e.Notation = e.NoteQuestions = 100;
   historique_.clear();
+  releve_ = TReleveJeu(donne_.Donne.Mains(), donne_.Donne.Atout());
   ChangeMarques();
   AfficheMarques();
   AfficheJeu(jrSud);
@@ -164,6 +166,7 @@ std::string TControleur::PbnDonneJouee() const {
 }
 
 void TControleur::MontreFinDonne() {
+  ecran_.PrepareRevueJeu(releve_);
   const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);
   ecran_.PosteFinDonne(action);

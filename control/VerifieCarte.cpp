@@ -139,7 +139,7 @@ void TControleur::RefuseHorsLigne(TCard carte) {
   e.BoutonGaucheDown = false;
   ecran_.Bip();
   const std::optional<TVerdictImprevu> verdict = AnalyseImprevue(carte);
-  if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}, 0, 0, verdict});
+  NoteRefus({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}, 0, 0, verdict});
   if (verdict) ecran_.AfficheMessage(TexteVerdictImprevu(*verdict));
 }
 
@@ -172,14 +172,19 @@ void TControleur::Refuse(TCard carte, int code, const TRefus& lieu) {
                                                                                   : TSignalRefus::Avertissement;
   e.LastErreur = code;
   e.BoutonGaucheDown = false;
-  if (journal_)
-    journal_->CarteRefusee(
-        {e.JoueurActuel, carte, code, points, signal, commente ? remarque.Texte : "", lieu.Chaine, lieu.Pool, {}});
+  NoteRefus({e.JoueurActuel, carte, code, points, signal, commente ? remarque.Texte : "", lieu.Chaine, lieu.Pool, {}});
   switch (signal) {
     case TSignalRefus::Commentaire: ecran_.AfficheCommentaire(remarque.Texte); break;
     case TSignalRefus::Avertissement: ecran_.AfficheMessage(remarque.Texte); break;
     case TSignalRefus::Bip: ecran_.Bip(); break;
   }
+}
+
+// The journal is told, and the review keeps what the user was shown: the
+// comment, or the verdict on a card in no line.
+void TControleur::NoteRefus(const TRefus& refus) {
+  if (journal_) journal_->CarteRefusee(refus);
+  releve_.NoteRefus({refus.Joueur, refus.Carte, refus.Code, refus.Verdict ? TexteVerdictImprevu(*refus.Verdict) : refus.Texte});
 }
 
 void TControleur::TermineLevee() {

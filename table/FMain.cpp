@@ -26,6 +26,7 @@
 #include "table/Palette.h"
 #include "table/Polices.h"
 #include "table/ReglagesDlg.h"
+#include "table/RevueJeu.h"
 #include "table/ScoreGlobalDlg.h"
 
 #include <QApplication>
@@ -198,6 +199,7 @@ void TFMain::CreeBoutons() {
 void TFMain::CreeDialogues(const QRect& zoneTravail) {
   FinDonne = new TFinDonne1024(this);
   FinDonne->Dimensionne(zoneTravail);
+  Revue = new TRevueJeu(this);
   DispJeux = new TFDispJeux(this);
   Avertissement = new TFErreur(this);
   // The score dialog opens the detailed scores, which must exist first.
@@ -272,6 +274,13 @@ void TFMain::FermeFenetre() {
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
+  // The review runs while the end-of-deal screen waits for its choice: the
+  // window goes back to that screen, where "Arrêter" ends the program.
+  if (Revue->EnCours()) {
+    Revue->Ferme();
+    event->ignore();
+    return;
+  }
   if (!fermee_) {
     fermee_ = true;
     if (actif_ && entrees_ != nullptr) entrees_->Ferme();

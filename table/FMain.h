@@ -52,6 +52,7 @@ class TFScores;
 class TFinDonne1024;
 class TJeu1024;
 class TReglagesDlg;
+class TRevueJeu;
 class TScoreGlobalDlg;
 
 // An alert explanation box drawn on the felt during the auction replay.
@@ -121,6 +122,8 @@ class TFMain : public QWidget, public TEcranJeu {
   TDelaiCartesDlg* DelaiCartes = nullptr;
   TFPoint* Point = nullptr;
   TAide* Aide = nullptr;
+  // "Revoir le jeu": covers the table while the end-of-deal screen waits.
+  TRevueJeu* Revue = nullptr;
 
   // ---- Layout ----
   int LargeurFenetre = 0;
@@ -171,6 +174,7 @@ class TFMain : public QWidget, public TEcranJeu {
   TReponseQuestion PoseQuestion(const TQuestionPosee& question) override;
   void MontreReponseAttendue(const TTexteReponseAttendue& reponse) override;
   void PrepareExportPbn(const std::string& pbn) override;
+  void PrepareRevueJeu(const TReleveJeu& releve) override;
   int MontreFinDonne(const TVisibiliteFinDonne& visible) override;
 
  protected:

@@ -20,6 +20,7 @@
 #include "table/Jeu1024.h"
 #include "table/Pause.h"
 #include "table/ReponseAttendue.h"
+#include "table/RevueJeu.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -212,8 +213,18 @@ void TFMain::MontreReponseAttendue(const TTexteReponseAttendue& reponse) {
 
 void TFMain::PrepareExportPbn(const std::string& pbn) { FinDonne->PrepareExportPbn(pbn); }
 
+void TFMain::PrepareRevueJeu(const TReleveJeu& releve) {
+  Revue->Prepare(releve);
+  FinDonne->PrepareRevue(Revue->Disponible());
+}
+
 int TFMain::MontreFinDonne(const TVisibiliteFinDonne& visible) {
-  const int action = FinDonne->Montre(donne_ ? donne_->Resume : TDocumentRtf{}, visible);
+  int action = FinDonne->Montre(donne_ ? donne_->Resume : TDocumentRtf{}, visible);
+  // "Revoir le jeu": the play on the table, then the screen again.
+  while (action == TFinDonne1024::acRevoir) {
+    Revue->Montre(SetCartes(), CouleurTapis);
+    action = FinDonne->Montre(donne_ ? donne_->Resume : TDocumentRtf{}, visible);
+  }
   RetourTable();
   return action;
 }

@@ -169,7 +169,14 @@ void TFinDonne1024::CreeCommentaireEtBoutons() {
   bExportPbn_->setFixedSize(LargeurBouton, HauteurBouton);
   bExportPbn_->setEnabled(false);
   connect(bExportPbn_, &QPushButton::clicked, this, [this] { ExportePbn(); });
+  bRevoir_ = NouveauBouton(QStringLiteral("Revoir le jeu"), this, LargeurBouton);
+  bRevoir_->setObjectName(QStringLiteral("BRevoirJeu"));
+  bRevoir_->setFixedSize(LargeurBouton, HauteurBouton);
+  bRevoir_->setEnabled(false);
+  connect(bRevoir_, &QPushButton::clicked, this, [this] { Termine(acRevoir); });
 }
+
+void TFinDonne1024::PrepareRevue(bool disponible) { bRevoir_->setEnabled(disponible); }
 
 void TFinDonne1024::PrepareExportPbn(std::string pbn) {
   pbn_ = std::move(pbn);
@@ -245,6 +252,7 @@ void TFinDonne1024::Dimensionne(const QRect& zoneTravail) {
   suivante_->move(g.XBoutons[2], g.YBoutons);
   // Under the header band, on the right, away from the choices that end the screen.
   bExportPbn_->move(W - g.m - LargeurBouton, 48);
+  bRevoir_->move(W - g.m - LargeurBouton, 48 + HauteurBouton + 6);
   update();
 }
 

@@ -23,7 +23,9 @@ class TFinDonne1024 : public TDialogueKalvo {
 
  public:
   // The choice handed back to the main window.
-  enum TAction : int { acSuivante = 0, acRejouer = 1, acArreter = 99 };
+  // acRevoir stays with the main window: it shows the play on the table,
+  // then this screen again.
+  enum TAction : int { acSuivante = 0, acRejouer = 1, acRevoir = 2, acArreter = 99 };
 
   explicit TFinDonne1024(QWidget* parent = nullptr);
 
@@ -47,6 +49,8 @@ class TFinDonne1024 : public TDialogueKalvo {
   // Writes the PBN text to the file, whole or not at all; false and the
   // French reason in erreur when it could not be written.
   bool EnregistrePbn(const QString& chemin, QString& erreur) const;
+  // "Revoir le jeu" is offered when there is a recorded play to review.
+  void PrepareRevue(bool disponible);
 
   // Components by the design's names, for the main window and the tests.
   QLabel* Main(TJoueur joueur, T4Couleur couleur) const { return mains_[joueur][couleur]; }
@@ -63,6 +67,7 @@ class TFinDonne1024 : public TDialogueKalvo {
   QPushButton* BRejouer() const { return rejouer_; }
   QPushButton* BSuivante() const { return suivante_; }
   QPushButton* BExportPbn() const { return bExportPbn_; }
+  QPushButton* BRevoir() const { return bRevoir_; }
   QLabel* Theme() const { return theme_; }
   QLabel* Force() const { return force_; }
 
@@ -113,6 +118,7 @@ class TFinDonne1024 : public TDialogueKalvo {
   QPushButton* suivante_ = nullptr;
   int largeurCouleur_ = 16;
   QPushButton* bExportPbn_ = nullptr;
+  QPushButton* bRevoir_ = nullptr;
   std::string pbn_;
 };
 

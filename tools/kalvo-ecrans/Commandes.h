@@ -15,6 +15,9 @@ class TExemple;
 // (in `donnees`) played on the main window by clicks, in each card set and
 // at two screen sizes.
 bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees, std::optional<int> collection = std::nullopt);
+// "Revoir le jeu" on the table after the same deal played with some cards
+// refused, at two screen sizes.
+bool ImagesRevue(const QDir& sortie, const std::filesystem::path& donnees);
 // The quiz dialogs, "Mauvaise réponse", the end-of-deal screen and the two
 // score dialogs.
 bool ImagesDialogues(const QDir& sortie, const TExemple& exemple);
