@@ -144,6 +144,7 @@ class TFMain : public QWidget, public TEcranJeu {
   void AfficheTitre(const std::string& titre) override;
   void MontreBouton(TBoutonJeu bouton, bool visible) override;
   void IndiqueTour(int mode) override;
+  void IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) override;
   void Sablier(bool actif) override;
   bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
   std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
@@ -199,6 +200,8 @@ class TFMain : public QWidget, public TEcranJeu {
   void SuitReglages();
   // After a modal window: the focus back to the table, which repaints.
   void RetourTable();
+  // A key for the focus over the playable cards; false when it is none.
+  bool ToucheFocus(QKeyEvent* event);
   QRect Geometrie() const;
   int SetCartes() const;
 
@@ -218,6 +221,11 @@ class TFMain : public QWidget, public TEcranJeu {
   bool echecActivation_ = false;
   bool fermee_ = false;
   int sabliers_ = 0;
+  // The hand to play and its playable cards in the hand's order; the focus
+  // is drawn only once the keyboard has moved it, so a mouse user sees none.
+  TJoueur joueurJouable_ = jrSud;
+  std::vector<int> jouables_;
+  bool focusClavier_ = false;
 };
 
 }  // namespace kalvo

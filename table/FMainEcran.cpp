@@ -27,6 +27,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kalvo {
 
 namespace {
@@ -78,6 +80,8 @@ void TFMain::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
   controle->show();
   controle->raise();
   Jeux[joueur]->SetCarteJouee(value);
+  // The hand has played: no card of it is playable until told again.
+  if (joueur == joueurJouable_) IndiqueCartesJouables(joueur, {});
 }
 
 void TFMain::CacheCartesJouees() {
@@ -122,6 +126,21 @@ void TFMain::IndiqueTour(int mode) {
   Fleche->move(GaucheFleche(sud->x()), haut);
   Fleche->show();
   Fleche->raise();
+}
+
+void TFMain::IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) {
+  const int avant = Jeux[joueurJouable_]->FocusCarte();
+  Jeux[joueurJouable_]->SetFocusCarte(0);
+  joueurJouable_ = joueur;
+  jouables_.clear();
+  for (int v : Jeux[joueur]->CartesRestantes()) {
+    const bool jouable = std::any_of(cartes.begin(), cartes.end(), [v](TCard c) { return IndexCarte(c) == v; });
+    if (jouable) jouables_.push_back(v);
+  }
+  if (!focusClavier_ || jouables_.empty()) return;
+  // The focus stays on its card when it may still be played.
+  const bool garde = std::find(jouables_.begin(), jouables_.end(), avant) != jouables_.end();
+  Jeux[joueur]->SetFocusCarte(garde ? avant : jouables_.front());
 }
 
 void TFMain::Sablier(bool actif) {

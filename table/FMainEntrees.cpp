@@ -7,6 +7,7 @@
 #include "table/Bids1024.h"
 #include "table/Carte1024.h"
 #include "table/Etui1024.h"
+#include "table/FocusClavier.h"
 #include "table/Jeu1024.h"
 #include "table/ReglagesDlg.h"
 #include "table/ScoreGlobalDlg.h"
@@ -14,6 +15,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kalvo {
 
@@ -69,9 +72,30 @@ void TFMain::keyPressEvent(QKeyEvent* event) {
       touche == Qt::Key_AltGr || !actif_) {
     return;
   }
+  if (ToucheFocus(event)) return;
   const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
   const bool ctrlAltF9 = touche == Qt::Key_F9 && (event->modifiers() & ctrlAlt) == ctrlAlt;
   if (entrees_ != nullptr) entrees_->FormKeyDown(ctrlAltF9 ? TToucheJeu::CtrlAltF9 : TToucheJeu::Autre);
+}
+
+bool TFMain::ToucheFocus(QKeyEvent* event) {
+  if (jouables_.empty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
+    return false;
+  TJeu1024* jeu = Jeux[joueurJouable_];
+  const int touche = event->key();
+  if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {
+    // A finished trick on the felt is gathered first, as a click there does.
+    const bool leveeSurTable = std::all_of(Cartes.begin(), Cartes.end(), [](const TCarte1024* c) { return c->isVisible(); });
+    if (leveeSurTable || jeu->FocusCarte() == 0) return false;
+    if (entrees_ != nullptr) entrees_->JeuMouseDown(joueurJouable_, jeu->FocusCarte(), false);
+    return true;
+  }
+  const TToucheFocus lue = LitToucheFocus(touche, event->text());
+  if (lue.Genre == TToucheFocus::TGenre::Aucune) return false;
+  focusClavier_ = true;
+  const int cible = DeplaceFocus(jouables_, jeu->FocusCarte(), lue);
+  jeu->SetFocusCarte(cible != 0 ? cible : jouables_.front());
+  return true;
 }
 
 void TFMain::BReglagesClick() {
