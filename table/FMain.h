@@ -53,6 +53,7 @@ class TFinDonne1024;
 class TJeu1024;
 class TReglagesDlg;
 class TScoreGlobalDlg;
+class TStyleMnemoniques;
 
 // An alert explanation box drawn on the felt during the auction replay.
 struct TAlerteAffichee {
@@ -178,6 +179,8 @@ class TFMain : public QWidget, public TEcranJeu {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -200,6 +203,15 @@ class TFMain : public QWidget, public TEcranJeu {
   void SuitReglages();
   // After a modal window: the focus back to the table, which repaints.
   void RetourTable();
+  // The mnemonics underlined (Alt held) or not.
+  void SoulignesMnemoniques(bool visibles);
+  // The counters' and the trick's descriptions for a screen reader, as they
+  // stand now.
+  void DecritMarques();
+  void DecritLevee();
+  // Shows or hides a button; a hidden button's keyboard focus goes back
+  // to the table rather than to the next button.
+  void MontreBoutonTable(QPushButton* bouton, bool visible);
   // A key for the focus over the playable cards; false when it is none.
   bool ToucheFocus(QKeyEvent* event);
   QRect Geometrie() const;
@@ -212,8 +224,10 @@ class TFMain : public QWidget, public TEcranJeu {
   std::optional<TDonneAffichee> donne_;
   QColor CouleurTapis;
   QPixmap tapis_;
+  bool feutreUni_ = false;
   TRangeeBoutons rangeeBoutons_;
   std::array<QPushButton*, NbBoutonsRangee> rangee_{};
+  TStyleMnemoniques* styleMnemoniques_ = nullptr;  // the buttons' style, a child of the window
   QSize tailleMiseEnPage_;
   std::vector<TAlerteAffichee> alertes_;
   bool dejaMontree_ = false;
@@ -226,6 +240,8 @@ class TFMain : public QWidget, public TEcranJeu {
   TJoueur joueurJouable_ = jrSud;
   std::vector<int> jouables_;
   bool focusClavier_ = false;
+  // The cards on the felt in the order they were played.
+  std::vector<std::pair<TJoueur, TCard>> levee_;
 };
 
 }  // namespace kalvo

@@ -20,6 +20,7 @@
 #include "table/Jeu1024.h"
 #include "table/Pause.h"
 #include "table/ReponseAttendue.h"
+#include "table/TextesAccessibles.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -77,6 +78,9 @@ void TFMain::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
   const int value = carte.EstReelle() ? IndexCarte(carte) : 0;
   TCarte1024* controle = Cartes[joueur];
   controle->SetValue(value);
+  std::erase_if(levee_, [joueur](const auto& posee) { return posee.first == joueur; });
+  levee_.emplace_back(joueur, carte);
+  DecritLevee();
   controle->show();
   controle->raise();
   Jeux[joueur]->SetCarteJouee(value);
@@ -86,6 +90,17 @@ void TFMain::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
 
 void TFMain::CacheCartesJouees() {
   for (TCarte1024* carte : Cartes) carte->hide();
+  levee_.clear();
+  DecritLevee();
+}
+
+void TFMain::DecritLevee() { setAccessibleDescription(QString::fromStdString(DescriptionLevee(levee_))); }
+
+void TFMain::DecritMarques() {
+  Notation->setAccessibleDescription(QString::fromStdString(DescriptionNote(Notation->Value())));
+  NoteQuestions->setAccessibleDescription(QString::fromStdString(DescriptionNote(NoteQuestions->Value())));
+  LeveesNS->setAccessibleDescription(QString::fromStdString(DescriptionLevees(LeveesNS->Value())));
+  LeveesEO->setAccessibleDescription(QString::fromStdString(DescriptionLevees(LeveesEO->Value())));
 }
 
 void TFMain::CacheTable() {
@@ -160,16 +175,22 @@ void TFMain::AfficheTitre(const std::string& titre) {
 
 void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
   switch (bouton) {
-    case bjStart: BStart->setVisible(visible); break;
-    case bjNext: BNext->setVisible(visible); break;
-    case bjJeuAuto: rangee_[brJeuAuto]->setVisible(visible); break;
-    case bjLastLevee: rangee_[brLastLevee]->setVisible(visible); break;
-    case bjRevoirBids: rangee_[brRevoirBids]->setVisible(visible); break;
-    case bjPoint: rangee_[brPoint]->setVisible(visible); break;
+    case bjStart: MontreBoutonTable(BStart, visible); break;
+    case bjNext: MontreBoutonTable(BNext, visible); break;
+    case bjJeuAuto: MontreBoutonTable(rangee_[brJeuAuto], visible); break;
+    case bjLastLevee: MontreBoutonTable(rangee_[brLastLevee], visible); break;
+    case bjRevoirBids: MontreBoutonTable(rangee_[brRevoirBids], visible); break;
+    case bjPoint: MontreBoutonTable(rangee_[brPoint], visible); break;
     case bjNavigation:
-      for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) rangee_[b]->setVisible(visible);
+      for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) MontreBoutonTable(rangee_[b], visible);
       break;
   }
+}
+
+void TFMain::MontreBoutonTable(QPushButton* bouton, bool visible) {
+  const bool avaitFocus = bouton->hasFocus();
+  bouton->setVisible(visible);
+  if (avaitFocus && !visible) setFocus(Qt::OtherFocusReason);
 }
 
 void TFMain::AfficheMarques(const TMarquesVisibles& visibles) {
@@ -185,6 +206,7 @@ void TFMain::ChangeMarques(const TMarques& marques) {
   NoteQuestions->SetValue(marques.NoteQuestions);
   LeveesNS->SetValue(marques.LeveesNS);
   LeveesEO->SetValue(marques.LeveesEO);
+  DecritMarques();
 }
 
 void TFMain::MontreDerniereLevee(const TCartesJouees& levee) {

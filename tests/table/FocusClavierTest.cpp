@@ -107,20 +107,6 @@ TEST(FocusClavier, NomsAccessiblesDesCartes) {
   EXPECT_TRUE(carte.accessibleName().isEmpty());
 }
 
-// The keys that bring the focus to a card: its suit letter, then its rank
-// (the ten typed "1" then "0").
-void TapeCarte(TFMain& f, TCard carte) {
-  static constexpr std::array<char, 4> lettres{'t', 'k', 'c', 'p'};
-  QTest::keyClick(&f, lettres[carte.c]);
-  if (carte.h == 10) {
-    QTest::keyClick(&f, '1');
-    QTest::keyClick(&f, '0');
-    return;
-  }
-  static constexpr std::string_view rangs = "23456789?VDRA";
-  QTest::keyClick(&f, rangs[carte.h - 2]);
-}
-
 TEST(FocusClavier, DonneEntiereAuClavier) {
   auto t = test::TTableDeTest::Ouvre(test::ReglagesRapides(1, "ErreursComments=1\r\n"));
   ASSERT_TRUE(t);
@@ -128,10 +114,16 @@ TEST(FocusClavier, DonneEntiereAuClavier) {
   const TControleur& c = f.Controleur();
   TGardienModales gardien;
   ReponsesHabituelles(gardien);
-  QTest::keyClick(f.BStart, Qt::Key_Space);
-  ASSERT_TRUE(f.BNext->isVisible());
-  QTest::keyClick(f.BNext, Qt::Key_Space);
-  ASSERT_TRUE(c.Etat().InJeu);
+  // The end-of-deal screen left by Enter ("Suivante"), as the rest by keys.
+  gardien.Repond("kalvo::TFinDonne1024", [](QWidget* w) {
+    QTest::keyClick(w->focusWidget() != nullptr ? w->focusWidget() : w, Qt::Key_Return);
+  });
+  TPiloteTable pilote(f);
+  // "Démarrer" and "Jeu de la carte" by their mnemonics.
+  QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
+  QTRY_VERIFY(f.BNext->isVisible());
+  QTest::keyClick(&f, Qt::Key_C, Qt::AltModifier);
+  QTRY_VERIFY(c.Etat().InJeu);
   // No focus is drawn until the keyboard is used.
   for (TJoueur j : TousLesJoueurs) EXPECT_EQ(f.Jeux[j]->FocusCarte(), 0);
 
@@ -166,8 +158,7 @@ TEST(FocusClavier, DonneEntiereAuClavier) {
         EXPECT_TRUE(std::find(permises.begin(), permises.end(), CarteDeIndex(focus)) != permises.end());
       }
     }
-    TapeCarte(f, *juste);
-    ASSERT_EQ(f.Jeux[joueur]->FocusCarte(), IndexCarte(*juste)) << NomCarte(*juste);
+    ASSERT_TRUE(pilote.TapeCarte(*juste)) << NomCarte(*juste);
     const int avant = f.Jeux[joueur]->TotalCartesJouees();
     QTest::keyClick(&f, cartes % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
     ASSERT_EQ(f.Jeux[joueur]->TotalCartesJouees(), avant + 1) << NomCarte(*juste);

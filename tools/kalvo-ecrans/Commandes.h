@@ -14,6 +14,9 @@ class TExemple;
 // (in `donnees`) played on the main window by clicks, in each card set and
 // at two screen sizes.
 bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees);
+// The same deal played by keys alone, the keyboard focus in view, then the
+// table with "Grandes cartes" and with "Contraste élevé".
+bool ImagesClavier(const QDir& sortie, const std::filesystem::path& donnees);
 // The quiz dialogs, "Mauvaise réponse", the end-of-deal screen and the two
 // score dialogs.
 bool ImagesDialogues(const QDir& sortie, const TExemple& exemple);
