@@ -18,12 +18,13 @@
 namespace kalvo {
 namespace {
 
-// The colours of a patch of felt beside West's hand, where nothing lies.
+// The colours of a patch of felt left of South's hand, where nothing lies.
 std::set<QRgb> CouleursDuTapis(TFMain& f) {
   const QImage image = f.grab().toImage();
+  const QPoint sud = f.Jeux[jrSud]->pos();
   std::set<QRgb> couleurs;
-  for (int y = f.height() / 2; y < f.height() / 2 + 24; ++y)
-    for (int x = 4; x < 10; ++x) couleurs.insert(image.pixel(x, y) & 0xFFFFFFu);
+  for (int y = sud.y() + 10; y < sud.y() + 34; ++y)
+    for (int x = sud.x() - 90; x < sud.x() - 60; ++x) couleurs.insert(image.pixel(x, y) & 0xFFFFFFu);
   return couleurs;
 }
 

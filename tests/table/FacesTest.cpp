@@ -143,7 +143,7 @@ TEST(FacesDesCartes, GrandsIndexEtContraste) {
     const int largeur = e.c - 1;
     // More ink in the rank, all of it still in the narrowest strip.
     const QRect rang(0, 0, largeur, 30);
-    EXPECT_GT(CompteCouleur(grande, rang, encre, 40), CompteCouleur(normale, rang, encre, 40) * 5 / 4) << v;
+    EXPECT_GT(CompteCouleur(grande, rang, encre, 40), CompteCouleur(normale, rang, encre, 40) * 11 / 10) << v;
     EXPECT_GE(CompteCouleur(grande, QRect(0, 30, largeur, e.d - 30), encre, 40), 8) << v;
     EXPECT_EQ(CompteCouleur(grande, QRect(0, e.d, largeur, 2), encre, 40), 0) << v;
     EXPECT_EQ(CompteCouleur(grande, QRect(largeur, 0, 1, e.d), encre, 40), 0) << v;

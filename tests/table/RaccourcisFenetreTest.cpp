@@ -54,13 +54,8 @@ TEST(RaccourcisFenetre, DonneDemarreeEtChangeeParAltLettre) {
   const TControleur& c = f.Controleur();
   TGardienModales gardien;
   ReponsesHabituelles(gardien);
-
-  // Alt+Page suivante and Alt+Page précédente step through the deals.
-  const int premiere = c.DonneActuelle();
-  QTest::keyClick(&f, Qt::Key_PageDown, Qt::AltModifier);
-  QTRY_COMPARE(c.DonneActuelle(), premiere + 1);
-  QTest::keyClick(&f, Qt::Key_PageUp, Qt::AltModifier);
-  QTRY_COMPARE(c.DonneActuelle(), premiere);
+  f.activateWindow();
+  f.setFocus();
 
   ASSERT_TRUE(f.BStart->isVisible());
   QTest::keyClick(&f, Qt::Key_D, Qt::AltModifier);
@@ -79,6 +74,22 @@ TEST(RaccourcisFenetre, DonneDemarreeEtChangeeParAltLettre) {
   QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
   QTRY_COMPARE(gardien.Vues("kalvo::TScoreGlobalDlg"), 1);
   QTRY_VERIFY(f.hasFocus());
+}
+
+TEST(RaccourcisFenetre, DonnesParcouruesParAltPage) {
+  auto t = test::TTableDeTest::Ouvre(test::ReglagesRapides());
+  ASSERT_TRUE(t);
+  TFMain& f = *t->Fenetre;
+  const TControleur& c = f.Controleur();
+  TGardienModales gardien;
+  ReponsesHabituelles(gardien);
+  f.activateWindow();
+  f.setFocus();
+  const int premiere = c.DonneActuelle();
+  QTest::keyClick(&f, Qt::Key_PageDown, Qt::AltModifier);
+  QTRY_COMPARE(c.DonneActuelle(), premiere + 1);
+  QTest::keyClick(&f, Qt::Key_PageUp, Qt::AltModifier);
+  QTRY_COMPARE(c.DonneActuelle(), premiere);
 }
 
 TEST(RaccourcisFenetre, OrdreDeTabulation) {
