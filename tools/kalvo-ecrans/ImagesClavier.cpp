@@ -48,6 +48,9 @@ bool AvecTable(const std::filesystem::path& livres, const std::string& autres,
   TPiloteTable pilote(fenetre);
   TGardienModales gardien;
   ReponsesHabituelles(gardien);
+  // The mnemonics answer in the active window only.
+  fenetre.activateWindow();
+  QApplication::processEvents();
   pilote.Touche(Qt::Key_D, Qt::AltModifier);
   QTest::qWait(200);  // a mnemonic presses its button as a click does, after a moment
   pilote.Touche(Qt::Key_C, Qt::AltModifier);
