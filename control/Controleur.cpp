@@ -3,6 +3,7 @@
 // an error.
 #include "control/Controleur.h"
 
+#include "control/JeuJuste.h"
 #include "model/ErreurDonnee.h"
 
 #include <algorithm>
@@ -130,7 +131,16 @@ void TControleur::MontreJeuAuto(bool visible) {
   MontreBouton(bjNavigation, !visible);
 }
 
-void TControleur::IndiqueTour(int mode) { ecran_.IndiqueTour(mode); }
+void TControleur::IndiqueTour(int mode) {
+  ecran_.IndiqueTour(mode);
+  // The screen's keyboard focus needs the cards it may rest on.
+  if (mode == TourSud || mode == TourNord) {
+    const TJoueur joueur = mode == TourSud ? jrSud : jrNord;
+    ecran_.IndiqueCartesJouables(joueur, CartesJouables(*this, joueur));
+  } else {
+    ecran_.IndiqueCartesJouables(jrSud, {});
+  }
+}
 
 void TControleur::CacheTable() {
   ecran_.CacheTable();

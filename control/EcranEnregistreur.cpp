@@ -85,6 +85,12 @@ void TEcranEnregistreur::IndiqueTour(int mode) {
   Note("IndiqueTour " + std::to_string(mode));
 }
 
+// Kept, not noted: it comes with every IndiqueTour, whose line says it.
+void TEcranEnregistreur::IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) {
+  JoueurJouable = joueur;
+  CartesJouables = cartes;
+}
+
 void TEcranEnregistreur::Sablier(bool actif) {
   Sabliers += actif ? 1 : -1;
   Note(std::string("Sablier ") + (actif ? "1" : "0"));

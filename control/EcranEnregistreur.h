@@ -51,6 +51,9 @@ class TEcranEnregistreur : public TEcranJeu {
   std::array<TAffichageJeu, 4> Affichages{};
   TCartesJouees CartesSurTable{};
   int Tour = TourAucun;
+  // The cards the hand to play may play, as last told.
+  TJoueur JoueurJouable = jrSud;
+  std::vector<TCard> CartesJouables;
   int Sabliers = 0;  // hourglasses still on (Sablier(true) not yet matched)
   TMarquesVisibles MarquesVisibles;
   TMarques Marques{0, 0, 0, 0};
@@ -73,6 +76,7 @@ class TEcranEnregistreur : public TEcranJeu {
   void AfficheTitre(const std::string& titre) override;
   void MontreBouton(TBoutonJeu bouton, bool visible) override;
   void IndiqueTour(int mode) override;
+  void IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) override;
   void Sablier(bool actif) override;
   bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
   std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;

@@ -86,6 +86,10 @@ class TEcranJeu {
   virtual void AfficheTitre(const std::string& titre) = 0;
   virtual void MontreBouton(TBoutonJeu bouton, bool visible) = 0;
   virtual void IndiqueTour(int mode) = 0;  // TourAucun..TourNord
+  // The cards the hand to play may be played now (following suit when it
+  // must), told with each IndiqueTour; empty while the user plays no card.
+  // The keyboard focus moves over these only.
+  virtual void IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) = 0;
   // The hourglass over whatever IndiqueTour set, until Sablier(false).
   virtual void Sablier(bool actif) = 0;
   // Modal: the score dialog and the detailed scores it opens, with the

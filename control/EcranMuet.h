@@ -21,6 +21,7 @@ class TEcranMuet : public TEcranJeu {
   void AfficheTitre(const std::string&) override {}
   void MontreBouton(TBoutonJeu, bool) override {}
   void IndiqueTour(int) override {}
+  void IndiqueCartesJouables(TJoueur, const std::vector<TCard>&) override {}
   void Sablier(bool) override {}
   bool MontreScores(const TScoresAffiches&, const TScoresAffiches&) override { return false; }
   std::optional<int> DemandeNumeroDonne(int, int) override { return std::nullopt; }

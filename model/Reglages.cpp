@@ -44,7 +44,7 @@ const std::array<TOption, 13> OptionsAvant{{
     {"Cartes", nullptr, &TReglages::Cartes, 0, 10, true},
     {"Aléatoire", &TReglages::Aleatoire},
 }};
-const std::array<TOption, 7> OptionsApres{{
+const std::array<TOption, 9> OptionsApres{{
     {"Ordre", nullptr, &TReglages::Ordre, 0, 1},
     {"TypeDonnes", nullptr, &TReglages::TypeDonnes, 0, 3},
     {"NumeroTheme", nullptr, &TReglages::NumeroTheme, 0, 27},
@@ -52,6 +52,8 @@ const std::array<TOption, 7> OptionsApres{{
     {"ScoreInferieurA", nullptr, &TReglages::ScoreInferieurA, -1, 100},
     {"SetCartes", nullptr, &TReglages::SetCartes, 1, 3, true},
     {"AnalyseImprevues", &TReglages::AnalyseImprevues},
+    {"GrandesCartes", &TReglages::GrandesCartes},
+    {"ContrasteEleve", &TReglages::ContrasteEleve},
 }};
 
 constexpr const char* SectionOptions = "Options";

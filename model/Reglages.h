@@ -38,6 +38,11 @@ struct TReglages {
   // "Analyse des cartes imprévues": a card in no line of the lesson gets
   // its double-dummy verdict in a warning window.
   bool AnalyseImprevues = true;
+  // For small screens: the largest card set whatever SetCartes says, with
+  // larger indices.
+  bool GrandesCartes = false;
+  // Stronger card outlines and a plain felt.
+  bool ContrasteEleve = false;
   friend bool operator==(const TReglages&, const TReglages&) = default;
 };
 

@@ -1,6 +1,7 @@
 #include "table/Carte1024.h"
 
 #include "table/JeuDeCartes.h"
+#include "model/BridgeTypes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@ TCarte1024::TCarte1024(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_NoSystemBackground);
   const TTailleFace face = TailleFace(FSetCartes);
   resize(face.W, face.H);
+  setAccessibleName(QString::fromStdString(NomCarte(CarteDeIndex(FValue))));
 }
 
 void TCarte1024::Redessine() {
@@ -23,6 +25,8 @@ void TCarte1024::SetValue(int v) {
   const ctCarte valeur = (v >= 0 && v <= 255) ? static_cast<ctCarte>(v) : 0;
   if (valeur == FValue) return;
   FValue = valeur;
+  // What a screen reader announces: "Dame de Cœur", nothing for a back.
+  setAccessibleName(EstIndexCarteValide(valeur) ? QString::fromStdString(NomCarte(CarteDeIndex(valeur))) : QString());
   Redessine();
 }
 

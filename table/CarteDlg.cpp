@@ -1,11 +1,13 @@
 #include "table/CarteDlg.h"
 
 #include "table/Carte1024.h"
+#include "table/FocusClavier.h"
 #include "table/Palette.h"
 #include "table/Polices.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -121,6 +123,23 @@ void TCarteDlg::ChoisitHauteur(int tag) {
   haut_ = tag;
   MontreCarte();
   ok_->setFocus(Qt::OtherFocusReason);
+}
+
+void TCarteDlg::keyPressEvent(QKeyEvent* event) {
+  using G = TToucheFocus::TGenre;
+  // Arrows stay with the buttons; Ctrl and Alt combinations are no cards.
+  const bool combinaison = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  const TToucheFocus touche = combinaison ? TToucheFocus{} : LitToucheFocus(-1, event->text());
+  QAbstractButton* bouton = nullptr;
+  if (touche.Genre == G::Couleur) bouton = couleurs_->button(touche.Valeur);
+  if (touche.Genre == G::Rang) bouton = hauteurs_->button(touche.Valeur);
+  if (bouton != nullptr) {
+    bouton->click();
+  } else if (touche.Genre != G::Ignoree) {
+    TDialogueKalvo::keyPressEvent(event);
+    return;
+  }
+  event->accept();
 }
 
 void TCarteDlg::MontreCarte() {

@@ -38,6 +38,11 @@ class TCarteDlg : public TDialogueKalvo {
   QAbstractButton* BoutonHauteur(int tag) const { return hauteurs_->button(tag); }
   QPushButton* BoutonOk() const { return ok_; }
 
+ protected:
+  // The card typed as on the table: a suit letter (P C K T), a rank (A R D
+  // V, X or 10, 9..2).
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void ChoisitCouleur(int tag);
   void ChoisitHauteur(int tag);

@@ -23,11 +23,14 @@
 #include "table/FinDonne1024.h"
 #include "table/IconesTable.h"
 #include "table/Jeu1024.h"
+#include "table/JeuDeCartes.h"
 #include "table/Palette.h"
 #include "table/Polices.h"
 #include "table/ReglagesDlg.h"
 #include "table/RevueJeu.h"
 #include "table/ScoreGlobalDlg.h"
+#include "table/StyleMnemoniques.h"
+#include "table/TextesAccessibles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,6 +77,8 @@ void TFMain::Construit(const QRect& zone) {
   setFont(PoliceEnPoints(QStringLiteral("Arial"), 10));
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Table de jeu"));
+  setAccessibleDescription(QString::fromStdString(DescriptionLevee({})));
   CreeControlesTable();
   CreeEtiquettes();
   CreeBoutons();
@@ -82,7 +87,8 @@ void TFMain::Construit(const QRect& zone) {
   Connecte();
 }
 
-TFMain::~TFMain() = default;
+// The faces go back to their usual style for whatever draws cards next.
+TFMain::~TFMain() { TJeuDeCartes::Commun().ChoisitStyle({}); }
 
 void TFMain::DimensionneFenetre(const QRect& zoneTravail) {
   const QSize taille = TailleFenetre(zoneTravail);
@@ -93,7 +99,7 @@ void TFMain::DimensionneFenetre(const QRect& zoneTravail) {
   setGeometry(QRect(zoneTravail.topLeft(), taille));
 }
 
-int TFMain::SetCartes() const { return reglages_.SetCartes; }
+int TFMain::SetCartes() const { return reglages_.GrandesCartes ? NbSetsCartes : reglages_.SetCartes; }
 
 QRect TFMain::Geometrie() const { return QRect(mapToGlobal(QPoint(0, 0)), size()); }
 
@@ -110,6 +116,7 @@ void TFMain::CreeControlesTable() {
     carte->SetSetCartes(k);
     carte->SetBackground(CouleurTapis);
     carte->hide();
+    carte->setAccessibleDescription(QString::fromStdString(DescriptionCarteJouee(j)));
     Cartes[j] = carte;
 
     auto* jeu = new TJeu1024(this);
@@ -168,32 +175,76 @@ void TFMain::CreeEtiquettes() {
   NoteQuestions = afficheur("NoteQuestions", 3, CouleurLime);
   LeveesNS = afficheur("LeveesNS", 2, CouleurJaune);
   LeveesEO = afficheur("LeveesEO", 2, CouleurJaune);
+  Notation->setAccessibleName(QStringLiteral("Note du jeu"));
+  NoteQuestions->setAccessibleName(QStringLiteral("Note des questions"));
+  LeveesNS->setAccessibleName(QStringLiteral("Levées Nord-Sud"));
+  LeveesEO->setAccessibleName(QStringLiteral("Levées Est-Ouest"));
+  DecritMarques();
 }
 
 void TFMain::CreeBoutons() {
   static constexpr std::array<const char*, NbBoutonsRangee> noms{
       "BReglages", "BScores", "BRevoirBids", "BPoint", "BLastLevee",
       "BJeuAuto",  "BPrecedente", "BDonne", "BSuivante", "BQuitter"};
+  // Each caption's mnemonic (Alt+letter) differs from every other button's,
+  // "Démarrer" and "Jeu de la carte" included.
   static constexpr std::array<const char*, NbBoutonsRangee> textes{
-      "Réglages", "Scores", "Enchères", "Le point", "Dernière levée", "Jouer pour moi", "", "# donne", "", "Quitter"};
+      "&Réglages", "&Scores", "&Enchères", "Le &point", "Dernière &levée", "&Jouer pour moi", "", "# do&nne", "", "&Quitter"};
   auto bouton = [this](const char* nom, const char* texte) {
     auto* b = new QPushButton(QString::fromUtf8(texte), this);
     b->setObjectName(QString::fromLatin1(nom));
-    // The window sees every key: no button takes the focus away from it.
-    b->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab only: a click leaves the keys with the table, and a
+    // button pressed from the keyboard gives them back (RetourTable).
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
   };
   for (int i = 0; i < NbBoutonsRangee; ++i) rangee_[static_cast<std::size_t>(i)] = bouton(noms[static_cast<std::size_t>(i)], textes[static_cast<std::size_t>(i)]);
   rangee_[brPrecedente]->setIcon(QIcon(ImageEtapeDonne(false)));
   rangee_[brSuivante]->setIcon(QIcon(ImageEtapeDonne(true)));
-  rangee_[brPrecedente]->setToolTip(QStringLiteral("Donne précédente"));
-  rangee_[brSuivante]->setToolTip(QStringLiteral("Donne suivante"));
-  BStart = bouton("BStart", "Démarrer");
-  BNext = bouton("BNext", "Jeu de la carte");
+  // The arrows have no caption to take a letter from.
+  rangee_[brPrecedente]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageUp));
+  rangee_[brSuivante]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_PageDown));
+  rangee_[brPrecedente]->setToolTip(QStringLiteral("Donne précédente (Alt+Page précédente)"));
+  rangee_[brSuivante]->setToolTip(QStringLiteral("Donne suivante (Alt+Page suivante)"));
+  static constexpr std::array<const char*, NbBoutonsRangee> descriptions{
+      "Ouvre les réglages (Alt+R)",
+      "Montre vos scores (Alt+S)",
+      "Revoit les enchères de la donne (Alt+E)",
+      "Affiche le bilan de la donne : levées sûres, perdantes, plan (Alt+P)",
+      "Montre la dernière levée jouée (Alt+L)",
+      "Le programme joue la suite de la donne selon le bon plan (Alt+J)",
+      "Va à la donne précédente (Alt+Page précédente)",
+      "Choisit la donne par son numéro (Alt+N)",
+      "Va à la donne suivante (Alt+Page suivante)",
+      "Ferme le programme (Alt+Q)"};
+  for (std::size_t i = 0; i < rangee_.size(); ++i)
+    rangee_[i]->setAccessibleDescription(QString::fromUtf8(descriptions[i]));
+  rangee_[brPrecedente]->setAccessibleName(QStringLiteral("Donne précédente"));
+  rangee_[brSuivante]->setAccessibleName(QStringLiteral("Donne suivante"));
+  BStart = bouton("BStart", "&Démarrer");
+  BNext = bouton("BNext", "Jeu de la &carte");
+  BStart->setAccessibleDescription(QStringLiteral("Démarre la donne (Alt+D)"));
+  BNext->setAccessibleDescription(QStringLiteral("Passe au jeu de la carte (Alt+C)"));
   BStart->hide();
   BNext->hide();
   // "Jouer pour moi" and the deal-stepping buttons take turns in one place.
   rangee_[brJeuAuto]->hide();
+  // Tab goes from the table to the button that starts the deal or the play,
+  // then along the row, and back to the table; hidden buttons are passed.
+  QWidget* precedent = this;
+  for (QPushButton* b : {BStart, BNext}) {
+    setTabOrder(precedent, b);
+    precedent = b;
+  }
+  for (QPushButton* b : rangee_) {
+    setTabOrder(precedent, b);
+    precedent = b;
+  }
+  // Made after the buttons, so that it is deleted after them.
+  styleMnemoniques_ = new TStyleMnemoniques;
+  styleMnemoniques_->setParent(this);
+  for (QPushButton* b : rangee_) b->setStyle(styleMnemoniques_);
+  for (QPushButton* b : {BStart, BNext}) b->setStyle(styleMnemoniques_);
 }
 
 void TFMain::CreeDialogues(const QRect& zoneTravail) {
@@ -253,6 +304,19 @@ void TFMain::AppliqueReglages(const TReglages& reglages) {
 }
 
 void TFMain::SuitReglages() {
+  TJeuDeCartes::Commun().ChoisitStyle({reglages_.GrandesCartes, reglages_.ContrasteEleve});
+  // High contrast: the felt in one colour, the same as the controls' ground.
+  const bool feutreUni = reglages_.ContrasteEleve;
+  if (feutreUni != feutreUni_) {
+    feutreUni_ = feutreUni;
+    if (feutreUni) {
+      QPixmap uni(8, 8);
+      uni.fill(CouleurTapis);
+      tapis_ = uni;
+    } else {
+      tapis_ = TextureTapis(QColor(CouleurFondFenetre));
+    }
+  }
   Jeux[jrSud]->SetAffichage(reglages_.DispoSud ? afjNormalDecale : afjNormal);
   Jeux[jrNord]->SetAffichage(reglages_.DispoNord ? afjMortDecale : afjMort);
   PlaceEtui();
@@ -264,6 +328,7 @@ void TFMain::SuitReglages() {
   }
   PlaceBids();
   PlaceCartesJouees();
+  update();
 }
 
 void TFMain::Quitter1Click() { close(); }

@@ -54,6 +54,7 @@ class TJeu1024;
 class TReglagesDlg;
 class TRevueJeu;
 class TScoreGlobalDlg;
+class TStyleMnemoniques;
 
 // An alert explanation box drawn on the felt during the auction replay.
 struct TAlerteAffichee {
@@ -147,6 +148,7 @@ class TFMain : public QWidget, public TEcranJeu {
   void AfficheTitre(const std::string& titre) override;
   void MontreBouton(TBoutonJeu bouton, bool visible) override;
   void IndiqueTour(int mode) override;
+  void IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) override;
   void Sablier(bool actif) override;
   bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
   std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
@@ -181,6 +183,8 @@ class TFMain : public QWidget, public TEcranJeu {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -203,6 +207,17 @@ class TFMain : public QWidget, public TEcranJeu {
   void SuitReglages();
   // After a modal window: the focus back to the table, which repaints.
   void RetourTable();
+  // The mnemonics underlined (Alt held) or not.
+  void SoulignesMnemoniques(bool visibles);
+  // The counters' and the trick's descriptions for a screen reader, as they
+  // stand now.
+  void DecritMarques();
+  void DecritLevee();
+  // Shows or hides a button; a hidden button's keyboard focus goes back
+  // to the table rather than to the next button.
+  void MontreBoutonTable(QPushButton* bouton, bool visible);
+  // A key for the focus over the playable cards; false when it is none.
+  bool ToucheFocus(QKeyEvent* event);
   QRect Geometrie() const;
   int SetCartes() const;
 
@@ -213,8 +228,10 @@ class TFMain : public QWidget, public TEcranJeu {
   std::optional<TDonneAffichee> donne_;
   QColor CouleurTapis;
   QPixmap tapis_;
+  bool feutreUni_ = false;
   TRangeeBoutons rangeeBoutons_;
   std::array<QPushButton*, NbBoutonsRangee> rangee_{};
+  TStyleMnemoniques* styleMnemoniques_ = nullptr;  // the buttons' style, a child of the window
   QSize tailleMiseEnPage_;
   std::vector<TAlerteAffichee> alertes_;
   bool dejaMontree_ = false;
@@ -222,6 +239,13 @@ class TFMain : public QWidget, public TEcranJeu {
   bool echecActivation_ = false;
   bool fermee_ = false;
   int sabliers_ = 0;
+  // The hand to play and its playable cards in the hand's order; the focus
+  // is drawn only once the keyboard has moved it, so a mouse user sees none.
+  TJoueur joueurJouable_ = jrSud;
+  std::vector<int> jouables_;
+  bool focusClavier_ = false;
+  // The cards on the felt in the order they were played.
+  std::vector<std::pair<TJoueur, TCard>> levee_;
 };
 
 }  // namespace kalvo

@@ -21,12 +21,15 @@
 #include "table/Pause.h"
 #include "table/ReponseAttendue.h"
 #include "table/RevueJeu.h"
+#include "table/TextesAccessibles.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace kalvo {
 
@@ -76,13 +79,29 @@ void TFMain::PoseCarte(TJoueur joueur, TCard carte, int pauseMs) {
   const int value = carte.EstReelle() ? IndexCarte(carte) : 0;
   TCarte1024* controle = Cartes[joueur];
   controle->SetValue(value);
+  std::erase_if(levee_, [joueur](const auto& posee) { return posee.first == joueur; });
+  levee_.emplace_back(joueur, carte);
+  DecritLevee();
   controle->show();
   controle->raise();
   Jeux[joueur]->SetCarteJouee(value);
+  // The hand has played: no card of it is playable until told again.
+  if (joueur == joueurJouable_) IndiqueCartesJouables(joueur, {});
 }
 
 void TFMain::CacheCartesJouees() {
   for (TCarte1024* carte : Cartes) carte->hide();
+  levee_.clear();
+  DecritLevee();
+}
+
+void TFMain::DecritLevee() { setAccessibleDescription(QString::fromStdString(DescriptionLevee(levee_))); }
+
+void TFMain::DecritMarques() {
+  Notation->setAccessibleDescription(QString::fromStdString(DescriptionNote(Notation->Value())));
+  NoteQuestions->setAccessibleDescription(QString::fromStdString(DescriptionNote(NoteQuestions->Value())));
+  LeveesNS->setAccessibleDescription(QString::fromStdString(DescriptionLevees(LeveesNS->Value())));
+  LeveesEO->setAccessibleDescription(QString::fromStdString(DescriptionLevees(LeveesEO->Value())));
 }
 
 void TFMain::CacheTable() {
@@ -125,6 +144,21 @@ void TFMain::IndiqueTour(int mode) {
   Fleche->raise();
 }
 
+void TFMain::IndiqueCartesJouables(TJoueur joueur, const std::vector<TCard>& cartes) {
+  const int avant = Jeux[joueurJouable_]->FocusCarte();
+  Jeux[joueurJouable_]->SetFocusCarte(0);
+  joueurJouable_ = joueur;
+  jouables_.clear();
+  for (int v : Jeux[joueur]->CartesRestantes()) {
+    const bool jouable = std::any_of(cartes.begin(), cartes.end(), [v](TCard c) { return IndexCarte(c) == v; });
+    if (jouable) jouables_.push_back(v);
+  }
+  if (!focusClavier_ || jouables_.empty()) return;
+  // The focus stays on its card when it may still be played.
+  const bool garde = std::find(jouables_.begin(), jouables_.end(), avant) != jouables_.end();
+  Jeux[joueur]->SetFocusCarte(garde ? avant : jouables_.front());
+}
+
 void TFMain::Sablier(bool actif) {
   if (actif) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -142,16 +176,22 @@ void TFMain::AfficheTitre(const std::string& titre) {
 
 void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
   switch (bouton) {
-    case bjStart: BStart->setVisible(visible); break;
-    case bjNext: BNext->setVisible(visible); break;
-    case bjJeuAuto: rangee_[brJeuAuto]->setVisible(visible); break;
-    case bjLastLevee: rangee_[brLastLevee]->setVisible(visible); break;
-    case bjRevoirBids: rangee_[brRevoirBids]->setVisible(visible); break;
-    case bjPoint: rangee_[brPoint]->setVisible(visible); break;
+    case bjStart: MontreBoutonTable(BStart, visible); break;
+    case bjNext: MontreBoutonTable(BNext, visible); break;
+    case bjJeuAuto: MontreBoutonTable(rangee_[brJeuAuto], visible); break;
+    case bjLastLevee: MontreBoutonTable(rangee_[brLastLevee], visible); break;
+    case bjRevoirBids: MontreBoutonTable(rangee_[brRevoirBids], visible); break;
+    case bjPoint: MontreBoutonTable(rangee_[brPoint], visible); break;
     case bjNavigation:
-      for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) rangee_[b]->setVisible(visible);
+      for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) MontreBoutonTable(rangee_[b], visible);
       break;
   }
+}
+
+void TFMain::MontreBoutonTable(QPushButton* bouton, bool visible) {
+  const bool avaitFocus = bouton->hasFocus();
+  bouton->setVisible(visible);
+  if (avaitFocus && !visible) setFocus(Qt::OtherFocusReason);
 }
 
 void TFMain::AfficheMarques(const TMarquesVisibles& visibles) {
@@ -167,6 +207,7 @@ void TFMain::ChangeMarques(const TMarques& marques) {
   NoteQuestions->SetValue(marques.NoteQuestions);
   LeveesNS->SetValue(marques.LeveesNS);
   LeveesEO->SetValue(marques.LeveesEO);
+  DecritMarques();
 }
 
 void TFMain::MontreDerniereLevee(const TCartesJouees& levee) {

@@ -7,18 +7,29 @@
 #include "table/Bids1024.h"
 #include "table/Carte1024.h"
 #include "table/Etui1024.h"
+#include "table/FocusClavier.h"
 #include "table/Jeu1024.h"
 #include "table/ReglagesDlg.h"
 #include "table/ScoreGlobalDlg.h"
+#include "table/StyleMnemoniques.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace kalvo {
 
 void TFMain::Connecte() {
-  auto relie = [this](QPushButton* b, auto action) { connect(b, &QPushButton::clicked, this, action); };
+  // Whatever the button did, the keys go back to the table (a button
+  // reached by Tab keeps them otherwise).
+  auto relie = [this](QPushButton* b, auto action) {
+    connect(b, &QPushButton::clicked, this, [this, action] {
+      action();
+      if (isVisible()) setFocus(Qt::OtherFocusReason);
+    });
+  };
   // The buttons of the game go to the controller; none goes anywhere
   // while the window is not active.
   auto signale = [this, relie](QPushButton* b, void (TEntreesJeu::*entree)()) {
@@ -64,14 +75,54 @@ void TFMain::keyPressEvent(QKeyEvent* event) {
     update();
     return;
   }
+  if (touche == Qt::Key_Alt) SoulignesMnemoniques(true);
   // A modifier pressed alone is the start of a combination, not a key.
   if (touche == Qt::Key_Control || touche == Qt::Key_Alt || touche == Qt::Key_Shift || touche == Qt::Key_Meta ||
       touche == Qt::Key_AltGr || !actif_) {
     return;
   }
+  if (ToucheFocus(event)) return;
   const Qt::KeyboardModifiers ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
   const bool ctrlAltF9 = touche == Qt::Key_F9 && (event->modifiers() & ctrlAlt) == ctrlAlt;
   if (entrees_ != nullptr) entrees_->FormKeyDown(ctrlAltF9 ? TToucheJeu::CtrlAltF9 : TToucheJeu::Autre);
+}
+
+void TFMain::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Alt) SoulignesMnemoniques(false);
+  QWidget::keyReleaseEvent(event);
+}
+
+void TFMain::focusOutEvent(QFocusEvent* event) {
+  // Alt+letter may open a dialog, which gets the release of Alt.
+  SoulignesMnemoniques(false);
+  QWidget::focusOutEvent(event);
+}
+
+void TFMain::SoulignesMnemoniques(bool visibles) {
+  if (styleMnemoniques_ == nullptr || styleMnemoniques_->SoulignesVisibles() == visibles) return;
+  styleMnemoniques_->MontreSoulignes(visibles);
+  for (QPushButton* b : rangee_) b->update();
+  for (QPushButton* b : {BStart, BNext}) b->update();
+}
+
+bool TFMain::ToucheFocus(QKeyEvent* event) {
+  if (jouables_.empty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
+    return false;
+  TJeu1024* jeu = Jeux[joueurJouable_];
+  const int touche = event->key();
+  if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Space) {
+    // A finished trick on the felt is gathered first, as a click there does.
+    const bool leveeSurTable = std::all_of(Cartes.begin(), Cartes.end(), [](const TCarte1024* c) { return c->isVisible(); });
+    if (leveeSurTable || jeu->FocusCarte() == 0) return false;
+    if (entrees_ != nullptr) entrees_->JeuMouseDown(joueurJouable_, jeu->FocusCarte(), false);
+    return true;
+  }
+  const TToucheFocus lue = LitToucheFocus(touche, event->text());
+  if (lue.Genre == TToucheFocus::TGenre::Aucune) return false;
+  focusClavier_ = true;
+  const int cible = DeplaceFocus(jouables_, jeu->FocusCarte(), lue);
+  jeu->SetFocusCarte(cible != 0 ? cible : jouables_.front());
+  return true;
 }
 
 void TFMain::BReglagesClick() {

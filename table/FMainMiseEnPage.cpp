@@ -11,6 +11,7 @@
 #include "table/Etui1024.h"
 #include "table/Jeu1024.h"
 #include "table/Polices.h"
+#include "table/StyleMnemoniques.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -58,7 +59,7 @@ void TFMain::PlaceElementsFixes() {
   for (int i = 0; i < NbBoutonsRangee; ++i) {
     QPushButton* b = rangee_[static_cast<std::size_t>(i)];
     b->setGeometry(rangeeBoutons_.Boutons[static_cast<std::size_t>(i)]);
-    b->setFont(PoliceAjustee(b->text(), rangeeBoutons_.Points, b->width()));
+    b->setFont(PoliceAjustee(TexteSansMnemonique(b->text()), rangeeBoutons_.Points, b->width()));
   }
   const QSize depart(std::max(rangeeBoutons_.Largeur, LargeurMinBoutonsDepart), HauteurBouton);
   for (QPushButton* b : {BStart, BNext}) {

@@ -1,6 +1,7 @@
 #include "table/Jeu1024.h"
 
 #include "table/JeuDeCartes.h"
+#include "model/BridgeTypes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,6 +25,7 @@ int TJeu1024::PlusLongueCouleur() const {
 }
 
 void TJeu1024::SetJeu(PTValeurCartes TheCartes) {
+  SetFocusCarte(0);
   CartesJouees.fill(false);
   WhereCartes_ = {};
   TotalCartesJouees_ = 0;
@@ -40,6 +42,7 @@ void TJeu1024::SetCarteJouee(int Value) {
   for (std::size_t i = 0; i < ValeurCartes_.size(); ++i) {
     if (ValeurCartes_[i] != Value || CartesJouees[i]) continue;
     CartesJouees[i] = true;
+    if (focus_ == Value) SetFocusCarte(0);
     --CartesParCouleur_[static_cast<std::size_t>(CouleurCarte(Value))];
     ++TotalCartesJouees_;
     update();
@@ -53,6 +56,24 @@ void TJeu1024::Reinitialise() {
   CartesJouees.fill(false);
   TotalCartesJouees_ = 0;
   CompteCouleurs();
+}
+
+std::vector<int> TJeu1024::CartesRestantes() const {
+  std::vector<int> cartes;
+  for (std::size_t i = 0; i < ValeurCartes_.size(); ++i)
+    if (EstValeurCarte(ValeurCartes_[i]) && !CartesJouees[i]) cartes.push_back(ValeurCartes_[i]);
+  return cartes;
+}
+
+void TJeu1024::SetFocusCarte(int Value) {
+  if (Value != 0) {
+    const std::vector<int> restantes = CartesRestantes();
+    if (std::find(restantes.begin(), restantes.end(), Value) == restantes.end()) return;
+  }
+  if (Value == focus_) return;
+  focus_ = Value;
+  setAccessibleName(Value != 0 ? QString::fromStdString(NomCarte(CarteDeIndex(Value))) : QString());
+  update();
 }
 
 void TJeu1024::CalculeTaille() {
@@ -116,6 +137,16 @@ void TJeu1024::paintEvent(QPaintEvent*) {
   QPainter p(this);
   for (const TWhereCarte& carte : WhereCartes_) {
     if (carte.Value != 0) DessineFace(p, carte.Rect.Left, carte.Rect.Top, carte.Value, FSetCartes);
+  }
+  // The focus: a dark frame with a light one inside, seen on any face.
+  for (const TWhereCarte& carte : WhereCartes_) {
+    if (focus_ == 0 || carte.Value != focus_) continue;
+    const QRect r(carte.Rect.Left, carte.Rect.Top, carte.Rect.Right - carte.Rect.Left, carte.Rect.Bottom - carte.Rect.Top);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 60, 160), 3));
+    p.drawRect(r.adjusted(1, 1, -2, -2));
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(r.adjusted(3, 3, -4, -4));
   }
 }
 

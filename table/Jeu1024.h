@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 namespace kalvo {
 
@@ -32,6 +33,13 @@ class TJeu1024 : public QWidget {
   int isCarteTouchee(int X, int Y) const;
   // Every card back in the hand; no repaint.
   void Reinitialise();
+  // The keyboard focus, drawn as a frame around the card: a card still in
+  // the hand, or 0 for none (refused otherwise). The hand's accessible name
+  // then names the card ("Dame de Cœur").
+  void SetFocusCarte(int Value);
+  int FocusCarte() const { return focus_; }
+  // The values of the cards still in the hand, in the hand's order.
+  std::vector<int> CartesRestantes() const;
 
   // This flag, not the widget's own visibility, gives the size and the picture.
   bool Visible() const { return FVisible; }
@@ -91,6 +99,7 @@ class TJeu1024 : public QWidget {
   TWhereCartes WhereCartes_{};
   int TotalCartesJouees_ = 0;
   int tag_ = 0;
+  int focus_ = 0;
 };
 
 }  // namespace kalvo

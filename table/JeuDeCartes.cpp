@@ -16,7 +16,13 @@ TJeuDeCartes& TJeuDeCartes::Commun() {
 
 QPixmap TJeuDeCartes::Face(int value, int setCartes) {
   if (!EstSetCartesValide(setCartes) || value < 1 || value > 52) return {};
-  return cache_.Image(setCartes * 100 + value, [&] { return QPixmap::fromImage(PeintFace(value, setCartes)); });
+  return cache_.Image(setCartes * 100 + value, [&] { return QPixmap::fromImage(PeintFace(value, setCartes, style_)); });
+}
+
+void TJeuDeCartes::ChoisitStyle(TStyleFaces style) {
+  if (style == style_) return;
+  style_ = style;
+  cache_.Vide();
 }
 
 QPixmap TJeuDeCartes::ImageFace(const QString& nom) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "table/CacheImages.h"
+#include "table/PeintreFace.h"
 
 #include <QPixmap>
 #include <QString>
@@ -29,6 +30,10 @@ class TJeuDeCartes {
   // The face named "FR_401".."FR_452", "FR_101".."FR_152" or "FR_201".."FR_252";
   // a null pixmap for any other name.
   QPixmap ImageFace(const QString& nom);
+  // The style every face is drawn in from now on; the faces already painted
+  // in another style leave the cache.
+  void ChoisitStyle(TStyleFaces style);
+  TStyleFaces Style() const { return style_; }
   // What a control draws where a face is missing (PeintFaceManquante).
   QPixmap FaceManquante(int setCartes);
 
@@ -40,6 +45,7 @@ class TJeuDeCartes {
 
  private:
   TCacheImages cache_;
+  TStyleFaces style_;
 };
 
 // The face named as in the program's resources, from the common cache.

@@ -3,6 +3,7 @@
 #include "table/Carte1024.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -67,6 +68,20 @@ std::optional<TReponseQuestion> TPCarteDlg::Pose(const TQuestionPosee& question)
   Prepare(question);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return Reponse();
+}
+
+void TPCarteDlg::keyPressEvent(QKeyEvent* event) {
+  const QString texte = event->text().toUpper();
+  const bool combinaison = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  for (TJoueur j : TousLesJoueurs) {
+    // The seat's initial: S, O, N, E.
+    if (combinaison || texte.size() != 1 || texte.at(0) != QLatin1Char(NomsJoueurs[j].front())) continue;
+    joueurs_->button(j)->click();
+    joueurs_->button(j)->setFocus(Qt::ShortcutFocusReason);
+    event->accept();
+    return;
+  }
+  TDialogueKalvo::keyPressEvent(event);
 }
 
 TReponseQuestion TPCarteDlg::Reponse() const {

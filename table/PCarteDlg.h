@@ -31,6 +31,10 @@ class TPCarteDlg : public TDialogueKalvo {
   QAbstractButton* Radio(TJoueur j) const { return joueurs_->button(j); }
   QPushButton* BoutonOk() const { return ok_; }
 
+ protected:
+  // N, S, E or O chooses the seat.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QLabel* question_ = nullptr;
   TCarte1024* carte_ = nullptr;

@@ -34,7 +34,11 @@ struct TMetrique {
   int As;            // height of an ace's pip
 };
 
-TMetrique MetriqueDuSet(int set) {
+TMetrique MetriqueDuSet(int set, bool grandsIndex) {
+  // A rank a third taller, its symbol still ending within the dummy's
+  // 48-pixel step; the column stays within the 20 pixels a sideways hand
+  // leaves.
+  if (set == 3 && grandsIndex) return {7.0, 20, 3, 26, 16, 2, 16, 24, 11, 60};
   switch (set) {
     case 2: return {4.5, 14, 3, 11, 11, 2, 10, 16, 8, 38};
     case 3: return {7.0, 20, 5, 20, 15, 3, 16, 24, 11, 60};
@@ -131,13 +135,15 @@ void DessineAs(QPainter& p, const TMetrique& m, TTailleFace face, int couleur) {
 
 // The card itself: white with a whisper of warmth toward the bottom and a
 // fine grey border.
-void DessineFond(QPainter& p, const TMetrique& m, TTailleFace face) {
-  const QRectF bord(0.5, 0.5, face.W - 1.0, face.H - 1.0);
+void DessineFond(QPainter& p, const TMetrique& m, TTailleFace face, bool contraste) {
+  // High contrast: a black outline two pixels wide, inside the face.
+  const double trait = contraste ? 2.0 : 1.0;
+  const QRectF bord(trait / 2.0, trait / 2.0, face.W - trait, face.H - trait);
   QLinearGradient degrade(0, 0, 0, face.H);
   degrade.setColorAt(0.0, QColor(255, 255, 255));
   degrade.setColorAt(1.0, QColor(246, 245, 240));
   p.setBrush(degrade);
-  p.setPen(QPen(QColor(96, 96, 96), 1.0));
+  p.setPen(contraste ? QPen(Qt::black, trait) : QPen(QColor(96, 96, 96), trait));
   p.drawRoundedRect(bord, m.Rayon, m.Rayon);
 }
 
@@ -157,10 +163,10 @@ void EffaceCoins(QImage& image, int rayon) {
 
 }  // namespace
 
-QImage PeintFace(int value, int setCartes) {
+QImage PeintFace(int value, int setCartes, TStyleFaces style) {
   if (!EstSetCartesValide(setCartes) || !EstValeurCarte(value) || value > 52) return {};
   const TTailleFace face = TailleFace(setCartes);
-  const TMetrique m = MetriqueDuSet(setCartes);
+  const TMetrique m = MetriqueDuSet(setCartes, style.GrandsIndex);
   const int couleur = CouleurCarte(value);
   const int rang = RangCarte(value);
 
@@ -169,7 +175,7 @@ QImage PeintFace(int value, int setCartes) {
   {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    DessineFond(p, m, face);
+    DessineFond(p, m, face, style.Contraste);
 
     if (rang == 14) {
       DessineAs(p, m, face, couleur);

@@ -8,10 +8,19 @@
 
 namespace kalvo {
 
+// How the faces are drawn beyond their set: larger indices in set 3 (the
+// "grandes cartes" setting), a black outline twice as thick (high contrast).
+// The default draws the usual faces.
+struct TStyleFaces {
+  bool GrandsIndex = false;
+  bool Contraste = false;
+  friend constexpr bool operator==(TStyleFaces, TStyleFaces) = default;
+};
+
 // The face of card value 1..52 in card set 1..3, its corners transparent
 // (the pixels within the set's corner radius always are). A null image for a
 // value or set out of range.
-QImage PeintFace(int value, int setCartes);
+QImage PeintFace(int value, int setCartes, TStyleFaces style = {});
 
 // What stands for a face that cannot be painted: a grey card crossed in red,
 // the size of the set's faces (set 1 for a set out of range), so that a

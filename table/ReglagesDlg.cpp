@@ -65,6 +65,15 @@ TReglagesDlg::TReglagesDlg(QWidget* parent) : QDialog(parent) {
   BVitesseBids = CreeBouton(Panel1, QStringLiteral("Vitesse des enchères"), QRect(18, 301, 270, 32));
   BVitesseCartes = CreeBouton(Panel1, QStringLiteral("Vitesse des cartes"), QRect(18, 339, 270, 32));
   CreeGroupes();
+  const QFont policeApparence = PoliceEnPixels(QStringLiteral("Arial"), 16);
+  GrandesCartes = new QCheckBox(QStringLiteral("Grandes cartes"), Panel1);
+  ContrasteEleve = new QCheckBox(QStringLiteral("Contraste élevé"), Panel1);
+  GrandesCartes->setGeometry(686, 40, 172, 26);
+  ContrasteEleve->setGeometry(686, 76, 172, 26);
+  for (QCheckBox* c : {GrandesCartes, ContrasteEleve}) c->setFont(policeApparence);
+  GrandesCartes->setToolTip(QStringLiteral(
+      "Les plus grandes cartes, aux index agrandis, quelle que soit la taille choisie dans « Aspect des mains »."));
+  ContrasteEleve->setToolTip(QStringLiteral("Cartes cernées d'un trait noir épais, tapis uni."));
   for (QPushButton* b : {BAspectMains, BVitesseBids, BVitesseCartes}) b->setFont(PoliceEnPixels(QStringLiteral("Arial"), 15));
 
   Panel2 = Panneau(this, QRect(12, 403, 865, 50));
@@ -126,7 +135,7 @@ void TReglagesDlg::SetDialogues(const TDialoguesReglages& dialogues) {
   aide_ = dialogues.Aide;
 }
 
-std::array<std::pair<QCheckBox*, bool TReglages::*>, 9> TReglagesDlg::Cases() const {
+std::array<std::pair<QCheckBox*, bool TReglages::*>, 11> TReglagesDlg::Cases() const {
   return {{{EWvisibles, &TReglages::QuatreJeux},
            {isQuestions, &TReglages::Questions},
            {ErreursCommentees, &TReglages::ErreursComments},
@@ -135,7 +144,9 @@ std::array<std::pair<QCheckBox*, bool TReglages::*>, 9> TReglagesDlg::Cases() co
            {isForce, &TReglages::Force},
            {isCompteur, &TReglages::CompteLevees},
            {ModeNotation, &TReglages::Notation},
-           {AnalyseImprevues, &TReglages::AnalyseImprevues}}};
+           {AnalyseImprevues, &TReglages::AnalyseImprevues},
+           {GrandesCartes, &TReglages::GrandesCartes},
+           {ContrasteEleve, &TReglages::ContrasteEleve}}};
 }
 
 // Every showing starts from the settings as they are now.

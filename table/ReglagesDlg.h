@@ -1,5 +1,5 @@
 // TReglagesDlg: the settings dialog of the table's "Réglages" button. It
-// edits the settings record in memory: the nine check boxes and the order
+// edits the settings record in memory: the eleven check boxes and the order
 // of the deals on "Ok" (which also clears the deal filters), the speeds
 // and the look of the hands through its three small dialogs, whose choices
 // are stored at once.
@@ -70,6 +70,9 @@ class TReglagesDlg : public QDialog {
   QFrame* Panel2 = nullptr;
   // Beside the buttons of the lower panel, where there is room for it.
   QCheckBox* AnalyseImprevues = nullptr;
+  // Right of the order of the deals: the looks for small screens and weak eyes.
+  QCheckBox* GrandesCartes = nullptr;
+  QCheckBox* ContrasteEleve = nullptr;
   QPushButton* BAide = nullptr;
   QPushButton* BInfos = nullptr;
   QPushButton* BOk = nullptr;
@@ -88,8 +91,8 @@ class TReglagesDlg : public QDialog {
  private:
   void CreeCasesACocher();
   void CreeGroupes();
-  // The nine check boxes with the setting each one edits.
-  std::array<std::pair<QCheckBox*, bool TReglages::*>, 9> Cases() const;
+  // The eleven check boxes with the setting each one edits.
+  std::array<std::pair<QCheckBox*, bool TReglages::*>, 11> Cases() const;
 
   TReglages* reglages_ = nullptr;
   QPointer<TDelaiDlg> delai_;

@@ -3,6 +3,7 @@
 #include "table/Polices.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -73,6 +74,21 @@ std::optional<TReponseQuestion> TRepartitionDlg::Pose(const TQuestionPosee& ques
   Prepare(question);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return Reponse();
+}
+
+void TRepartitionDlg::keyPressEvent(QKeyEvent* event) {
+  const QString texte = event->text();
+  const bool combinaison = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+  const int k = texte.size() == 1 && !combinaison ? texte.at(0).digitValue() - 1 : -1;
+  QAbstractButton* item = k >= 0 && k < 4 ? items_->button(k) : nullptr;
+  // Only the propositions shown can be chosen.
+  if (item == nullptr || item->isHidden()) {
+    TDialogueKalvo::keyPressEvent(event);
+    return;
+  }
+  item->click();
+  item->setFocus(Qt::ShortcutFocusReason);
+  event->accept();
 }
 
 TReponseQuestion TRepartitionDlg::Reponse() const {

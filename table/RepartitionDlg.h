@@ -33,6 +33,10 @@ class TRepartitionDlg : public TDialogueKalvo {
   QAbstractButton* Item(int k) const { return items_->button(k); }
   QPushButton* BoutonOk() const { return ok_; }
 
+ protected:
+  // 1..4 chooses the proposition of that rank.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QLabel* label_ = nullptr;
   QLabel* couleur_ = nullptr;

@@ -16,6 +16,7 @@ const std::string FichierParDefautDeuxDonnes =
     "[Options]\r\nCompteLevees=1\r\nNotation=1\r\nErreursComments=1\r\n4Jeux=0\r\nDispoSud=0\r\nDispoNord=0\r\n"
     "Questions=1\r\nEncheres=1\r\nThemes=1\r\nForce=1\r\nVitesse=2\r\nCartes=1\r\nAl\xE9" "atoire=0\r\nOrdre=0\r\n"
     "TypeDonnes=0\r\nNumeroTheme=0\r\nForceChoisie=0\r\nScoreInferieurA=0\r\nSetCartes=1\r\nAnalyseImprevues=1\r\n"
+    "GrandesCartes=0\r\nContrasteEleve=0\r\n"
     "\r\n[Donne]\r\nNum\xE9ro=1\r\n"
     "\r\n[ScoresJeu]\r\nD001=-1\r\nD002=-1\r\n"
     "\r\n[ScoresQuestions]\r\nD001=-1\r\nD002=-1\r\n";
@@ -77,6 +78,8 @@ TEST(Reglages, EcriturepuisLectureRendLaMemeChose) {
   r.ForceChoisie = -1;
   r.ScoreInferieurA = -1;
   r.SetCartes = 3;
+  r.GrandesCartes = true;
+  r.ContrasteEleve = true;
   etat.DonneActuelle = 12;
   etat.ScoresJeu = TScores(120);
   etat.ScoresQuestions = TScores(120);
@@ -141,6 +144,29 @@ TEST(Reglages, ValeursIllisiblesOuHorsLimites) {
   EXPECT_EQ(n.Etat.DonneActuelle, 1);
   EXPECT_EQ(n.Avertissements.size(), 1u);
   EXPECT_EQ(LitReglagesTexte("[Donne]\nNuméro=-2\n", 3, "kalvo.INI").Etat.DonneActuelle, 1);
+}
+
+// The two looks for small screens and weak eyes: off unless asked, kept in
+// Options beside the user's own lines, unreadable values said in French.
+TEST(Reglages, GrandesCartesEtContrasteEleve) {
+  const TLectureReglages l = LitReglagesTexte("[Options]\nGrandesCartes=1\nContrasteEleve=oui\n", 1, "kalvo.INI");
+  EXPECT_TRUE(l.Etat.Reglages.GrandesCartes);
+  EXPECT_FALSE(l.Etat.Reglages.ContrasteEleve);
+  ASSERT_EQ(l.Avertissements.size(), 1u);
+  EXPECT_EQ(l.Avertissements[0],
+            "Réglages (kalvo.INI) : Options/ContrasteEleve = « oui » n'est pas un nombre : valeur par défaut 0.");
+  const TLectureReglages vide = LitReglagesTexte("[Options]\nGrandesCartes=\nContrasteEleve= 1 \n", 1, "kalvo.INI");
+  EXPECT_FALSE(vide.Etat.Reglages.GrandesCartes);
+  EXPECT_TRUE(vide.Etat.Reglages.ContrasteEleve);
+
+  TEtatReglages etat = LitReglagesTexte("[Options]\nPerso=1\n; garde-moi\nContrasteEleve=1\n", 1, "k.INI").Etat;
+  etat.Reglages.GrandesCartes = true;
+  const std::string octets = TexteReglages(etat, "[Options]\nPerso=1\n; garde-moi\nContrasteEleve=1\n");
+  EXPECT_EQ(octets.rfind("[Options]\r\nPerso=1\r\n; garde-moi\r\nContrasteEleve=1\r\n", 0), 0u);
+  EXPECT_NE(octets.find("\r\nGrandesCartes=1\r\n"), std::string::npos);
+  const TReglages relus = LitReglagesTexte(octets, 1, "k.INI").Etat.Reglages;
+  EXPECT_TRUE(relus.GrandesCartes);
+  EXPECT_TRUE(relus.ContrasteEleve);
 }
 
 TEST(Reglages, SectionsManquantesEtFichierSansReglages) {

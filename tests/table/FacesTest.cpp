@@ -128,6 +128,47 @@ TEST(FacesDesCartes, IndexDansLaBandeVisibleDesMainsSerrees) {
   }
 }
 
+TEST(FacesDesCartes, GrandsIndexEtContraste) {
+  const TEcartsJeu e = EcartsJeu(3);
+  for (int v = 1; v <= 52; ++v) {
+    // The usual style is the faces as they always were; large indices only
+    // change the largest set.
+    for (int set = 1; set <= 3; ++set) {
+      EXPECT_EQ(PeintFace(v, set, {}), PeintFace(v, set));
+      if (set < 3) EXPECT_EQ(PeintFace(v, set, {true, false}), PeintFace(v, set)) << v;
+    }
+    const QImage normale = PeintFace(v, 3);
+    const QImage grande = PeintFace(v, 3, {true, false});
+    const QRgb encre = CouleursSymboles[static_cast<std::size_t>(CouleurCarte(v))];
+    const int largeur = e.c - 1;
+    // More ink in the rank, all of it still in the narrowest strip.
+    const QRect rang(0, 0, largeur, 30);
+    EXPECT_GT(CompteCouleur(grande, rang, encre, 40), CompteCouleur(normale, rang, encre, 40) * 11 / 10) << v;
+    EXPECT_GE(CompteCouleur(grande, QRect(0, 30, largeur, e.d - 30), encre, 40), 8) << v;
+    EXPECT_EQ(CompteCouleur(grande, QRect(0, e.d, largeur, 2), encre, 40), 0) << v;
+    EXPECT_EQ(CompteCouleur(grande, QRect(largeur, 0, 1, e.d), encre, 40), 0) << v;
+
+    // High contrast: a black outline two pixels thick where the usual one is
+    // a single grey line.
+    for (int set = 1; set <= 3; ++set) {
+      const QImage contraste = PeintFace(v, set, {false, true});
+      const int milieu = contraste.height() / 2;
+      for (QPoint pt : {QPoint(0, milieu), QPoint(1, milieu), QPoint(contraste.width() - 2, milieu)})
+        EXPECT_EQ(qGray(contraste.pixel(pt)), 0) << "set " << set << " carte " << v;
+      EXPECT_GT(qGray(PeintFace(v, set).pixel(1, milieu)), 200);
+    }
+  }
+  // The common pack draws in the style chosen, and forgets the other faces.
+  TJeuDeCartes& jeu = TJeuDeCartes::Commun();
+  const QImage avant = jeu.Face(1, 3).toImage();
+  EXPECT_TRUE(jeu.EstEnCache(1, 3));
+  jeu.ChoisitStyle({true, true});
+  EXPECT_FALSE(jeu.EstEnCache(1, 3));
+  EXPECT_EQ(jeu.Face(1, 3).toImage(), PeintFace(1, 3, {true, true}).convertToFormat(jeu.Face(1, 3).toImage().format()));
+  jeu.ChoisitStyle({});
+  EXPECT_EQ(jeu.Face(1, 3).toImage(), avant);
+}
+
 TEST(FacesDesCartes, UneFaceManquanteSeVoitAuLieuDeRien) {
   // Value 0 is no card: nothing is drawn. Any other value without a face
   // (a damaged value, a set out of range) draws the card-sized placeholder.

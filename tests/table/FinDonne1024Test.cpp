@@ -217,6 +217,21 @@ TEST_F(FinDonne1024Test, EachButtonGivesItsAction) {
   }
 }
 
+// By keys alone: Enter is "Suivante"; Tab and Space reach the others.
+TEST_F(FinDonne1024Test, ButtonsFromTheKeyboard) {
+  QTimer::singleShot(0, [&] { QTest::keyClick(fin.focusWidget(), Qt::Key_Return); });
+  EXPECT_EQ(fin.Montre(Resume(), TVisibiliteFinDonne{}), 0);
+  for (auto [bouton, action] : {std::pair{&TFinDonne1024::BRejouer, 1}, std::pair{&TFinDonne1024::BStop, 99}}) {
+    QTimer::singleShot(0, [&, bouton = bouton] {
+      for (int k = 0; k < 10 && fin.focusWidget() != (fin.*bouton)(); ++k) QTest::keyClick(fin.focusWidget(), Qt::Key_Tab);
+      ASSERT_EQ(fin.focusWidget(), (fin.*bouton)());
+      QTest::keyClick(fin.focusWidget(), Qt::Key_Space);
+      if (fin.isVisible()) fin.done(0);
+    });
+    EXPECT_EQ(fin.Montre(Resume(), TVisibiliteFinDonne{}), action);
+  }
+}
+
 // "Exporter (PBN)…" is greyed until the controller hands a deal; it writes
 // the text as given, and a file it cannot write gives a French message and
 // leaves nothing behind. It does not end the screen.

@@ -18,6 +18,9 @@ bool ImagesTable(const QDir& sortie, const std::filesystem::path& donnees, std::
 // "Revoir le jeu" on the table after the same deal played with some cards
 // refused, at two screen sizes.
 bool ImagesRevue(const QDir& sortie, const std::filesystem::path& donnees);
+// The same deal played by keys alone, the keyboard focus in view, then the
+// table with "Grandes cartes" and with "Contraste élevé".
+bool ImagesClavier(const QDir& sortie, const std::filesystem::path& donnees);
 // The quiz dialogs, "Mauvaise réponse", the end-of-deal screen and the two
 // score dialogs.
 bool ImagesDialogues(const QDir& sortie, const TExemple& exemple);

@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace kalvo {
 
@@ -87,6 +89,29 @@ void TPiloteTable::CliqueTapis() {
 
 void TPiloteTable::Touche(int touche, Qt::KeyboardModifiers modificateurs) {
   QTest::keyClick(&fenetre_, static_cast<Qt::Key>(touche), modificateurs);
+}
+
+bool TPiloteTable::TapeCarte(TCard carte) {
+  static constexpr std::array<char, 4> lettres{'t', 'k', 'c', 'p'};
+  static constexpr std::string_view rangs = "23456789?VDRA";
+  if (!carte.EstReelle()) return false;
+  QTest::keyClick(&fenetre_, lettres[carte.c]);
+  if (carte.h == 10) {
+    QTest::keyClick(&fenetre_, '1');
+    QTest::keyClick(&fenetre_, '0');
+  } else {
+    QTest::keyClick(&fenetre_, rangs[static_cast<std::size_t>(carte.h - 2)]);
+  }
+  const TJoueur joueur = fenetre_.Controleur().Etat().JoueurActuel;
+  return fenetre_.Jeux[joueur]->FocusCarte() == IndexCarte(carte);
+}
+
+bool TPiloteTable::JoueCarteAuClavier(TCard carte) {
+  const TJoueur joueur = fenetre_.Controleur().Etat().JoueurActuel;
+  const int avant = fenetre_.Jeux[joueur]->TotalCartesJouees();
+  if (!TapeCarte(carte)) return false;
+  QTest::keyClick(&fenetre_, Qt::Key_Return);
+  return fenetre_.Jeux[joueur]->TotalCartesJouees() > avant;
 }
 
 void TPiloteTable::CliqueBouton(QPushButton* bouton) {

@@ -40,6 +40,12 @@ class TPiloteTable {
   // A click on the felt, beside West's hand, where no control lies.
   void CliqueTapis();
   void Touche(int touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
+  // Brings the keyboard focus to the card of the hand to play by the keys a
+  // user types: its suit letter, then its rank (the ten as "1" then "0");
+  // true when the focus rests on it.
+  bool TapeCarte(TCard carte);
+  // TapeCarte, then Enter; true when the card left the hand.
+  bool JoueCarteAuClavier(TCard carte);
   void CliqueBouton(QPushButton* bouton);
   // Plays to the end of the deal: right cards, tricks gathered by clicks on
   // the felt. Stops after the click that closes the deal (the end-of-deal

@@ -47,21 +47,23 @@ int main(int argc, char** argv) {
     const char* aide;
     std::string dossier;
   };
-  std::array<TCommande, 5> commandes{{
+  std::array<TCommande, 6> commandes{{
       {"table", "la table au fil de la donne 1 de la base livrée, 3 jeux de cartes, 2 tailles d'écran", "docs/screenshots/table"},
       {"dialogues", "les questions, « Mauvaise réponse », l'écran de fin de donne et les scores", "docs/screenshots/dialogs"},
       {"faces", "les faces des cartes, les mains, la table, les afficheurs et les icônes", "docs/screenshots/controls"},
       {"reglages", "les réglages, les commentaires, les revues, le numéro de donne et l'aide", "docs/screenshots/dialogs"},
       {"revue", "« Revoir le jeu » après la donne 1 de la base livrée, 2 tailles d'écran", "docs/screenshots/table"},
+      {"clavier", "la donne 1 de la base livrée jouée au clavier seul, puis les grandes cartes et le contraste élevé",
+       "docs/screenshots/keyboard"},
   }};
   std::string donnees;
-  std::array<CLI::App*, 5> sous{};
+  std::array<CLI::App*, 6> sous{};
   for (std::size_t i = 0; i < commandes.size(); ++i) {
     sous[i] = app.add_subcommand(commandes[i].nom, commandes[i].aide);
     sous[i]->add_option("dossier", commandes[i].dossier, "dossier des images")->capture_default_str();
   }
-  for (CLI::App* livree : {sous[0], sous[4]})
-    livree->add_option("--donnees", donnees, "dossier de la base livrée (sinon celui du programme)");
+  for (std::size_t i : {std::size_t{0}, std::size_t{4}, std::size_t{5}})
+    sous[i]->add_option("--donnees", donnees, "dossier de la base livrée (sinon celui du programme)");
   std::optional<int> collection;
   sous[0]->add_option("--collection", collection, "la donne du volume 1 de ce numéro de collection (jeu 1 seulement)")
       ->check(CLI::Range(1, 120));
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
   }
   if (choisie == 0) return ImagesTable(sortie, DossierLivre(donnees, argv[0]), collection) ? 0 : 1;
   if (choisie == 4) return ImagesRevue(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
+  if (choisie == 5) return ImagesClavier(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
 
   const std::unique_ptr<TExemple> donne = TExemple::Lit(exemple);
   if (!donne) return 1;

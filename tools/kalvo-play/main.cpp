@@ -48,7 +48,7 @@ std::optional<std::string> TexteReglages(const TOptions& options, std::string& e
                                           "DispoNord",    "Questions", "Vitesse",         "Cartes",      "Encheres",
                                           "Themes",       "Force",     "Aléatoire",       "Ordre",       "TypeDonnes",
                                           "NumeroTheme",  "ForceChoisie", "ScoreInferieurA", "SetCartes",
-                                          "AnalyseImprevues"};
+                                          "AnalyseImprevues", "GrandesCartes", "ContrasteEleve"};
   std::string octets;
   if (!options.reglages.empty()) {
     const std::optional<std::string> lu = LitFichier(options.reglages);
