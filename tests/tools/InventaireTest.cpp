@@ -257,6 +257,38 @@ TEST(InventaireBase, DonnesParNumeroDeCollectionEtStatut) {
   EXPECT_THAT(table.str(), Not(HasSubstr("Toutes les fonctions")));
 }
 
+// A return to chain 1 and the codes that judge only the declarer side's
+// cards, found in a defender's list, are never required of a volume: the
+// base is complete without them, and the table says why they are not.
+TEST(InventaireBase, CeQuUneDonneBienEcriteNUtiliseJamaisNEstPasExige) {
+  TBaseLue base = BaseComplete(true);
+  for (TDonne& d : base.Donnes)
+    for (int c = 1; c <= NbChaines; ++c) {
+      if (d.Chaine(c).TypeChaine() == tcRetourDebut) d.Chaine(c).SetTypeChaine(tcGagnantLevee);
+      if (d.Chaine(c).TypeChaine() != tcLevee) continue;
+      for (int place = 1; place <= 2; ++place)
+        for (int a = 1; a <= 3; ++a) {
+          const TCarteDefense alt = d.Chaine(c).Defense(place, a);
+          if (alt.Carte.h == RangGroupe || alt.Carte.h == RangBatPartenaire || alt.Carte.h == RangCompteur)
+            d.Chaine(c).SetDefense(place, a, Alt(C(RangQuelconque, clPique)));
+        }
+    }
+  const TInventaireBase inventaire = InventorieBase(base);
+  EXPECT_THAT(inventaire.SansObjetInutilisees(),
+              ElementsAre(NoeudRetourDebut, DefenseGroupe, DefenseBatPartenaire, DefenseCompteur));
+  EXPECT_THAT(inventaire.Inutilisees(), IsEmpty());
+  EXPECT_EQ(inventaire.Statut(), 0);
+  std::ostringstream table;
+  EcritInventaire(inventaire, table);
+  EXPECT_THAT(table.str(), HasSubstr("Toutes les fonctions attendues du script sont utilisées.\n"
+                                     "Non exigée, Nœud retour au début (type 7) : la marche reprend à la chaîne 1"));
+  EXPECT_THAT(table.str(), HasSubstr("Non exigée, Défense : compteur (128) : ce code juge une carte de Sud ou de Nord"));
+  std::ostringstream json;
+  EcritInventaireJson(inventaire, json);
+  EXPECT_EQ(nlohmann::json::parse(json.str())["not_expected"],
+            nlohmann::json::parse(R"(["noeud-retour-debut","defense-groupe","defense-bat-partenaire","defense-compteur"])"));
+}
+
 TEST(InventaireBase, SansFichierDeQuestionsLesQuestionsNeSontPasMesurees) {
   TBaseLue base = BaseComplete(true);
   base.Questions.reset();
@@ -290,6 +322,7 @@ TEST(InventaireBase, FormeDuJson) {
   EXPECT_EQ(j["features"].back()["key"], "question-repartition");
   EXPECT_EQ(j["features"].back()["deals"], nlohmann::json::array());
   EXPECT_EQ(j["unused"], nlohmann::json::parse(R"(["question-repartition"])"));
+  EXPECT_EQ(j["not_expected"], nlohmann::json::array());
   EXPECT_EQ(j["not_measured"], nlohmann::json::array());
   EXPECT_EQ(j["all_used"], false);
   EXPECT_EQ(j["warnings"], nlohmann::json::parse(R"(["ESSAI.DAT : la base ESSAI.DAT est tronquée : 3 octets ignorés.",)"
@@ -329,7 +362,7 @@ TEST(KalvoDealsInventaire, StatutDeSortie) {
 
   const TResultat tout = Inventaire(dossier.Chemin(), {"ESSAI.DAT", "--questions", "TOUT.ASK"});
   EXPECT_EQ(tout.Statut, 0) << tout.Sortie << tout.Erreurs;
-  EXPECT_THAT(tout.Sortie, HasSubstr("\nToutes les fonctions du script sont utilisées.\n"));
+  EXPECT_THAT(tout.Sortie, HasSubstr("\nToutes les fonctions attendues du script sont utilisées.\n"));
   EXPECT_EQ(tout.Erreurs, "");
 
   const TResultat manque = Inventaire(dossier.Chemin(), {"ESSAI.DAT", "--questions", "MANQUE.ASK"});

@@ -302,6 +302,19 @@ const TDescriptionFonction& Description(TFonction f) { return Descriptions.at(st
 
 bool EstFonctionQuestion(TFonction f) { return f >= QuestionEntame && f < Nombre_; }
 
+std::string_view SansObjet(TFonction f) {
+  switch (f) {
+    case NoeudRetourDebut:
+      return "la marche reprend à la chaîne 1 : le jeu recommencerait au milieu de la donne";
+    case DefenseGroupe:
+    case DefenseBatPartenaire:
+    case DefenseCompteur:
+      return "ce code juge une carte de Sud ou de Nord ; il ne donne aucune carte à un défenseur";
+    default:
+      return {};
+  }
+}
+
 std::array<TFonction, NbFonctions> ToutesLesFonctions() {
   std::array<TFonction, NbFonctions> toutes{};
   for (std::size_t i = 0; i < NbFonctions; ++i) toutes[i] = static_cast<TFonction>(i);

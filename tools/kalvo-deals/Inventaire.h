@@ -102,6 +102,9 @@ struct TDescriptionFonction {
 
 const TDescriptionFonction& Description(TFonction f);
 bool EstFonctionQuestion(TFonction f);
+// Why a well-written deal never uses the feature (French), or empty when a
+// volume is expected to use it: such features are listed, never required.
+std::string_view SansObjet(TFonction f);
 // All features, in table order.
 std::array<TFonction, NbFonctions> ToutesLesFonctions();
 

@@ -49,7 +49,14 @@ std::size_t LargeurLibelles() {
 std::vector<TFonction> TInventaireBase::Inutilisees() const {
   std::vector<TFonction> liste;
   for (TFonction f : ToutesLesFonctions())
-    if (Mesuree(f) && DonnesDe(f).empty()) liste.push_back(f);
+    if (Mesuree(f) && DonnesDe(f).empty() && SansObjet(f).empty()) liste.push_back(f);
+  return liste;
+}
+
+std::vector<TFonction> TInventaireBase::SansObjetInutilisees() const {
+  std::vector<TFonction> liste;
+  for (TFonction f : ToutesLesFonctions())
+    if (DonnesDe(f).empty() && !SansObjet(f).empty()) liste.push_back(f);
   return liste;
 }
 
@@ -100,7 +107,9 @@ void EcritInventaire(const TInventaireBase& inventaire, std::ostream& sortie) {
   if (!inutilisees.empty())
     sortie << "Fonctions jamais utilisées : " << Libelles(inutilisees) << ".\n";
   else if (nonMesurees.empty())
-    sortie << "Toutes les fonctions du script sont utilisées.\n";
+    sortie << "Toutes les fonctions attendues du script sont utilisées.\n";
+  for (TFonction f : inventaire.SansObjetInutilisees())
+    sortie << "Non exigée, " << Description(f).Libelle << " : " << SansObjet(f) << ".\n";
   if (!nonMesurees.empty())
     sortie << "Les questions ne sont pas mesurées : donnez le fichier de questions avec --questions.\n";
 }
@@ -119,6 +128,8 @@ void EcritInventaireJson(const TInventaireBase& inventaire, std::ostream& sortie
   }
   j["unused"] = Json::array();
   for (TFonction f : inventaire.Inutilisees()) j["unused"].push_back(Description(f).Cle);
+  j["not_expected"] = Json::array();
+  for (TFonction f : inventaire.SansObjetInutilisees()) j["not_expected"].push_back(Description(f).Cle);
   j["not_measured"] = Json::array();
   for (TFonction f : inventaire.NonMesurees()) j["not_measured"].push_back(Description(f).Cle);
   j["all_used"] = inventaire.Statut() == 0;

@@ -22,10 +22,12 @@ struct TInventaireBase {
 
   const std::vector<int>& DonnesDe(TFonction f) const { return Donnes[static_cast<std::size_t>(f)]; }
   bool Mesuree(TFonction f) const { return QuestionsMesurees || !EstFonctionQuestion(f); }
-  // Measured and used by no deal.
+  // Measured, expected of a volume and used by no deal.
   std::vector<TFonction> Inutilisees() const;
+  // Used by no deal and never expected of one (SansObjet).
+  std::vector<TFonction> SansObjetInutilisees() const;
   std::vector<TFonction> NonMesurees() const;
-  // 0 when every feature is measured and used, else 1.
+  // 0 when every expected feature is measured and used, else 1.
   int Statut() const;
 };
 
