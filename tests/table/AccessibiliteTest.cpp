@@ -87,7 +87,9 @@ TEST(Accessibilite, LeveeEtCompteursAuFilDeLaDonne) {
       EXPECT_EQ(f.LeveesNS->Value() + f.LeveesEO->Value(), c.Etat().Levee - 1);
       continue;
     }
-    if (c.AttendCarteUtilisateur()) ASSERT_TRUE(pilote.JoueCarteJuste() || pilote.JoueCarteAcceptee() >= 0);
+    if (c.AttendCarteUtilisateur()) {
+      ASSERT_TRUE(pilote.JoueCarteJuste() || pilote.JoueCarteAcceptee() >= 0);
+    }
     QApplication::processEvents();
   }
   EXPECT_EQ(c.Etat().Levee, 3);

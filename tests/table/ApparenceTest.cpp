@@ -81,7 +81,9 @@ TEST(Apparence, CasesDuDialogueDesReglages) {
     EXPECT_TRUE(dlg.Panel1->contentsRect().contains(c->geometry())) << c->text().toStdString();
     EXPECT_GE(c->width(), c->sizeHint().width()) << c->text().toStdString();
     for (QWidget* autre : dlg.Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-      if (autre != c && autre->isVisible()) EXPECT_FALSE(autre->geometry().intersects(c->geometry())) << autre->objectName().toStdString();
+      if (autre != c && autre->isVisible()) {
+        EXPECT_FALSE(autre->geometry().intersects(c->geometry())) << autre->objectName().toStdString();
+      }
     }
   }
   dlg.GrandesCartes->setChecked(true);

@@ -135,7 +135,9 @@ TEST(FacesDesCartes, GrandsIndexEtContraste) {
     // change the largest set.
     for (int set = 1; set <= 3; ++set) {
       EXPECT_EQ(PeintFace(v, set, {}), PeintFace(v, set));
-      if (set < 3) EXPECT_EQ(PeintFace(v, set, {true, false}), PeintFace(v, set)) << v;
+      if (set < 3) {
+        EXPECT_EQ(PeintFace(v, set, {true, false}), PeintFace(v, set)) << v;
+      }
     }
     const QImage normale = PeintFace(v, 3);
     const QImage grande = PeintFace(v, 3, {true, false});

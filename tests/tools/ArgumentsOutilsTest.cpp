@@ -132,7 +132,7 @@ TEST(ArgumentsDesOutils, MessageFrancaisEtStatutDocumente) {
       {"kalvo-deals", {"compile", "-o", "x"}, 64, "kalvo-deals : l'argument SOURCES est obligatoire ; « kalvo-deals --help » donne les options.\n"},
       {"kalvo-deals", {"check", "b.DAT", "--tout"}, 64, "kalvo-deals : argument inattendu : --tout"},
       {"kalvo-deals", {"dump", "b.DAT", "--donne", "deux"}, 64, "valeur « deux » illisible pour l'option --donne"},
-      {"kalvo-deals", {}, 64, "il faut une sous-commande : compile, check, audit, dump, export-pbn ou depuis-pbn"},
+      {"kalvo-deals", {}, 64, "il faut une sous-commande : compile, check, audit, dump, inventaire, export-pbn ou depuis-pbn"},
       {"kalvo-deals", {"dump", "--source", "b.DAT"}, 64, "« --source » demande le dossier des sources"},
       {"kalvo-play", {"--deal", "1"}, 1, "kalvo-play : l'option --db est obligatoire"},
       {"kalvo-play", {"--db", "b", "--deal", "x"}, 1, "valeur « x » illisible pour l'option --deal"},

@@ -84,7 +84,8 @@ TDonne DonneComplete() {
   Levee(d, 1,
         {Alt(C(14, clPique)), Alt(C(15, clCoeur)), Alt(C(16, clCoeur)), Alt(C(32, clCoeur)), Alt(C(48, 1)),
          Alt(C(64, clCoeur))},
-        {C(2, clTrefle), C(15, clTrefle), C(16, clTrefle), C(48, 2), C(80, clTrefle), C(128, 2), C(15, CouleurQuelconque)});
+        {C(2, clTrefle), C(15, clTrefle), C(16, clTrefle), C(48, 1), C(80, clTrefle), C(128, 1), C(128, 2),
+         C(15, CouleurQuelconque)});
   d.Chaine(1).SetChaineEquivalente(2);
   Levee(d, 2,
         {Alt(C(80, clCoeur)), Alt(C(128, 1)), Alt(C(15, CouleurQuelconque)),
@@ -150,7 +151,8 @@ TEST(Inventaire, DonneCompleteUtiliseToutSaufLesQuestions) {
   EXPECT_THAT(r.Avertissements, IsEmpty());
 }
 
-// Pools, groups and counter tables filled but named by no chain, cards
+// Pools, groups and counter tables filled but named by no chain (or by a
+// defender's code only), cards
 // after the end of a list, a last-card condition outside the case where it
 // is read: none of them is a use.
 TEST(Inventaire, CeQueLeJeuNeLitPasNeComptePas) {
@@ -162,12 +164,16 @@ TEST(Inventaire, CeQueLeJeuNeLitPasNeComptePas) {
         {C(48, 2)});
   d.Chaine(1).SetDeclarant(1, 3, {C(128, 1), 0});  // after an empty entry 2
   d.Chaine(1).SetDefense(2, 1, TCarteDefense{1, 1, {}, C(15, clPique), C(15, clPique)});
+  // A defender's group or counter code gives no card and reads no table.
+  d.Chaine(1).SetDefense(2, 2, Alt(C(48, 1)));
+  d.Chaine(1).SetDefense(2, 3, Alt(C(128, 1)));
   const TQuestionsDonne fiche = Fiche({Q(0), Q(5)});
   TQuestionsDonne troisiemeHorsCompte = fiche;
   troisiemeHorsCompte.SetQuestion(3, Q(1));
   const TInventaireDonne r = InventorieDonne(d, &troisiemeHorsCompte);
-  EXPECT_THAT(r.Usages.Liste(), ElementsAre(ChaineLevee, DefenseQuelconque, DefensePlusHaute, DefenseSiPrecedente,
-                                            DeclarantGroupe, QuestionEntame, QuestionRepartition));
+  EXPECT_THAT(r.Usages.Liste(), ElementsAre(ChaineLevee, DefenseQuelconque, DefensePlusHaute, DefenseGroupe,
+                                            DefenseCompteur, DefenseSiPrecedente, DeclarantGroupe, QuestionEntame,
+                                            QuestionRepartition));
 }
 
 TEST(Inventaire, GenresDeQuestionsSelonLeurOption) {
@@ -199,7 +205,8 @@ TEST(Inventaire, DonneesAbimeesAvertissentEtLeResteCompte) {
   d.Chaine(30).SetTypeChaine(40);                 // unknown node type
   d.Chaine(1 + tcAutomatique).Auto().SetNbSud(12);  // list longer than its table
   d.Chaine(2).SetDefense(1, 2, Alt(C(48, 6)));    // group 6 does not exist
-  d.Chaine(1).SetDefense(2, 2, Alt(C(14, clPique)));  // chain 1's group code goes
+  d.Chaine(1).SetDefense(2, 2, Alt(C(14, clPique)));  // chain 1's group codes go
+  d.Chaine(1).SetDeclarant(1, 4, {C(14, clTrefle), 0});
   d.Chaine(2).SetDefense(1, 3, Alt(C(200, clCoeur)));
   const TInventaireDonne r = InventorieDonne(d, nullptr);
   EXPECT_THAT(r.Avertissements, ElementsAre(HasSubstr("chaîne 2 : groupe 6 inexistant"),
@@ -281,7 +288,8 @@ TEST(InventaireBase, CeQuUneDonneBienEcriteNUtiliseJamaisNEstPasExige) {
   std::ostringstream table;
   EcritInventaire(inventaire, table);
   EXPECT_THAT(table.str(), HasSubstr("Toutes les fonctions attendues du script sont utilisées.\n"
-                                     "Non exigée, Nœud retour au début (type 7) : la marche reprend à la chaîne 1"));
+                                     "Non exigée, Nœud retour au début (type 7) : la marche reprendrait à la "
+                                     "chaîne 1 au milieu de la donne.\n"));
   EXPECT_THAT(table.str(), HasSubstr("Non exigée, Défense : compteur (128) : ce code juge une carte de Sud ou de Nord"));
   std::ostringstream json;
   EcritInventaireJson(inventaire, json);

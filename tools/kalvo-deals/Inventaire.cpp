@@ -167,21 +167,22 @@ class TInventorieur {
   }
 
   // A group or counter code names its table in the suit byte; false when
-  // that table does not exist.
-  bool Reference(const TChaine& ch, TCard carte) {
+  // that table does not exist. A defender's code reads no table: it is
+  // checked, never counted as a use of the table.
+  bool Reference(const TChaine& ch, TCard carte, bool defense) {
     if (carte.h == RangGroupe) {
       if (carte.c < 1 || carte.c > NbGroupes) {
         Avertit("chaîne " + std::to_string(ch.Numero()) + " : groupe " + std::to_string(carte.c) + " inexistant.");
         return false;
       }
-      refs_.Groupes[static_cast<std::size_t>(carte.c - 1)] = true;
+      if (!defense) refs_.Groupes[static_cast<std::size_t>(carte.c - 1)] = true;
     } else if (carte.h == RangCompteur) {
       if (carte.c < 1 || carte.c > NbTablesCompteurs) {
         Avertit("chaîne " + std::to_string(ch.Numero()) + " : table de compteurs " + std::to_string(carte.c) +
                 " inexistante.");
         return false;
       }
-      refs_.Tables[static_cast<std::size_t>(carte.c - 1)] = true;
+      if (!defense) refs_.Tables[static_cast<std::size_t>(carte.c - 1)] = true;
     }
     return true;
   }
@@ -195,7 +196,7 @@ class TInventorieur {
               (defense ? "la défense." : "le camp du déclarant."));
       return;
     }
-    if (!Reference(ch, carte)) return;
+    if (!Reference(ch, carte, defense)) return;
     Note(*f);
     if (carte.c == CouleurQuelconque && carte.h != RangGroupe && carte.h != RangCompteur)
       Note(defense ? DefenseToutesCouleurs : DeclarantToutesCouleurs);
@@ -305,7 +306,7 @@ bool EstFonctionQuestion(TFonction f) { return f >= QuestionEntame && f < Nombre
 std::string_view SansObjet(TFonction f) {
   switch (f) {
     case NoeudRetourDebut:
-      return "la marche reprend à la chaîne 1 : le jeu recommencerait au milieu de la donne";
+      return "la marche reprendrait à la chaîne 1 au milieu de la donne";
     case DefenseGroupe:
     case DefenseBatPartenaire:
     case DefenseCompteur:
