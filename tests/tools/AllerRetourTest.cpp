@@ -93,6 +93,9 @@ TEST(AllerRetour, CartesDuCampDuDeclarant) {
                                      "  Nord  : DT surprend:D groupe:g compteur:c D3=5 DA=55");
   texte = test::Remplace(texte, "chaine fin revendication", tables + "chaine fin revendication");
   AttendAllerRetour(texte, "  Nord : DT surprend:D groupe:1 compteur:1 D3=5 DA=55\n");
+  // A master card, of one suit or of any suit.
+  AttendAllerRetour(test::Remplace(test::Source, "  Nord  : DT DJ DQ D3=5 DA=5", "  Nord  : *+ D+ DT D3=5"),
+                    "  Nord : *+ D+ DT D3=5\n");
 }
 
 }  // namespace

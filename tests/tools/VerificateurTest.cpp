@@ -110,9 +110,11 @@ TEST(Verificateur, CartesTenuesParLeJoueurQuiLesJoue) {
       {"Est   : H2", "Est   : HQ", "ligne 22 : carte 1 d'Est : la Dame de Cœur n'est pas dans la main d'Est."},
       {"Est   : H2", "Est   : H8 si HQ  H2",
        "carte 1 d'Est (condition sur la carte de Nord) : la Dame de Cœur n'est pas dans la main de Nord."},
-      {"Nord  : H4 H7", "Nord  : H+ H4 H7",
-       "ligne 22 : attention : carte 1 de Nord : « + » (une maîtresse) n'accepte aucune carte de Sud ou de Nord dans le programme."},
   });
+  // A master card ("+") is a card Sud or Nord may be asked for, and a right one.
+  EXPECT_EQ(Diagnostics(test::Remplace(test::SourceDemo(), "Nord  : H4 H7", "Nord  : H+ H4 H7")), "");
+  EXPECT_THAT(Diagnostics(test::Remplace(test::SourceDemo(), "Nord  : S* C8 C5 D*=3", "Nord  : *+ D*=3")),
+              Not(HasSubstr("aucune carte juste")));
   VerifieCas(test::ExempleDuReadme(), {
       {"tenues Est DK", "tenues Est HK", "test des cartes tenues : le Roi de Cœur n'est pas dans la main d'Est."},
       {"prealables DA", "prealables SA", "groupe 1 : l'As de Pique n'est pas dans la main de Nord."},

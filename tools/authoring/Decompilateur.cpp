@@ -400,8 +400,9 @@ void TDecompilateur::Levee(int c) {
         const TCarteDeclarant e = chaine.Declarant(place, i);
         if (e.Carte.h == RangFinDeListe) break;
         const auto carte = EcritCarteScript(e.Carte);
+        const bool toutesCouleurs = e.Carte.h == RangQuelconque || e.Carte.h == RangPlusHaute;
         const bool valide = carte && e.Carte.h != RangBatCampDeclarant &&
-                            e.Carte.h != RangBasDeSequence && !(e.Carte.c == CouleurQuelconque && e.Carte.h != RangQuelconque);
+                            e.Carte.h != RangBasDeSequence && (e.Carte.c != CouleurQuelconque || toutesCouleurs);
         liste += " " + (valide ? *carte : std::string("**")) + Code(e.Code);
       }
     }

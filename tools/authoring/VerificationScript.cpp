@@ -242,18 +242,15 @@ void TVerificationScript::Levee(int c) {
       if (carte.h == RangFinDeListe) break;
       const std::string role = "carte " + std::to_string(i) + " " + De(j);
       Code(e.Code, lieu);
-      // The trainer's search lets rank 16 through, then finds no card it designates.
-      juste = juste || (e.Code == 0 && carte.h != RangPlusHaute);
+      juste = juste || e.Code == 0;
       if (carte.EstReelle()) {
         ExigeTenue(lieu, j, carte, role);
-      } else if (carte.h == RangQuelconque && (carte.c <= clPique || carte.c == CouleurQuelconque)) {
+      } else if ((carte.h == RangQuelconque || carte.h == RangPlusHaute) && (carte.c <= clPique || carte.c == CouleurQuelconque)) {
       } else if (carte.h == RangGroupe && carte.c >= 1 && carte.c <= NbGroupes) {
         groupes_[carte.c].insert(j);
       } else if (carte.h == RangCompteur && carte.c >= 1 && carte.c <= NbTablesCompteurs) {
         compteurs_[carte.c] = true;
       } else if (carte.h == RangBatPartenaire) {
-      } else if (carte.h == RangPlusHaute && (carte.c <= clPique || carte.c == CouleurQuelconque)) {
-        constats_.Avertissement(lieu, role + " : « + » (une maîtresse) n'accepte aucune carte de Sud ou de Nord dans le programme.");
       } else {
         Erreur(lieu, role + " : " + TexteCarte(carte) + " n'est pas une carte que Sud ou Nord puisse jouer.");
       }

@@ -33,7 +33,7 @@ std::string DecritCarteScript(TCard carte) {
   switch (h) {
     case RangFinDeListe: return "fin de liste" + Brut(carte);
     case RangQuelconque: return "n'importe quelle carte" + ACouleur(c) + Brut(carte);
-    case RangPlusHaute: return "la plus haute carte (défense) ou toute carte (déclarant)" + ACouleur(c) + Brut(carte);
+    case RangPlusHaute: return "la plus haute carte (défense) ou une maîtresse (déclarant)" + ACouleur(c) + Brut(carte);
     case RangBatCampDeclarant: return "la moins chère qui bat la carte du camp du déclarant" + ACouleur(c) + Brut(carte);
     case RangGroupe:
       return (c >= 1 && c <= NbGroupes ? "une carte du groupe " + std::to_string(c)
