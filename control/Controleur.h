@@ -17,6 +17,7 @@
 #include "coaching/CoupUtilisateur.h"
 #include "coaching/StatistiquesJeu.h"
 #include "control/AnalyseurDoubleMort.h"
+#include "control/ChoixDonnes.h"
 #include "control/ConfigurationControleur.h"
 #include "control/EcranJeu.h"
 #include "control/EntreesJeu.h"
@@ -173,6 +174,7 @@ class TControleur : public TEntreesJeu {
   void LanceSolutions();
   void FinDuMode();
   void ChoisitDonne(int valeur);
+  TPasDonne PasSelection(int sens);
   void Navigue(int sens);
   void JoueDerniereLevee();
   bool TireHasard();
@@ -221,6 +223,9 @@ class TControleur : public TEntreesJeu {
   TStatistiquesJeu statistiques_;
   std::vector<int> OrdreAleatoire_;
   std::mt19937 alea_;
+  // The order and filter of the last step, to draw the random order again
+  // when the filter changes.
+  std::optional<TChoixDonnes> choixVu_;
   TRegime regimeSignale_ = TRegime::Aucun;
 
   int profondeur_ = 0;
