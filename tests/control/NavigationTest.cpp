@@ -101,6 +101,16 @@ TEST_F(NavigationTest, LeFiltreDesReglagesChoisitLaDonne) {
   EXPECT_EQ(p.controleur.DonneActuelle(), 3);
   EXPECT_EQ(p.Etat().InEncheres, enEncheres);
   EXPECT_THAT(p.ecran.Messages, ElementsAre(MessageSelectionVide, MessageSelectionVide));
+
+  // At the end of the deal, "Suivante" with nothing to choose deals the
+  // same deal again, auction included.
+  if (p.Etat().InEncheres) p.controleur.BNextClick();
+  ASSERT_TRUE(p.Etat().InJeu);
+  p.JoueJusquALaFin();
+  p.Clic();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  EXPECT_TRUE(p.Etat().InEncheres);
+  EXPECT_EQ(p.ecran.Messages.size(), 3u);
 }
 
 TEST_F(NavigationTest, FinDeDonneSuivanteRejouerEtArreter) {
