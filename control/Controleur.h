@@ -28,6 +28,7 @@
 #include "engine/NavigationScript.h"
 #include "engine/SuiviMains.h"
 #include "model/BaseDonnes.h"
+#include "model/Historique.h"
 #include "model/NumerosVolume.h"
 #include "model/Reglages.h"
 
@@ -60,6 +61,11 @@ class TControleur : public TEntreesJeu {
 
   // Told of every card, refusal, question, trick... ; null for none.
   void SetJournal(TJournalPartie* journal) { journal_ = journal; }
+  // Where each deal that reaches the end-of-deal screen is recorded; null
+  // for none. A copy of the controller records nothing.
+  void SetHistorique(THistorique* historique) { carnet_ = historique; }
+  // The attempt of the deal being played, as it would be recorded now.
+  const TTentative& TentativeEnCours() const { return tentative_; }
 
   // ---- Life of the main window ----
 
@@ -111,6 +117,8 @@ class TControleur : public TEntreesJeu {
   void BJeuAutoClick() override;     // "Jouer pour moi"
   // "Scores": the score dialogs, and the reset of the marks when asked there.
   void BScoresClick() override;
+  void ChoixDonneClick() override;
+  void RevoirTheme(int theme) override;
   // A click on a hand: the seat, the value (IndexCarte, 1..52) of the card
   // under the pointer or 0, and whether the right button was pressed.
   void JeuMouseDown(TJoueur joueur, int valeurCarte, bool boutonDroit) override;
@@ -146,6 +154,10 @@ class TControleur : public TEntreesJeu {
   // True when a click on a card of JoueurActuel's hand would be judged now;
   // for scripted users.
   bool AttendCarteUtilisateur() const;
+  // The deal previous (-1) or next (+1) would lead to under the order and
+  // filter of the settings, without leaving the current one; for tools that
+  // step through the selection without a table.
+  TPasDonne PasSelection(int sens);
 
  private:
   // ---- Entry points ----
@@ -174,7 +186,9 @@ class TControleur : public TEntreesJeu {
   void LanceSolutions();
   void FinDuMode();
   void ChoisitDonne(int valeur);
-  TPasDonne PasSelection(int sens);
+  void CommenceTentative();
+  void NoteRefus(TCard carte, int code);
+  void EnregistreTentative();
   void Navigue(int sens);
   void JoueDerniereLevee();
   bool TireHasard();
@@ -205,6 +219,7 @@ class TControleur : public TEntreesJeu {
   TEcranJeu& ecran_;
   TConfigurationControleur configuration_;
   TJournalPartie* journal_ = nullptr;
+  THistorique* carnet_ = nullptr;
 
   TEtatControleur etat_;
   TEtatReglages reglages_;
@@ -227,6 +242,7 @@ class TControleur : public TEntreesJeu {
   // when the filter changes.
   std::optional<TChoixDonnes> choixVu_;
   TRegime regimeSignale_ = TRegime::Aucun;
+  TTentative tentative_;  // the deal being played, for the history
 
   int profondeur_ = 0;
   std::deque<std::function<void()>> differes_;

@@ -12,6 +12,7 @@ void TControleur::BJeuAutoClick() {
     if (!e.InJeu || !e.Boutons[bjJeuAuto] || e.LeveeComplete || e.Levee < 1 || e.Levee > NbLeveesJeuComplet) return;
     MontreJeuAuto(false);
     e.JeuAutomatique = true;
+    tentative_.JouePourMoi = true;
     e.PeutJouerDirectement = false;
     e.JoueurActuel = e.Entameur;
     SignaleRegime();

@@ -93,6 +93,7 @@ void TControleur::DemarreDonne() {
   etat_.Levee = 0;
   AfficheTitre(DonneActuelle(), false);
   if (!LitDonneActuelle()) return;
+  CommenceTentative();
 
   if (!Reglages().Encheres || etat_.NoBids) {
     AfficheJeu(jrSud);
@@ -164,6 +165,7 @@ std::string TControleur::PbnDonneJouee() const {
 }
 
 void TControleur::MontreFinDonne() {
+  EnregistreTentative();
   const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);
   ecran_.PosteFinDonne(action);

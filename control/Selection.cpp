@@ -90,6 +90,31 @@ void TControleur::NumDonne1Click(int valeur) {
   });
 }
 
+// The chooser: every deal with its marks and attempts; the deal chosen is
+// played at once, like one typed in "# donne".
+void TControleur::ChoixDonneClick() {
+  Execute(TDifferable::Oui, [this] {
+    if (!actif_ || !etat_.Boutons[bjNavigation]) return;
+    const std::vector<TTentative> tentatives = carnet_ != nullptr ? carnet_->Tentatives() : std::vector<TTentative>{};
+    const TListeDonnes liste = ListeDonnes(catalogue_, volume_, reglages_.ScoresJeu, reglages_.ScoresQuestions,
+                                           tentatives, SeuilARevoir(Reglages()), DonneActuelle(), carnet_ != nullptr);
+    if (const std::optional<int> valeur = ecran_.MontreChoixDonnes(liste)) ChoisitDonne(*valeur);
+  });
+}
+
+// "À revoir" on one theme, with the threshold already chosen if there is
+// one: previous and next then walk through that theme's weak deals.
+void TControleur::RevoirTheme(int theme) {
+  Execute(TDifferable::Oui, [this, theme] {
+    if (theme < 1 || theme >= NbThemes) return;
+    TReglages& r = Reglages();
+    r.ScoreInferieurA = SeuilARevoir(r);
+    r.TypeDonnes = tdARevoir;
+    r.NumeroTheme = theme;
+    r.ForceChoisie = -1;
+  });
+}
+
 // A number outside the database leaves the deal and the table as they were.
 void TControleur::ChoisitDonne(int valeur) {
   if (valeur < 1 || valeur > NbDonnes()) return;

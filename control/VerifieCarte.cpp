@@ -141,6 +141,7 @@ void TControleur::RefuseHorsLigne(TCard carte) {
   e.LastErreur = CodeHorsLigne;
   e.BoutonGaucheDown = false;
   ecran_.Bip();
+  NoteRefus(carte, CodeHorsLigne);
   const std::optional<TVerdictImprevu> verdict = AnalyseImprevue(carte);
   if (journal_) journal_->CarteRefusee({e.JoueurActuel, carte, CodeHorsLigne, points, TSignalRefus::Bip, {}, 0, 0, verdict});
   if (verdict) ecran_.AfficheMessage(TexteVerdictImprevu(*verdict));
@@ -175,6 +176,7 @@ void TControleur::Refuse(TCard carte, int code, const TRefus& lieu) {
                                                                                   : TSignalRefus::Avertissement;
   e.LastErreur = code;
   e.BoutonGaucheDown = false;
+  NoteRefus(carte, code);
   if (journal_)
     journal_->CarteRefusee(
         {e.JoueurActuel, carte, code, points, signal, commente ? remarque.Texte : "", lieu.Chaine, lieu.Pool, {}});
