@@ -76,6 +76,7 @@ void TFMain::Construit(const QRect& zone) {
   CreeControlesTable();
   CreeEtiquettes();
   CreeBoutons();
+  CreeChoixDonne();
   PlaceElementsFixes();
   CreeDialogues(zone);
   Connecte();

@@ -149,6 +149,7 @@ void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
     case bjPoint: rangee_[brPoint]->setVisible(visible); break;
     case bjNavigation:
       for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) rangee_[b]->setVisible(visible);
+      BChoixDonne->setVisible(visible);
       break;
   }
 }

@@ -58,6 +58,7 @@ void TFMain::PlaceElementsFixes() {
   for (int i = 0; i < NbBoutonsRangee; ++i) {
     QPushButton* b = rangee_[static_cast<std::size_t>(i)];
     b->setGeometry(rangeeBoutons_.Boutons[static_cast<std::size_t>(i)]);
+    if (i == brDonne) PlaceChoixDonne();
     b->setFont(PoliceAjustee(b->text(), rangeeBoutons_.Points, b->width()));
   }
   const QSize depart(std::max(rangeeBoutons_.Largeur, LargeurMinBoutonsDepart), HauteurBouton);

@@ -1,0 +1,191 @@
+// The deal chooser and the progress window as the user meets them: sorting,
+// filters and search, Enter and double click, Escape; the charts drawn from
+// known figures and the "À revoir" button that closes with its theme.
+#include "table/ChoixDonneDlg.h"
+#include "table/ProgresDlg.h"
+#include "table/ScoreGlobalDlg.h"
+#include "table/FScores.h"
+
+#include <gtest/gtest.h>
+
+#include "EnvironnementQt.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHorizontalBarSeries>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace kalvo {
+namespace {
+
+TListeDonnes Liste() {
+  TListeDonnes liste;
+  liste.Actuelle = 3;
+  liste.Seuil = 50;
+  liste.AvecHistorique = true;
+  // (theme, name, difficulty, play mark, attempts)
+  const std::vector<std::tuple<int, std::string, int, int, int>> donnes{
+      {4, "Prendre ou laisser-passer", 1, 80, 2}, {8, "Contretemps", 2, 30, 1}, {3, "Blocage-déblocage", 3, -1, 0},
+      {4, "Prendre ou laisser-passer", 2, 100, 5}, {8, "Contretemps", 1, 9, 3}};
+  int n = 0;
+  for (const auto& [theme, nom, force, note, tentatives] : donnes) {
+    ++n;
+    liste.Lignes.push_back({.Donne = n, .Collection = 20 + n, .Theme = theme, .NomTheme = nom, .Force = force,
+                            .NoteJeu = note, .NoteQuestions = -1, .Tentatives = tentatives,
+                            .ARevoir = note < 0 || note < 50});
+  }
+  return liste;
+}
+
+std::vector<int> DonnesVisibles(const TChoixDonneDlg& d) {
+  std::vector<int> donnes;
+  for (int r = 0; r < d.Table->rowCount(); ++r)
+    if (!d.Table->isRowHidden(r)) donnes.push_back(d.DonneDeLaLigne(r));
+  return donnes;
+}
+
+TEST(ChoixDonneDlg, TriFiltresEtRecherche) {
+  TChoixDonneDlg d;
+  d.Prepare(Liste());
+  EXPECT_EQ(d.windowTitle(), QStringLiteral("Choisir une donne"));
+  EXPECT_EQ(d.Table->rowCount(), 5);
+  EXPECT_EQ(d.DonneDeLaLigne(d.Table->currentRow()), 3);  // the deal shown
+  EXPECT_EQ(d.Table->item(2, TChoixDonneDlg::colJeu)->text(), QStringLiteral("—"));
+  EXPECT_EQ(d.Compte->text(), QStringLiteral("5 donnes sur 5"));
+
+  // Sorted by play mark as numbers ("—" lowest), then by attempts descending.
+  d.Table->sortItems(TChoixDonneDlg::colJeu, Qt::AscendingOrder);
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{3, 5, 2, 1, 4}));
+  d.Table->sortItems(TChoixDonneDlg::colTentatives, Qt::DescendingOrder);
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{4, 5, 1, 2, 3}));
+
+  d.CBTheme->setCurrentIndex(d.CBTheme->findText(QStringLiteral("Contretemps")));
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{5, 2}));
+  d.CBForce->setCurrentIndex(d.CBForce->findText(QStringLiteral("1")));
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{5}));
+  d.CBTheme->setCurrentIndex(0);
+  d.CBForce->setCurrentIndex(0);
+  d.CARevoir->setChecked(true);
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{5, 2, 3}));
+  d.CARevoir->setChecked(false);
+  QTest::keyClicks(d.Recherche, QStringLiteral("DEBLOC"));
+  EXPECT_EQ(DonnesVisibles(d), (std::vector<int>{3}));
+  EXPECT_EQ(d.Compte->text(), QStringLiteral("1 donne sur 5"));
+  // The current line follows the filter: Enter plays what is shown.
+  EXPECT_EQ(d.DonneDeLaLigne(d.Table->currentRow()), 3);
+
+  // Reopened: the filters the user left still apply to the new lines.
+  d.Recherche->clear();
+  d.CBForce->setCurrentIndex(d.CBForce->findText(QStringLiteral("2")));
+  d.Prepare(Liste());
+  EXPECT_EQ(d.CBForce->currentText(), QStringLiteral("2"));
+  EXPECT_EQ(DonnesVisibles(d).size(), 2u);
+}
+
+TEST(ChoixDonneDlg, EntreeDoubleClicEtEchap) {
+  TChoixDonneDlg d;
+  QTimer::singleShot(0, [&d] {
+    d.Table->setCurrentCell(1, TChoixDonneDlg::colTheme);
+    QTest::keyClick(d.Table, Qt::Key_Return);
+  });
+  EXPECT_EQ(d.Montre(Liste()), std::optional<int>(2));
+
+  QTimer::singleShot(0, [&d] {
+    const QRect cellule = d.Table->visualItemRect(d.Table->item(3, TChoixDonneDlg::colDonne));
+    QTest::mouseDClick(d.Table->viewport(), Qt::LeftButton, {}, cellule.center());
+  });
+  EXPECT_EQ(d.Montre(Liste()), std::optional<int>(4));
+
+  QTimer::singleShot(0, [&d] { QTest::keyClick(d.Table, Qt::Key_Escape); });
+  EXPECT_EQ(d.Montre(Liste()), std::nullopt);
+  EXPECT_FALSE(d.isVisible());
+
+  // A line hidden by the filter cannot be played.
+  QTimer::singleShot(0, [&d] {
+    QTest::keyClicks(d.Recherche, QStringLiteral("zzz"));
+    QTest::keyClick(d.Table, Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible());
+    d.reject();
+  });
+  EXPECT_EQ(d.Montre(Liste()), std::nullopt);
+  d.Recherche->clear();
+}
+
+TProgres Progres() {
+  TProgres p;
+  p.AvecHistorique = true;
+  p.TentativesNotees = 6;
+  p.ParTheme = {{4, "Prendre ou laisser-passer", 57, 2, 3}, {8, "Contretemps", 31, 1, 2}};
+  p.ParForce = {{1, "Force 1", 50, 2, 3}, {2, "Force 2", 30, 2, 3}};
+  p.Tendance = {{"a", 1, 60}, {"b", 2, 20}, {"c", 1, 81}};
+  p.ATravailler = {{8, "Contretemps", 31, 1, 2}, {4, "Prendre ou laisser-passer", 57, 2, 3}};
+  return p;
+}
+
+TEST(ProgresDlg, GraphiquesEtThemesATravailler) {
+  TProgresDlg d;
+  d.Prepare(Progres());
+  EXPECT_EQ(d.Resume->text(), QStringLiteral("6 donnes notées dans l'historique."));
+  auto* themes = qobject_cast<QHorizontalBarSeries*>(d.GraphiqueThemes->chart()->series().value(0));
+  ASSERT_NE(themes, nullptr);
+  ASSERT_EQ(themes->barSets().size(), 1);
+  EXPECT_EQ(themes->barSets()[0]->count(), 2);
+  EXPECT_EQ(themes->barSets()[0]->at(1), 31);
+  auto* forces = qobject_cast<QAbstractBarSeries*>(d.GraphiqueForces->chart()->series().value(0));
+  ASSERT_NE(forces, nullptr);
+  EXPECT_EQ(forces->barSets()[0]->at(0), 50);
+  auto* tendance = qobject_cast<QLineSeries*>(d.GraphiqueTendance->chart()->series().value(0));
+  ASSERT_NE(tendance, nullptr);
+  ASSERT_EQ(tendance->count(), 3);
+  EXPECT_EQ(tendance->at(1), QPointF(2, 20));
+  ASSERT_EQ(d.BoutonsARevoir().size(), 2u);
+
+  // Shown again with other figures: the old charts and buttons are gone.
+  TProgres moins = Progres();
+  moins.ATravailler.resize(1);
+  moins.Tendance.clear();
+  d.Prepare(moins);
+  EXPECT_EQ(d.BoutonsARevoir().size(), 1u);
+  EXPECT_EQ(qobject_cast<QLineSeries*>(d.GraphiqueTendance->chart()->series().value(0))->count(), 0);
+
+  QTimer::singleShot(0, [&d] { d.BoutonsARevoir()[1]->click(); });
+  EXPECT_EQ(d.Montre(Progres()), std::optional<int>(4));
+  QTimer::singleShot(0, [&d] { d.accept(); });
+  EXPECT_EQ(d.Montre(Progres()), std::nullopt);
+
+  TProgres sans;
+  d.Prepare(sans);
+  EXPECT_TRUE(d.Resume->text().contains(QStringLiteral("pas disponible")));
+  EXPECT_TRUE(d.BoutonsARevoir().empty());
+}
+
+// From the score dialog: "Progrès" opens the window; a theme chosen there
+// closes both and is handed back.
+TEST(ProgresDlg, DepuisLeDialogueDesScores) {
+  TFScores detail;
+  TScoreGlobalDlg scores(&detail);
+  TScoresAffiches affiches;
+  affiches.ScoreJeu = "50 %";
+  affiches.Progres = Progres();
+  QTimer::singleShot(0, [&scores] {
+    QTimer::singleShot(0, [&scores] { scores.Progres()->BoutonsARevoir()[0]->click(); });
+    scores.BProgres()->click();
+  });
+  EXPECT_FALSE(scores.Montre(affiches, TScoresAffiches{}));
+  EXPECT_EQ(scores.ThemeARevoir(), std::optional<int>(8));
+  EXPECT_FALSE(scores.isVisible());
+  // The next showing starts without a theme.
+  QTimer::singleShot(0, [&scores] { scores.btn1()->click(); });
+  scores.Montre(affiches, TScoresAffiches{});
+  EXPECT_EQ(scores.ThemeARevoir(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kalvo
