@@ -47,14 +47,15 @@ int main(int argc, char** argv) {
     const char* aide;
     std::string dossier;
   };
-  std::array<TCommande, 4> commandes{{
+  std::array<TCommande, 5> commandes{{
       {"table", "la table au fil de la donne 1 de la base livrée, 3 jeux de cartes, 2 tailles d'écran", "docs/screenshots/table"},
       {"dialogues", "les questions, « Mauvaise réponse », l'écran de fin de donne et les scores", "docs/screenshots/dialogs"},
       {"faces", "les faces des cartes, les mains, la table, les afficheurs et les icônes", "docs/screenshots/controls"},
       {"reglages", "les réglages, les commentaires, les revues, le numéro de donne et l'aide", "docs/screenshots/dialogs"},
+      {"progres", "le choix d'une donne et la fenêtre « Progrès » avec ses graphiques", "docs/screenshots/dialogs"},
   }};
   std::string donnees;
-  std::array<CLI::App*, 4> sous{};
+  std::array<CLI::App*, 5> sous{};
   for (std::size_t i = 0; i < commandes.size(); ++i) {
     sous[i] = app.add_subcommand(commandes[i].nom, commandes[i].aide);
     sous[i]->add_option("dossier", commandes[i].dossier, "dossier des images")->capture_default_str();
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (choisie == 0) return ImagesTable(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
+  if (choisie == 4) return ImagesProgres(sortie) ? 0 : 1;
 
   const std::unique_ptr<TExemple> donne = TExemple::Lit(exemple);
   if (!donne) return 1;

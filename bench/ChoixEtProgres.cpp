@@ -1,0 +1,146 @@
+// Opening the deal chooser on a volume of 120 deals and the progress window
+// on a history of 10 000 attempts, offscreen, as the trainer does it: the
+// history read from its SQLite file, the figures computed, the dialog filled
+// and drawn. Prints the median of several openings; exits 1 when one misses
+// its 100 ms target (Release) or a step fails.
+#include "control/ListeDonnes.h"
+#include "control/Progres.h"
+#include "historique/HistoriqueSqlite.h"
+#include "model/BridgeTypes.h"
+#include "table/ChoixDonneDlg.h"
+#include "table/Polices.h"
+#include "table/ProgresDlg.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using namespace kalvo;
+using Horloge = std::chrono::steady_clock;
+
+constexpr int NbDonnes = 120;
+constexpr int NbTentatives = 10'000;
+constexpr int NbMesures = 7;
+
+// The median time of `action` over NbMesures runs, in milliseconds.
+double Mediane(const std::function<bool()>& action, bool& ok) {
+  std::vector<double> durees;
+  for (int k = 0; k < NbMesures; ++k) {
+    const Horloge::time_point debut = Horloge::now();
+    ok &= action();
+    durees.push_back(std::chrono::duration<double, std::milli>(Horloge::now() - debut).count());
+  }
+  std::sort(durees.begin(), durees.end());
+  return durees[durees.size() / 2];
+}
+
+// 10 000 attempts written in one transaction (the trainer writes one at a
+// time, at each end of deal; only the reading is measured).
+bool RemplitHistorique(const QString& fichier) {
+  { const TOuvertureHistorique o = OuvreHistorique(fichier.toStdString()); if (!o.Historique) return false; }
+  bool ok = true;
+  {
+    QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("remplissage"));
+    base.setDatabaseName(fichier);
+    ok = base.open();
+    QSqlQuery q(base);
+    ok &= q.exec(QStringLiteral("BEGIN"));
+    ok &= q.prepare(QStringLiteral("INSERT INTO tentatives (date_heure, donne, collection, note_jeu, note_questions, "
+                                   "refusees, joue_pour_moi) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    for (int k = 0; k < NbTentatives && ok; ++k) {
+      const int donne = 1 + (k * 37) % NbDonnes;
+      q.addBindValue(QStringLiteral("2026-%1-%2T20:00:00").arg(1 + k % 12, 2, 10, QChar('0')).arg(1 + k % 28, 2, 10, QChar('0')));
+      q.addBindValue(donne);
+      q.addBindValue(donne);
+      q.addBindValue((k * 13) % 101);
+      q.addBindValue((k * 7) % 101);
+      q.addBindValue(k % 3 == 0 ? QStringLiteral("HK:12 SA:49") : QString());
+      q.addBindValue(k % 9 == 0 ? 1 : 0);
+      ok &= q.exec();
+    }
+    ok &= q.exec(QStringLiteral("COMMIT"));
+    base.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("remplissage"));
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  InstallePolicesDeSubstitution();
+
+  TCatalogue catalogue;
+  std::vector<int> numeros;
+  TScores jeu(NbDonnes), questions(NbDonnes);
+  for (int n = 1; n <= NbDonnes; ++n) {
+    catalogue.Ajoute(1 + n % 4, 1 + n % (NbThemes - 1));
+    numeros.push_back(n);
+    if (n % 3 != 0) jeu[n] = (n * 17) % 101;
+  }
+  const TNumerosVolume volume(numeros);
+  QTemporaryDir dossier;
+  const QString fichier = dossier.filePath(QString::fromLatin1(NomFichierHistorique));
+  if (!RemplitHistorique(fichier)) {
+    std::fprintf(stderr, "historique de mesure impossible à écrire\n");
+    return 2;
+  }
+  const TOuvertureHistorique ouverture = OuvreHistorique(fichier.toStdString());
+  if (!ouverture.Historique) {
+    std::fprintf(stderr, "%s\n", ouverture.Message.c_str());
+    return 2;
+  }
+  const THistorique& historique = *ouverture.Historique;
+
+  bool ok = true;
+  TChoixDonneDlg choix;
+  const double msChoix = Mediane([&] {
+    const std::vector<TTentative> tentatives = historique.Tentatives();
+    choix.Prepare(ListeDonnes(catalogue, volume, jeu, questions, tentatives, 50, 1, true));
+    choix.show();
+    choix.repaint();
+    const bool bon = choix.Table->rowCount() == NbDonnes;
+    choix.hide();
+    return bon;
+  }, ok);
+  TProgresDlg progres;
+  const double msProgres = Mediane([&] {
+    const std::vector<TTentative> tentatives = historique.Tentatives();
+    const TProgres figures = CalculeProgres(tentatives, catalogue, volume);
+    progres.Prepare(figures);
+    progres.show();
+    progres.repaint();
+    const bool bon = figures.TentativesNotees == NbTentatives && !progres.BoutonsARevoir().empty();
+    progres.hide();
+    return bon;
+  }, ok);
+  const Horloge::time_point debut = Horloge::now();
+  const std::size_t lues = historique.Tentatives().size();
+  const double msLecture = std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
+
+  std::printf("« Choisir une donne », %d donnes, historique de %d tentatives : %.1f ms (cible < 100)\n", NbDonnes,
+              NbTentatives, msChoix);
+  std::printf("« Progrès », %d tentatives : %.1f ms (cible < 100)\n", NbTentatives, msProgres);
+  std::printf("  dont la lecture seule de l'historique (%zu tentatives) : %.1f ms\n", lues, msLecture);
+  if (!ok) {
+    std::fprintf(stderr, "une ouverture n'a pas montré ce qu'elle devait\n");
+    return 1;
+  }
+#if defined(__SANITIZE_ADDRESS__)
+  std::printf("cibles non vérifiées : construction avec les sanitizers\n");
+  return 0;
+#else
+  return (msChoix < 100.0 && msProgres < 100.0) ? 0 : 1;
+#endif
+}
