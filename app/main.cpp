@@ -1,5 +1,6 @@
 // The trainer: the card table in its window. With --catalogue it lists the
 // deals of the database in the terminal instead.
+#include "control/Controleur.h"
 #include "historique/HistoriqueSqlite.h"
 #include "model/BaseDonnes.h"
 #include "model/BasesLivrees.h"

@@ -4,6 +4,7 @@
 #include "tools/kalvo-ecrans/Commandes.h"
 #include "tools/kalvo-ecrans/Images.h"
 
+#include "control/ChoixDonnes.h"
 #include "control/ListeDonnes.h"
 #include "control/Progres.h"
 #include "table/ChoixDonneDlg.h"
