@@ -148,45 +148,53 @@ TEST(Tentative, ChoixEtProgresLisentLHistorique) {
   p.controleur.SetHistorique(&historique);
   p.Demarre();
   p.Joue("H7");
-  Rejoue(p);  // deal 1 recorded at 50
+  p.controleur.FormKeyDown(TToucheJeu::CtrlAltF9);  // deal 1 recorded at 50
+  ASSERT_EQ(historique.tentatives.size(), 1u);
+  // The next session, at the table before "Démarrer", where the deal
+  // buttons (and the chooser beside them) are shown.
+  TPartieDeTest suite(base);
+  suite.controleur.SetHistorique(&historique);
+  ASSERT_TRUE(suite.controleur.Active());
+  suite.controleur.EtatReglages().ScoresJeu[1] = 40;  // the marks of the settings, not the history's
+  TPartieDeTest& q = suite;
   std::optional<TListeDonnes> vue;
-  p.ecran.ChoisitDansListe = [&](const TListeDonnes& liste) {
+  q.ecran.ChoisitDansListe = [&](const TListeDonnes& liste) {
     vue = liste;
     return std::optional<int>(2);
   };
-  p.controleur.ChoixDonneClick();
+  q.controleur.ChoixDonneClick();
   ASSERT_TRUE(vue);
   ASSERT_EQ(vue->Lignes.size(), 2u);
   EXPECT_TRUE(vue->AvecHistorique);
   EXPECT_EQ(vue->Actuelle, 1);
   EXPECT_EQ(vue->Lignes[0].Tentatives, 1);
-  EXPECT_EQ(vue->Lignes[0].NoteJeu, 50);
+  EXPECT_EQ(vue->Lignes[0].NoteJeu, 40);
   EXPECT_EQ(vue->Lignes[1].Theme, 9);
-  EXPECT_EQ(p.controleur.DonneActuelle(), 2);
-  EXPECT_EQ(p.journal.Filtre("donne").back(), "donne 2");
+  EXPECT_EQ(q.controleur.DonneActuelle(), 2);
+  EXPECT_EQ(q.journal.Filtre("donne").back(), "donne 2");
   // Closed without a choice: the deal stays.
-  p.ecran.ChoisitDansListe = nullptr;
-  p.controleur.ChoixDonneClick();
-  EXPECT_EQ(p.controleur.DonneActuelle(), 2);
+  q.ecran.ChoisitDansListe = nullptr;
+  q.controleur.ChoixDonneClick();
+  EXPECT_EQ(q.controleur.DonneActuelle(), 2);
 
-  p.controleur.BScoresClick();
-  ASSERT_TRUE(p.ecran.Scores);
-  const TProgres& progres = p.ecran.Scores->Progres;
+  q.controleur.BScoresClick();
+  ASSERT_TRUE(q.ecran.Scores);
+  const TProgres& progres = q.ecran.Scores->Progres;
   EXPECT_TRUE(progres.AvecHistorique);
   ASSERT_EQ(progres.ParTheme.size(), 1u);
   EXPECT_EQ(progres.ParTheme[0].Cle, 5);
   EXPECT_EQ(progres.ParTheme[0].Moyenne, 50);
 
-  p.controleur.RevoirTheme(5);
-  EXPECT_EQ(p.controleur.Reglages().TypeDonnes, tdARevoir);
-  EXPECT_EQ(p.controleur.Reglages().NumeroTheme, 5);
-  EXPECT_EQ(p.controleur.Reglages().ScoreInferieurA, SeuilARevoirParDefaut);
+  q.controleur.RevoirTheme(5);
+  EXPECT_EQ(q.controleur.Reglages().TypeDonnes, tdARevoir);
+  EXPECT_EQ(q.controleur.Reglages().NumeroTheme, 5);
+  EXPECT_EQ(q.controleur.Reglages().ScoreInferieurA, SeuilARevoirParDefaut);
   // Next now goes to deal 1, the weak one of theme 5, from deal 2.
-  p.controleur.Suivante1Click();
-  EXPECT_EQ(p.controleur.DonneActuelle(), 1);
+  q.controleur.Suivante1Click();
+  EXPECT_EQ(q.controleur.DonneActuelle(), 1);
   // A theme out of the table changes nothing.
-  p.controleur.RevoirTheme(40);
-  EXPECT_EQ(p.controleur.Reglages().NumeroTheme, 5);
+  q.controleur.RevoirTheme(40);
+  EXPECT_EQ(q.controleur.Reglages().NumeroTheme, 5);
 }
 
 }  // namespace
