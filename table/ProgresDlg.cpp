@@ -115,8 +115,8 @@ TProgresDlg::TProgresDlg(QWidget* parent) : TDialogueKalvo(parent, false) {
   GraphiqueTendance = NouvelleVue(this, QStringLiteral("GraphiqueTendance"));
   bas->addWidget(GraphiqueTendance, 3);
   panneauATravailler_ = NouveauPanneau(this);
-  listeATravailler_ = new QVBoxLayout(panneauATravailler_);
-  listeATravailler_->setContentsMargins(12, 10, 12, 10);
+  auto* cadre = new QVBoxLayout(panneauATravailler_);
+  cadre->setContentsMargins(12, 10, 12, 10);
   bas->addWidget(panneauATravailler_, 2);
   principal->addLayout(bas, 2);
 
@@ -149,23 +149,23 @@ void TProgresDlg::Prepare(const TProgres& progres) {
     delete ancien;
   }
 
-  while (QLayoutItem* element = listeATravailler_->takeAt(0)) {
-    delete element->widget();
-    delete element->layout();
-    delete element;
-  }
+  delete listeATravailler_;
+  listeATravailler_ = new QWidget(panneauATravailler_);
+  listeATravailler_->setObjectName(QStringLiteral("ListeATravailler"));
+  auto* liste = new QVBoxLayout(listeATravailler_);
+  liste->setContentsMargins(0, 0, 0, 0);
   boutonsARevoir_.clear();
-  listeATravailler_->addWidget(NouvelleEtiquette(QStringLiteral("À travailler d'abord"), PoliceTitre(),
-                                                 QColor(CouleurTexteTapis), panneauATravailler_));
+  liste->addWidget(NouvelleEtiquette(QStringLiteral("À travailler d'abord"), PoliceTitre(), QColor(CouleurTexteTapis),
+                                     listeATravailler_));
   if (progres.ATravailler.empty())
-    listeATravailler_->addWidget(NouvelleEtiquette(QStringLiteral("Rien pour l'instant."), PoliceTexte(),
-                                                   QColor(CouleurTexteTapis), panneauATravailler_));
+    liste->addWidget(NouvelleEtiquette(QStringLiteral("Rien pour l'instant."), PoliceTexte(), QColor(CouleurTexteTapis),
+                                       listeATravailler_));
   for (const TMoyenneProgres& m : progres.ATravailler) {
     auto* rangee = new QHBoxLayout;
     QLabel* texte = NouvelleEtiquette(QStringLiteral("%1 : %2 en moyenne").arg(QString::fromStdString(m.Nom)).arg(m.Moyenne),
-                                      PoliceTexte(), QColor(CouleurTexteTapis), panneauATravailler_);
+                                      PoliceTexte(), QColor(CouleurTexteTapis), listeATravailler_);
     texte->setWordWrap(true);
-    QPushButton* bouton = NouveauBouton(QStringLiteral("À revoir"), panneauATravailler_, 100);
+    QPushButton* bouton = NouveauBouton(QStringLiteral("À revoir"), listeATravailler_, 100);
     bouton->setToolTip(QStringLiteral("« Suivante » et « Précédente » passeront par les donnes de ce thème à revoir."));
     const int theme = m.Cle;
     connect(bouton, &QPushButton::clicked, this, [this, theme] {
@@ -174,10 +174,11 @@ void TProgresDlg::Prepare(const TProgres& progres) {
     });
     rangee->addWidget(texte, 1);
     rangee->addWidget(bouton);
-    listeATravailler_->addLayout(rangee);
+    liste->addLayout(rangee);
     boutonsARevoir_.push_back(bouton);
   }
-  listeATravailler_->addStretch(1);
+  liste->addStretch(1);
+  panneauATravailler_->layout()->addWidget(listeATravailler_);
 }
 
 std::optional<int> TProgresDlg::Montre(const TProgres& progres) {

@@ -13,7 +13,6 @@
 class QChartView;
 class QLabel;
 class QPushButton;
-class QVBoxLayout;
 
 namespace kalvo {
 
@@ -37,7 +36,9 @@ class TProgresDlg : public TDialogueKalvo {
 
  private:
   QWidget* panneauATravailler_ = nullptr;
-  QVBoxLayout* listeATravailler_ = nullptr;
+  // The list of the themes to work on, made anew at each Prepare: deleting
+  // it takes its labels, buttons and rows with it.
+  QWidget* listeATravailler_ = nullptr;
   std::vector<QPushButton*> boutonsARevoir_;
   std::optional<int> themeChoisi_;
 };
