@@ -6,10 +6,11 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <ctime>
-#include <sstream>
+#include <string_view>
 #include <system_error>
 
 namespace kalvo {
@@ -127,7 +128,8 @@ class THistoriqueSqlite final : public THistorique {
       t.Collection = q.value(2).toInt();
       t.NoteJeu = note(q.value(3));
       t.NoteQuestions = note(q.value(4));
-      t.Refusees = LitRefusees(q.value(5).toString().toStdString());
+      const QString refusees = q.value(5).toString();
+      if (!refusees.isEmpty()) t.Refusees = LitRefusees(refusees.toStdString());
       t.JouePourMoi = q.value(6).toInt() != 0;
       tentatives.push_back(std::move(t));
     }
@@ -177,18 +179,24 @@ std::string TexteRefusees(const std::vector<TCarteRefusee>& refusees) {
   return texte;
 }
 
+// Split by hand rather than through a stream: read once per attempt, it
+// is on the path of every opening of the chooser and the progress window.
 std::vector<TCarteRefusee> LitRefusees(const std::string& texte) {
   std::vector<TCarteRefusee> refusees;
-  std::istringstream mots(texte);
-  for (std::string mot; mots >> mot;) {
+  constexpr std::string_view Blancs = " \t\n\r\v\f";
+  const std::string_view tout(texte);
+  for (std::size_t debutMot = tout.find_first_not_of(Blancs); debutMot != std::string_view::npos;) {
+    const std::size_t finMot = std::min(tout.find_first_of(Blancs, debutMot), tout.size());
+    const std::string_view mot = tout.substr(debutMot, finMot - debutMot);
+    debutMot = tout.find_first_not_of(Blancs, finMot);
     const auto deuxPoints = mot.find(':');
-    if (deuxPoints == std::string::npos || deuxPoints == 0 || deuxPoints > 3) continue;
+    if (deuxPoints == std::string_view::npos || deuxPoints == 0 || deuxPoints > 3) continue;
     int code = 0;
     const char* debut = mot.data() + deuxPoints + 1;
     const char* fin = mot.data() + mot.size();
     const auto [reste, erreur] = std::from_chars(debut, fin, code);
     if (erreur != std::errc{} || reste != fin || debut == fin) continue;
-    refusees.push_back({mot.substr(0, deuxPoints), code});
+    refusees.push_back({std::string(mot.substr(0, deuxPoints)), code});
   }
   return refusees;
 }

@@ -1,10 +1,10 @@
 #include "table/ProgresDlg.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
@@ -15,11 +15,14 @@ namespace kalvo {
 
 namespace {
 
-QChartView* NouvelleVue(QWidget* parent, const QString& nom) {
-  auto* vue = new QChartView(parent);
+QChartView* NouvelleVue(QWidget* parent, const QString& nom, QChart* graphique) {
+  auto* vue = new QChartView(graphique, parent);
   vue->setObjectName(nom);
   vue->setRenderHint(QPainter::Antialiasing);
-  vue->setMinimumSize(400, 260);
+  // One felt panel with the chart, no white frame around it.
+  vue->setFrameShape(QFrame::NoFrame);
+  vue->setBackgroundBrush(QColor(CouleurTapisPanneau));
+  vue->setMinimumSize(240, 220);
   return vue;
 }
 
@@ -29,8 +32,19 @@ QChart* NouveauGraphique(const QString& titre) {
   graphique->setTitleFont(PoliceTexteGras());
   graphique->legend()->hide();
   graphique->setBackgroundBrush(QColor(CouleurTapisPanneau));
+  graphique->setBackgroundRoundness(0);
   graphique->setMargins(QMargins(6, 6, 6, 6));
   return graphique;
+}
+
+// The widest category label, in pixels, that the narrowest chart still
+// shows whole.
+constexpr int LargeurEtiquette = 200;
+
+QFont PetitePolice() {
+  QFont police = PoliceTexte();
+  police.setPixelSize(11);
+  return police;
 }
 
 QValueAxis* AxeNotes() {
@@ -41,54 +55,102 @@ QValueAxis* AxeNotes() {
   return axe;
 }
 
-// Bars of the average mark, one per category, its label naming the deals
-// played ("Force 2 — 5 donnes").
-QChart* Barres(const QString& titre, const std::vector<TMoyenneProgres>& moyennes, bool horizontales) {
+// Up to some thirty themes share the height: a smaller type keeps every
+// name whole, and the axis does not cut its labels (a line a little taller
+// than its bar would lose its whole text).
+QBarCategoryAxis* AxeCategories(const QStringList& categories = {}) {
+  auto* axe = new QBarCategoryAxis;
+  axe->setLabelsFont(PetitePolice());
+  axe->setTruncateLabels(false);
+  axe->append(categories);
+  return axe;
+}
+
+// Horizontal bars of the average mark, one per category, each label on a
+// line of its own; filled by RemplitBarres.
+QChart* Barres(const QString& titre, QBarSet*& barres, QBarCategoryAxis*& axeCategories) {
   QChart* graphique = NouveauGraphique(titre);
-  auto* barres = new QBarSet(QStringLiteral("Moyenne"));
+  barres = new QBarSet(QStringLiteral("Moyenne"));
   barres->setColor(QColor(46, 90, 46));
   barres->setLabelColor(QColor(255, 255, 255));
-  QStringList categories;
-  for (const TMoyenneProgres& m : moyennes) {
-    *barres << m.Moyenne;
-    categories << QStringLiteral("%1 — %2 donne%3")
-                      .arg(QString::fromStdString(m.Nom))
-                      .arg(m.Donnes)
-                      .arg(m.Donnes > 1 ? QStringLiteral("s") : QString());
-  }
-  QAbstractBarSeries* serie = horizontales ? static_cast<QAbstractBarSeries*>(new QHorizontalBarSeries)
-                                           : static_cast<QAbstractBarSeries*>(new QBarSeries);
+  barres->setLabelFont(PetitePolice());
+  auto* serie = new QHorizontalBarSeries;
   serie->append(barres);
+  serie->setBarWidth(0.8);
   serie->setLabelsVisible(true);
   serie->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
   graphique->addSeries(serie);
-  auto* axeCategories = new QBarCategoryAxis;
-  axeCategories->append(categories);
+  axeCategories = AxeCategories();
   QValueAxis* axeNotes = AxeNotes();
-  graphique->addAxis(axeCategories, horizontales ? Qt::AlignLeft : Qt::AlignBottom);
-  graphique->addAxis(axeNotes, horizontales ? Qt::AlignBottom : Qt::AlignLeft);
+  graphique->addAxis(axeCategories, Qt::AlignLeft);
+  graphique->addAxis(axeNotes, Qt::AlignBottom);
   serie->attachAxis(axeCategories);
   serie->attachAxis(axeNotes);
   return graphique;
 }
 
-QChart* Tendance(const std::vector<TPointTendance>& points) {
-  QChart* graphique = NouveauGraphique(QStringLiteral("Note au jeu des %1 dernières donnes").arg(points.size()));
-  auto* ligne = new QLineSeries;
+// The averages, each category's label naming the deals played ("Force 2
+// (5)", as the chart's title says); values and labels replaced in one call
+// each.
+void RemplitBarres(QChart* graphique, QBarSet* barres, QBarCategoryAxis*& axeCategories,
+                   const std::vector<TMoyenneProgres>& moyennes) {
+  // A name too long for the chart is cut here, alone.
+  const QFontMetrics mesure(PetitePolice());
+  QList<qreal> valeurs;
+  QStringList categories;
+  valeurs.reserve(static_cast<qsizetype>(moyennes.size()));
+  for (const TMoyenneProgres& m : moyennes) {
+    valeurs << m.Moyenne;
+    const QString donnes = QStringLiteral(" (%1)").arg(m.Donnes);
+    const QString nomEntier = QString::fromStdString(m.Nom);
+    const int largeur = LargeurEtiquette - mesure.horizontalAdvance(donnes);
+    // An axis keeps one bar per distinct label: two names cut alike at
+    // their end are cut in their middle instead, or kept whole.
+    QString etiquette = mesure.elidedText(nomEntier, Qt::ElideRight, largeur) + donnes;
+    if (categories.contains(etiquette)) etiquette = mesure.elidedText(nomEntier, Qt::ElideMiddle, largeur) + donnes;
+    if (categories.contains(etiquette)) etiquette = nomEntier + donnes;
+    categories << etiquette;
+  }
+  barres->remove(0, barres->count());
+  barres->append(valeurs);
+  // Laying out the labels is the dearest part: skipped when they stay.
+  // New labels go on a new axis: a chart already drawn keeps showing the
+  // old labels of an axis whose categories are changed or cleared.
+  if (axeCategories->categories() != categories) {
+    QAbstractSeries* serie = graphique->series().value(0);
+    graphique->removeAxis(axeCategories);
+    delete axeCategories;
+    axeCategories = AxeCategories(categories);
+    graphique->addAxis(axeCategories, Qt::AlignLeft);
+    serie->attachAxis(axeCategories);
+  }
+}
+
+QChart* Tendance(QLineSeries*& ligne, QValueAxis*& axeX) {
+  QChart* graphique = NouveauGraphique(QString());
+  ligne = new QLineSeries;
   ligne->setColor(QColor(160, 0, 0));
   ligne->setPointsVisible(true);
-  for (std::size_t i = 0; i < points.size(); ++i) ligne->append(static_cast<qreal>(i + 1), points[i].Note);
   graphique->addSeries(ligne);
-  auto* axeX = new QValueAxis;
-  axeX->setRange(1, std::max<qreal>(2, static_cast<qreal>(points.size())));
+  axeX = new QValueAxis;
   axeX->setLabelFormat(QStringLiteral("%d"));
-  axeX->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(points.size())), 11));
   QValueAxis* axeY = AxeNotes();
   graphique->addAxis(axeX, Qt::AlignBottom);
   graphique->addAxis(axeY, Qt::AlignLeft);
   ligne->attachAxis(axeX);
   ligne->attachAxis(axeY);
   return graphique;
+}
+
+void RemplitTendance(QChart* graphique, QLineSeries* ligne, QValueAxis* axeX, const std::vector<TPointTendance>& points) {
+  graphique->setTitle(points.empty() ? QStringLiteral("Note au jeu des dernières donnes")
+                                     : QStringLiteral("Note au jeu des %1 dernières donnes").arg(points.size()));
+  QList<QPointF> suite;
+  suite.reserve(static_cast<qsizetype>(points.size()));
+  for (std::size_t i = 0; i < points.size(); ++i) suite.append(QPointF(static_cast<qreal>(i + 1), points[i].Note));
+  ligne->replace(suite);
+  axeX->setRange(1, std::max<qreal>(2, static_cast<qreal>(points.size())));
+  axeX->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(points.size())), 11));
 }
 
 }  // namespace
@@ -104,21 +166,27 @@ TProgresDlg::TProgresDlg(QWidget* parent) : TDialogueKalvo(parent, false) {
   Resume->setWordWrap(true);
   principal->addWidget(Resume);
 
-  auto* haut = new QHBoxLayout;
-  GraphiqueThemes = NouvelleVue(this, QStringLiteral("GraphiqueThemes"));
-  GraphiqueForces = NouvelleVue(this, QStringLiteral("GraphiqueForces"));
-  haut->addWidget(GraphiqueThemes, 3);
-  haut->addWidget(GraphiqueForces, 2);
-  principal->addLayout(haut, 3);
-
-  auto* bas = new QHBoxLayout;
-  GraphiqueTendance = NouvelleVue(this, QStringLiteral("GraphiqueTendance"));
-  bas->addWidget(GraphiqueTendance, 3);
+  // The themes take the whole height on the left: some thirty names must
+  // each keep a readable line. The difficulties, the trend and the themes
+  // to work on are stacked on the right. The charts are made once; each
+  // showing replaces their figures, which costs far less than new charts.
+  auto* corps = new QHBoxLayout;
+  GraphiqueThemes = NouvelleVue(this, QStringLiteral("GraphiqueThemes"),
+                                Barres(QStringLiteral("Note moyenne par thème (donnes jouées)"), barresThemes_,
+                                       categoriesThemes_));
+  corps->addWidget(GraphiqueThemes, 3);
+  auto* droite = new QVBoxLayout;
+  GraphiqueForces = NouvelleVue(this, QStringLiteral("GraphiqueForces"),
+                                Barres(QStringLiteral("Par force (donnes jouées)"), barresForces_, categoriesForces_));
+  droite->addWidget(GraphiqueForces, 4);
+  GraphiqueTendance = NouvelleVue(this, QStringLiteral("GraphiqueTendance"), Tendance(tendance_, axeTendance_));
+  droite->addWidget(GraphiqueTendance, 5);
   panneauATravailler_ = NouveauPanneau(this);
   auto* cadre = new QVBoxLayout(panneauATravailler_);
-  cadre->setContentsMargins(12, 10, 12, 10);
-  bas->addWidget(panneauATravailler_, 2);
-  principal->addLayout(bas, 2);
+  cadre->setContentsMargins(12, 8, 12, 8);
+  droite->addWidget(panneauATravailler_, 4);
+  corps->addLayout(droite, 2);
+  principal->addLayout(corps, 1);
 
   QPushButton* ok = NouveauBouton(QStringLiteral("Ok"), this, 140);
   ok->setObjectName(QStringLiteral("BOk"));
@@ -139,15 +207,9 @@ void TProgresDlg::Prepare(const TProgres& progres) {
                         .arg(progres.TentativesNotees)
                         .arg(progres.TentativesNotees > 1 ? QStringLiteral("s") : QString()));
   }
-  // Each chart is made anew; the view deletes the one it showed.
-  for (auto [vue, graphique] :
-       {std::pair{GraphiqueThemes, Barres(QStringLiteral("Moyenne par thème"), progres.ParTheme, true)},
-        std::pair{GraphiqueForces, Barres(QStringLiteral("Moyenne par force"), progres.ParForce, false)},
-        std::pair{GraphiqueTendance, Tendance(progres.Tendance)}}) {
-    QChart* ancien = vue->chart();
-    vue->setChart(graphique);
-    delete ancien;
-  }
+  RemplitBarres(GraphiqueThemes->chart(), barresThemes_, categoriesThemes_, progres.ParTheme);
+  RemplitBarres(GraphiqueForces->chart(), barresForces_, categoriesForces_, progres.ParForce);
+  RemplitTendance(GraphiqueTendance->chart(), tendance_, axeTendance_, progres.Tendance);
 
   delete listeATravailler_;
   listeATravailler_ = new QWidget(panneauATravailler_);

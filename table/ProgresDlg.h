@@ -10,7 +10,11 @@
 #include <optional>
 #include <vector>
 
+class QBarCategoryAxis;
+class QBarSet;
 class QChartView;
+class QLineSeries;
+class QValueAxis;
 class QLabel;
 class QPushButton;
 
@@ -35,6 +39,12 @@ class TProgresDlg : public TDialogueKalvo {
   const std::vector<QPushButton*>& BoutonsARevoir() const { return boutonsARevoir_; }
 
  private:
+  QBarSet* barresThemes_ = nullptr;
+  QBarCategoryAxis* categoriesThemes_ = nullptr;
+  QBarSet* barresForces_ = nullptr;
+  QBarCategoryAxis* categoriesForces_ = nullptr;
+  QLineSeries* tendance_ = nullptr;
+  QValueAxis* axeTendance_ = nullptr;
   QWidget* panneauATravailler_ = nullptr;
   // The list of the themes to work on, made anew at each Prepare: deleting
   // it takes its labels, buttons and rows with it.

@@ -12,6 +12,7 @@
 
 #include "EnvironnementQt.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -172,6 +173,11 @@ TEST(ProgresDlg, GraphiquesEtThemesATravailler) {
   ASSERT_EQ(themes->barSets().size(), 1);
   EXPECT_EQ(themes->barSets()[0]->count(), 2);
   EXPECT_EQ(themes->barSets()[0]->at(1), 31);
+  // Each theme's label names the deals played.
+  auto* nomsThemes = qobject_cast<QBarCategoryAxis*>(d.GraphiqueThemes->chart()->axes(Qt::Vertical).value(0));
+  ASSERT_NE(nomsThemes, nullptr);
+  EXPECT_EQ(nomsThemes->categories(),
+            (QStringList{QStringLiteral("Prendre ou laisser-passer (2)"), QStringLiteral("Contretemps (1)")}));
   auto* forces = qobject_cast<QAbstractBarSeries*>(d.GraphiqueForces->chart()->series().value(0));
   ASSERT_NE(forces, nullptr);
   EXPECT_EQ(forces->barSets()[0]->at(0), 50);
@@ -200,6 +206,12 @@ TEST(ProgresDlg, GraphiquesEtThemesATravailler) {
   EXPECT_TRUE(d.Resume->text().contains(QStringLiteral("pas disponible")));
   EXPECT_TRUE(d.BoutonsARevoir().empty());
   EXPECT_EQ(BoutonsARevoirALEcran(d), 0);
+  // No theme left from the last figures, neither bar nor label.
+  themes = qobject_cast<QHorizontalBarSeries*>(d.GraphiqueThemes->chart()->series().value(0));
+  EXPECT_EQ(themes->barSets()[0]->count(), 0);
+  auto* noms = qobject_cast<QBarCategoryAxis*>(d.GraphiqueThemes->chart()->axes(Qt::Vertical).value(0));
+  ASSERT_NE(noms, nullptr);
+  EXPECT_EQ(noms->count(), 0);
 }
 
 // From the score dialog: "Progrès" opens the window; a theme chosen there

@@ -166,6 +166,9 @@ TEST_F(HistoriqueSqliteTest, ValeursHorsLimitesEtRefusIllisibles) {
   EXPECT_THAT(lues[0].Refusees, ElementsAre(TCarteRefusee{"SA", 12}, TCarteRefusee{"DK", 7}));
   EXPECT_EQ(TexteRefusees({{"SA", 12}, {"HT", 49}}), "SA:12 HT:49");
   EXPECT_THAT(LitRefusees(""), IsEmpty());
+  EXPECT_THAT(LitRefusees(" \t "), IsEmpty());
+  EXPECT_THAT(LitRefusees("  SA:12\tHT:49\n  C2:3"),
+              ElementsAre(TCarteRefusee{"SA", 12}, TCarteRefusee{"HT", 49}, TCarteRefusee{"C2", 3}));
 }
 
 }  // namespace

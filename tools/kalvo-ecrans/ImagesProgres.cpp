@@ -12,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <algorithm>
 #include <cstdio>
@@ -73,6 +75,10 @@ bool ImagesProgres(const QDir& sortie) {
   progres.Prepare(CalculeProgres(v.Historique, v.Catalogue, v.Volume));
   ok &= Ecrit(AvecCadre(progres), sortie, QStringLiteral("progres.png"));
   progres.Prepare(CalculeProgres({}, v.Catalogue, v.Volume));
+  // The chart drops the items of its old axes through the event loop, which
+  // the trainer runs before the next painting and this tool does not.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
   ok &= Ecrit(AvecCadre(progres), sortie, QStringLiteral("progres-sans-historique.png"));
   return ok;
 }
