@@ -1,5 +1,7 @@
 // The trainer: the card table in its window. With --catalogue it lists the
 // deals of the database in the terminal instead.
+#include "control/Controleur.h"
+#include "historique/HistoriqueSqlite.h"
 #include "model/BaseDonnes.h"
 #include "model/BasesLivrees.h"
 #include "model/DossierDonnees.h"
@@ -108,7 +110,13 @@ int Table(int argc, char** argv, const TOuverture& ouverture, const std::filesys
   configuration.Emplacement = ouverture.Emplacement;
   configuration.FichierReglages = fichierReglages;
   configuration.AvertissementsOuverture = ouverture.Avertissements;
+  // Opened before the window and closed after it: the controller records
+  // each finished deal there. A history that cannot be used is told with
+  // the other opening warnings, and the trainer goes on without it.
+  const TOuvertureHistorique historique = OuvreHistorique(ouverture.Emplacement.Dossier / NomFichierHistorique);
+  if (!historique.Message.empty()) configuration.AvertissementsOuverture.push_back(historique.Message);
   TFMain fenetre(std::move(configuration));
+  if (historique.Historique) fenetre.Controleur().SetHistorique(historique.Historique.get());
   fenetre.showMaximized();
   const int code = application.exec();
   return fenetre.EchecActivation() ? 1 : code;

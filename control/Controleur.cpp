@@ -45,7 +45,8 @@ TControleur::TControleur(const TControleur& modele, TEcranJeu& ecran)
       statistiques_(modele.statistiques_),
       OrdreAleatoire_(modele.OrdreAleatoire_),
       alea_(modele.alea_),
-      regimeSignale_(modele.regimeSignale_) {
+      regimeSignale_(modele.regimeSignale_),
+      tentative_(modele.tentative_) {
   if (modele.profondeur_ != 0 || !modele.differes_.empty())
     throw std::logic_error("copie du contrôleur pendant un traitement");
 }
@@ -60,6 +61,7 @@ void TControleur::Reprend(const TControleur& modele) {
     throw std::logic_error("copie du contrôleur pendant un traitement");
   configuration_ = modele.configuration_;
   etat_ = modele.etat_;
+  tentative_ = modele.tentative_;
   reglages_ = modele.reglages_;
   catalogue_ = modele.catalogue_;
   volume_ = modele.volume_;

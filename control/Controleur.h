@@ -17,6 +17,7 @@
 #include "coaching/CoupUtilisateur.h"
 #include "coaching/StatistiquesJeu.h"
 #include "control/AnalyseurDoubleMort.h"
+#include "control/ChoixDonnes.h"
 #include "control/ConfigurationControleur.h"
 #include "control/EcranJeu.h"
 #include "control/EntreesJeu.h"
@@ -28,6 +29,7 @@
 #include "engine/NavigationScript.h"
 #include "engine/SuiviMains.h"
 #include "model/BaseDonnes.h"
+#include "model/Historique.h"
 #include "model/NumerosVolume.h"
 #include "model/Reglages.h"
 
@@ -63,6 +65,11 @@ class TControleur : public TEntreesJeu {
 
   // Told of every card, refusal, question, trick... ; null for none.
   void SetJournal(TJournalPartie* journal) { journal_ = journal; }
+  // Where each deal that reaches the end-of-deal screen is recorded; null
+  // for none. A copy of the controller records nothing.
+  void SetHistorique(THistorique* historique) { carnet_ = historique; }
+  // The attempt of the deal being played, as it would be recorded now.
+  const TTentative& TentativeEnCours() const { return tentative_; }
 
   // ---- Life of the main window ----
 
@@ -114,6 +121,8 @@ class TControleur : public TEntreesJeu {
   void BJeuAutoClick() override;     // "Jouer pour moi"
   // "Scores": the score dialogs, and the reset of the marks when asked there.
   void BScoresClick() override;
+  void ChoixDonneClick() override;
+  void RevoirTheme(int theme) override;
   // A click on a hand: the seat, the value (IndexCarte, 1..52) of the card
   // under the pointer or 0, and whether the right button was pressed.
   void JeuMouseDown(TJoueur joueur, int valeurCarte, bool boutonDroit) override;
@@ -151,6 +160,10 @@ class TControleur : public TEntreesJeu {
   // True when a click on a card of JoueurActuel's hand would be judged now;
   // for scripted users.
   bool AttendCarteUtilisateur() const;
+  // The deal previous (-1) or next (+1) would lead to under the order and
+  // filter of the settings, without leaving the current one; for tools that
+  // step through the selection without a table.
+  TPasDonne PasSelection(int sens);
 
  private:
   // ---- Entry points ----
@@ -179,6 +192,9 @@ class TControleur : public TEntreesJeu {
   void LanceSolutions();
   void FinDuMode();
   void ChoisitDonne(int valeur);
+  void CommenceTentative();
+  void NoteRefusTentative(TCard carte, int code);
+  void EnregistreTentative();
   void Navigue(int sens);
   void JoueDerniereLevee();
   bool TireHasard();
@@ -210,6 +226,7 @@ class TControleur : public TEntreesJeu {
   TEcranJeu& ecran_;
   TConfigurationControleur configuration_;
   TJournalPartie* journal_ = nullptr;
+  THistorique* carnet_ = nullptr;
 
   TEtatControleur etat_;
   TEtatReglages reglages_;
@@ -229,7 +246,11 @@ class TControleur : public TEntreesJeu {
   TStatistiquesJeu statistiques_;
   std::vector<int> OrdreAleatoire_;
   std::mt19937 alea_;
+  // The order and filter of the last step, to draw the random order again
+  // when the filter changes.
+  std::optional<TChoixDonnes> choixVu_;
   TRegime regimeSignale_ = TRegime::Aucun;
+  TTentative tentative_;  // the deal being played, for the history
 
   int profondeur_ = 0;
   std::deque<std::function<void()>> differes_;

@@ -151,9 +151,14 @@ void TControleur::BScoresClick() {
   if (!actif_) return;
   const TScores sansNote(reglages_.ScoresJeu.NbDonnes());
   const TScores sansNoteQuestions(reglages_.ScoresQuestions.NbDonnes());
-  if (ecran_.MontreScores(ScoresAffiches(reglages_.ScoresJeu, reglages_.ScoresQuestions, catalogue_),
-                          ScoresAffiches(sansNote, sansNoteQuestions, catalogue_)))
-    EffaceScores();
+  TScoresAffiches scores = ScoresAffiches(reglages_.ScoresJeu, reglages_.ScoresQuestions, catalogue_);
+  TScoresAffiches apresRemise = ScoresAffiches(sansNote, sansNoteQuestions, catalogue_);
+  // The history is not the marks: a reset of the marks leaves it whole.
+  if (carnet_ != nullptr) {
+    scores.Progres = CalculeProgres(carnet_->Tentatives(), catalogue_, volume_);
+    apresRemise.Progres = scores.Progres;
+  }
+  if (ecran_.MontreScores(scores, apresRemise)) EffaceScores();
 }
 
 void TControleur::ApresReglages() {

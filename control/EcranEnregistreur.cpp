@@ -183,6 +183,14 @@ std::optional<int> TEcranEnregistreur::DemandeNumeroDonne(int maximum, int actue
   return valeur;
 }
 
+std::optional<int> TEcranEnregistreur::MontreChoixDonnes(const TListeDonnes& liste) {
+  ListeMontree = liste;
+  const std::optional<int> valeur = ChoisitDansListe ? ChoisitDansListe(liste) : std::nullopt;
+  Note("MontreChoixDonnes " + std::to_string(liste.Lignes.size()) + " " +
+       (valeur ? std::to_string(*valeur) : std::string("-")));
+  return valeur;
+}
+
 void TEcranEnregistreur::PosteFinDonne(int action) {
   MessagesPostes.push_back(action);
   Note("PosteFinDonne " + std::to_string(action));

@@ -24,6 +24,8 @@ class TEcranEnregistreur : public TEcranJeu {
   std::function<TReponseQuestion(const TQuestionPosee&)> RepondQuestion;
   std::function<int()> ChoisitFinDonne;
   std::function<std::optional<int>(int maximum, int actuel)> ChoisitNumeroDonne;
+  // Unset: the chooser is closed without a choice.
+  std::function<std::optional<int>(const TListeDonnes& liste)> ChoisitDansListe;
   // Unset: the score dialog is closed without a reset.
   std::function<bool()> RemetScoresAZero;
   // Input that arrives during the next card pause (the screen lets pending
@@ -40,6 +42,7 @@ class TEcranEnregistreur : public TEcranJeu {
   TReglages Reglages;
   std::optional<TDonneAffichee> Donne;
   std::optional<TScoresAffiches> Scores;
+  std::optional<TListeDonnes> ListeMontree;
   std::optional<TVisibiliteFinDonne> VisibiliteFin;
   std::string Pbn;  // the last deal offered for export
   std::optional<TReleveJeu> Releve;  // the last play offered for review
@@ -80,6 +83,7 @@ class TEcranEnregistreur : public TEcranJeu {
   void Sablier(bool actif) override;
   bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
   std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  std::optional<int> MontreChoixDonnes(const TListeDonnes& liste) override;
   void PosteFinDonne(int action) override;
   void FermeFenetre() override;
   void AfficheErreurDonnee(const std::string& message) override;

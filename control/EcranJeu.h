@@ -14,6 +14,7 @@
 
 #include "control/DonneAffichee.h"
 #include "control/FinDonne.h"
+#include "control/ListeDonnes.h"
 #include "control/ReleveJeu.h"
 #include "control/ScoresAffiches.h"
 #include "model/BridgeTypes.h"
@@ -98,6 +99,9 @@ class TEcranJeu {
   virtual bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) = 0;
   // Modal: the "# donne" dialog; the number typed, nothing when cancelled.
   virtual std::optional<int> DemandeNumeroDonne(int maximum, int actuel) = 0;
+  // Modal: the deal chooser ("Choisir une donne") on these lines; the deal
+  // chosen, nothing when closed without a choice.
+  virtual std::optional<int> MontreChoixDonnes(const TListeDonnes& liste) = 0;
   // Posts window message 1549: the screen calls the controller's
   // MessageFinDonne(action) once the handler running now has returned.
   virtual void PosteFinDonne(int action) = 0;

@@ -25,6 +25,7 @@ class TEcranMuet : public TEcranJeu {
   void Sablier(bool) override {}
   bool MontreScores(const TScoresAffiches&, const TScoresAffiches&) override { return false; }
   std::optional<int> DemandeNumeroDonne(int, int) override { return std::nullopt; }
+  std::optional<int> MontreChoixDonnes(const TListeDonnes&) override { return std::nullopt; }
   void PosteFinDonne(int) override {}
   void FermeFenetre() override {}
   void AfficheErreurDonnee(const std::string& message) override { ErreursDonnee.push_back(message); }

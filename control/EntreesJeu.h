@@ -38,6 +38,10 @@ class TEntreesJeu {
   virtual void Precedente1Click() = 0;
   virtual void Suivante1Click() = 0;
   virtual void NumDonne1Click() = 0;    // "# donne"
+  virtual void ChoixDonneClick() = 0;   // "Choisir une donne"
+  // The progress window asked to work on this theme: the deal filter
+  // becomes "à revoir" on it.
+  virtual void RevoirTheme(int theme) = 0;
   virtual void RevoirLeveeClick() = 0;  // "Dernière levée"
   virtual void BPointClick() = 0;       // "Le point"
   virtual void BRevoirBidsClick() = 0;  // "Enchères"

@@ -13,6 +13,7 @@ void TControleur::BJeuAutoClick() {
     MontreJeuAuto(false);
     e.JeuAutomatique = true;
     releve_.NoteJeuAuto(e.Levee);
+    tentative_.JouePourMoi = true;
     e.PeutJouerDirectement = false;
     e.JoueurActuel = e.Entameur;
     SignaleRegime();

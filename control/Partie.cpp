@@ -94,6 +94,7 @@ void TControleur::DemarreDonne() {
   etat_.Levee = 0;
   AfficheTitre(DonneActuelle(), false);
   if (!LitDonneActuelle()) return;
+  CommenceTentative();
 
   if (!Reglages().Encheres || etat_.NoBids) {
     AfficheJeu(jrSud);
@@ -166,6 +167,7 @@ std::string TControleur::PbnDonneJouee() const {
 }
 
 void TControleur::MontreFinDonne() {
+  EnregistreTentative();
   ecran_.PrepareRevueJeu(releve_);
   const int action = ecran_.MontreFinDonne(VisibiliteFinDonne(Reglages()));
   if (journal_) journal_->ChoixFinDonne(action);

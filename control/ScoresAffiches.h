@@ -2,6 +2,8 @@
 // catalogue: texts the screen puts where they go.
 #pragma once
 
+#include "control/Progres.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@ struct TScoresAffiches {
   // Deal n (1-based) in row n - 1: "Donne n", theme, strength, play mark,
   // question mark.
   std::vector<std::array<std::string, 5>> Lignes;
+  // The progress window the score dialog opens ("Progrès").
+  TProgres Progres;
 };
 
 TScoresAffiches ScoresAffiches(const TScores& scoresJeu, const TScores& scoresQuestions, const TCatalogue& catalogue);

@@ -9,10 +9,24 @@ void TControleur::ChangeDonne(int sens) {
   etat_.InJeu = etat_.FinEncheres = etat_.InEncheres = etat_.JeuAutomatique = false;
   MontreBouton(bjPoint, false);
   MontreJeuAuto(false);
-  const int n = NbDonnes();
-  int& donne = reglages_.DonneActuelle;
-  if (sens > 0) donne = donne >= n ? 1 : donne + 1;
-  if (sens < 0) donne = donne <= 1 ? n : donne - 1;
+  const TPasDonne pas = PasSelection(sens);
+  reglages_.DonneActuelle = pas.Donne;
+  if (!pas.Message.empty()) ecran_.AfficheMessage(pas.Message);
+}
+
+// The deal previous/next lead to under the order and filter of the
+// settings. In random order, a filter other than the last one draws the
+// order again, so that each choice of deals gets its own walk.
+TPasDonne TControleur::PasSelection(int sens) {
+  const TChoixDonnes choix = ChoixDonnes(Reglages());
+  if (choixVu_ && choix != *choixVu_) {
+    const bool memeFiltre = choix.TypeDonnes == choixVu_->TypeDonnes && choix.NumeroTheme == choixVu_->NumeroTheme &&
+                            choix.ForceChoisie == choixVu_->ForceChoisie &&
+                            choix.ScoreInferieurA == choixVu_->ScoreInferieurA;
+    if (choix.Aleatoire && !memeFiltre) TireOrdreAleatoire();
+  }
+  choixVu_ = choix;
+  return DonneVoisine(choix, catalogue_, reglages_.ScoresJeu, OrdreAleatoire_, reglages_.DonneActuelle, sens);
 }
 
 std::string TControleur::TitreDonne(int n, bool avecContrat) const {
@@ -40,6 +54,11 @@ void TControleur::TireOrdreAleatoire() {
 
 void TControleur::Navigue(int sens) {
   if (!actif_ || !etat_.Boutons[bjNavigation]) return;
+  // No deal to go to: the deal being played goes on, untouched.
+  if (const TPasDonne pas = PasSelection(sens); !pas.Message.empty()) {
+    ecran_.AfficheMessage(pas.Message);
+    return;
+  }
   ChangeDonne(sens);
   DemarreDonne();
 }
@@ -68,6 +87,31 @@ void TControleur::NumDonne1Click() {
 void TControleur::NumDonne1Click(int valeur) {
   Execute(TDifferable::Oui, [this, valeur] {
     if (actif_ && etat_.Boutons[bjNavigation]) ChoisitDonne(valeur);
+  });
+}
+
+// The chooser: every deal with its marks and attempts; the deal chosen is
+// played at once, like one typed in "# donne".
+void TControleur::ChoixDonneClick() {
+  Execute(TDifferable::Oui, [this] {
+    if (!actif_ || !etat_.Boutons[bjNavigation]) return;
+    const std::vector<TTentative> tentatives = carnet_ != nullptr ? carnet_->Tentatives() : std::vector<TTentative>{};
+    const TListeDonnes liste = ListeDonnes(catalogue_, volume_, reglages_.ScoresJeu, reglages_.ScoresQuestions,
+                                           tentatives, SeuilARevoir(Reglages()), DonneActuelle(), carnet_ != nullptr);
+    if (const std::optional<int> valeur = ecran_.MontreChoixDonnes(liste)) ChoisitDonne(*valeur);
+  });
+}
+
+// "À revoir" on one theme, with the threshold already chosen if there is
+// one: previous and next then walk through that theme's weak deals.
+void TControleur::RevoirTheme(int theme) {
+  Execute(TDifferable::Oui, [this, theme] {
+    if (theme < 1 || theme >= NbThemes) return;
+    TReglages& r = Reglages();
+    r.ScoreInferieurA = SeuilARevoir(r);
+    r.TypeDonnes = tdARevoir;
+    r.NumeroTheme = theme;
+    r.ForceChoisie = -1;
   });
 }
 

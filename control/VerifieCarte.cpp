@@ -180,10 +180,12 @@ void TControleur::Refuse(TCard carte, int code, const TRefus& lieu) {
   }
 }
 
-// The journal is told, and the review keeps what the user was shown: the
-// comment, or the verdict on a card in no line.
+// The journal is told, the attempt for the history keeps the card and its
+// code, and the review keeps what the user was shown: the comment, or the
+// verdict on a card in no line.
 void TControleur::NoteRefus(const TRefus& refus) {
   if (journal_) journal_->CarteRefusee(refus);
+  NoteRefusTentative(refus.Carte, refus.Code);
   releve_.NoteRefus({refus.Joueur, refus.Carte, refus.Code, refus.Verdict ? TexteVerdictImprevu(*refus.Verdict) : refus.Texte});
 }
 

@@ -3,7 +3,7 @@
 
 KALVO_PAQUETS=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libdds-dev nlohmann-json3-dev libcli11-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth ccache

@@ -82,6 +82,7 @@ void TFMain::Construit(const QRect& zone) {
   CreeControlesTable();
   CreeEtiquettes();
   CreeBoutons();
+  CreeChoixDonne();
   PlaceElementsFixes();
   CreeDialogues(zone);
   Connecte();

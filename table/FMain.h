@@ -40,6 +40,7 @@ class TDelaiCartesDlg;
 class TDelaiDlg;
 class TDialoguesQuiz;
 class TDonneDlg;
+class TChoixDonneDlg;
 class TErreurDlg;
 class TEtiquetteContour;
 class TEtui1024;
@@ -118,6 +119,9 @@ class TFMain : public QWidget, public TEcranJeu {
   TAboutBox* Infos = nullptr;
   TDelaiDlg* Delai = nullptr;
   TDonneDlg* DonneDlg = nullptr;
+  TChoixDonneDlg* ChoixDonne = nullptr;
+  // "Choisir une donne", at the right end of "# donne"'s place.
+  QPushButton* BChoixDonne = nullptr;
   std::unique_ptr<TDialoguesQuiz> Quiz;
   TErreurDlg* Commentaire = nullptr;
   TDelaiCartesDlg* DelaiCartes = nullptr;
@@ -143,6 +147,13 @@ class TFMain : public QWidget, public TEcranJeu {
   void BScoresClick();
   void Quitter1Click();
 
+ private:
+  // The deal chooser's button and dialog (FMainChoix.cpp).
+  void CreeChoixDonne();
+  void PlaceChoixDonne();
+
+ public:
+
   // ---- TEcranJeu ----
   void AppliqueReglages(const TReglages& reglages) override;
   void AfficheTitre(const std::string& titre) override;
@@ -152,6 +163,7 @@ class TFMain : public QWidget, public TEcranJeu {
   void Sablier(bool actif) override;
   bool MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) override;
   std::optional<int> DemandeNumeroDonne(int maximum, int actuel) override;
+  std::optional<int> MontreChoixDonnes(const TListeDonnes& liste) override;
   void PosteFinDonne(int action) override;
   void FermeFenetre() override;
   void AfficheErreurDonnee(const std::string& message) override;

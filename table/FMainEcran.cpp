@@ -184,6 +184,7 @@ void TFMain::MontreBouton(TBoutonJeu bouton, bool visible) {
     case bjPoint: MontreBoutonTable(rangee_[brPoint], visible); break;
     case bjNavigation:
       for (TBoutonRangee b : {brPrecedente, brDonne, brSuivante}) MontreBoutonTable(rangee_[b], visible);
+      MontreBoutonTable(BChoixDonne, visible);
       break;
   }
 }

@@ -46,6 +46,7 @@ void TFMain::Connecte() {
   signale(rangee_[brPrecedente], &TEntreesJeu::Precedente1Click);
   signale(rangee_[brDonne], &TEntreesJeu::NumDonne1Click);
   signale(rangee_[brSuivante], &TEntreesJeu::Suivante1Click);
+  signale(BChoixDonne, &TEntreesJeu::ChoixDonneClick);
   relie(rangee_[brQuitter], [this] { Quitter1Click(); });
   signale(BStart, &TEntreesJeu::Jouer2Click);
   signale(BNext, &TEntreesJeu::BNextClick);
@@ -141,6 +142,8 @@ void TFMain::BScoresClick() {
 bool TFMain::MontreScores(const TScoresAffiches& scores, const TScoresAffiches& apresRemise) {
   const bool remise = ScoreGlobal->Montre(scores, apresRemise);
   RetourTable();
+  if (const std::optional<int> theme = ScoreGlobal->ThemeARevoir(); theme && entrees_ != nullptr)
+    entrees_->RevoirTheme(*theme);
   return remise;
 }
 

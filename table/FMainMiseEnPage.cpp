@@ -59,6 +59,7 @@ void TFMain::PlaceElementsFixes() {
   for (int i = 0; i < NbBoutonsRangee; ++i) {
     QPushButton* b = rangee_[static_cast<std::size_t>(i)];
     b->setGeometry(rangeeBoutons_.Boutons[static_cast<std::size_t>(i)]);
+    if (i == brDonne) PlaceChoixDonne();
     b->setFont(PoliceAjustee(TexteSansMnemonique(b->text()), rangeeBoutons_.Points, b->width()));
   }
   const QSize depart(std::max(rangeeBoutons_.Largeur, LargeurMinBoutonsDepart), HauteurBouton);

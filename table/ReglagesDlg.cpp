@@ -1,5 +1,6 @@
 #include "table/ReglagesDlg.h"
 
+#include "control/ChoixDonnes.h"
 #include "model/BridgeTypes.h"
 #include "table/AboutBox.h"
 #include "table/Aide.h"
@@ -122,9 +123,13 @@ void TReglagesDlg::CreeGroupes() {
   QStringList themes;
   for (int t = 1; t < NbThemes; ++t) themes << QString::fromUtf8(NomsThemes[static_cast<std::size_t>(t)]);
   CBThemes = Liste(TypeDonnes, {500, 208}, 345, themes);
-  CBForces = Liste(TypeDonnes, {780, 261}, 65,
-                   {"1", "2", "3", "4", "> 1", "> 2", "> 3", "< 4", "< 3"});
-  CBScores = Liste(TypeDonnes, {780, 310}, 65, {"100", "90", "80", "70", "60", "50", "40", "30", "20", "10"});
+  QStringList forces, seuils;
+  for (const std::string_view f : ChoixForces) forces << QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size()));
+  for (const int s : SeuilsScores) seuils << QString::number(s);
+  CBForces = Liste(TypeDonnes, {780, 261}, 65, forces);
+  CBScores = Liste(TypeDonnes, {780, 310}, 65, seuils);
+  CBThemes->setToolTip(QStringLiteral(
+      "Avec « Déjà jouées de score inférieur à », seules les donnes de ce thème sont proposées."));
 }
 
 void TReglagesDlg::SetDialogues(const TDialoguesReglages& dialogues) {
@@ -153,10 +158,15 @@ std::array<std::pair<QCheckBox*, bool TReglages::*>, 11> TReglagesDlg::Cases() c
 void TReglagesDlg::showEvent(QShowEvent* evenement) {
   QDialog::showEvent(evenement);
   TypeDonnes->SetItemIndex(-1);
-  TypeDonnes->setEnabled(false);
+  TypeDonnes->setEnabled(reglages_ != nullptr);
   if (reglages_ == nullptr) return;
   for (const auto& [casier, reglage] : Cases()) casier->setChecked(reglages_->*reglage);
   OrdreDonnes->SetItemIndex(reglages_->Ordre);
+  const TSaisieFiltre saisie = SaisieDuFiltre(*reglages_);
+  TypeDonnes->SetItemIndex(saisie.TypeDonnes);
+  CBThemes->setCurrentIndex(saisie.IndexTheme);
+  CBForces->setCurrentIndex(saisie.IndexForce);
+  CBScores->setCurrentIndex(saisie.IndexSeuil);
 }
 
 void TReglagesDlg::BokClick() {
@@ -165,9 +175,12 @@ void TReglagesDlg::BokClick() {
     // No button selected (an order out of range was read): ascending.
     reglages_->Ordre = OrdreDonnes->ItemIndex() == 1 ? 1 : 0;
     reglages_->Aleatoire = reglages_->Ordre == 1;
-    reglages_->NumeroTheme = 0;
-    reglages_->ForceChoisie = -1;
-    reglages_->ScoreInferieurA = -1;
+    const TFiltreDonnes filtre = FiltreSaisi(TypeDonnes->ItemIndex(), CBThemes->currentIndex(),
+                                             CBForces->currentIndex(), CBScores->currentIndex());
+    reglages_->TypeDonnes = filtre.TypeDonnes;
+    reglages_->NumeroTheme = filtre.NumeroTheme;
+    reglages_->ForceChoisie = filtre.ForceChoisie;
+    reglages_->ScoreInferieurA = filtre.ScoreInferieurA;
   }
   accept();
 }

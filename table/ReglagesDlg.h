@@ -1,6 +1,7 @@
 // TReglagesDlg: the settings dialog of the table's "Réglages" button. It
-// edits the settings record in memory: the eleven check boxes and the order
-// of the deals on "Ok" (which also clears the deal filters), the speeds
+// edits the settings record in memory: the eleven check boxes, the order
+// of the deals and the kind of deals on "Ok" (the filter chosen is kept,
+// the others cleared), the speeds
 // and the look of the hands through its three small dialogs, whose choices
 // are stored at once.
 #pragma once

@@ -3,6 +3,7 @@
 #include "table/FScores.h"
 #include "table/Palette.h"
 #include "table/Polices.h"
+#include "table/ProgresDlg.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -55,7 +56,11 @@ TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueK
   detail_->setObjectName(QStringLiteral("BScores"));
   efface_ = NouveauBouton(QStringLiteral("Remise des scores à zéro"), this, 200);
   efface_->setObjectName(QStringLiteral("BEffaceScores"));
+  progres_ = NouveauBouton(QStringLiteral("Progrès"), this, 120);
+  progres_->setObjectName(QStringLiteral("BProgres"));
+  fenetreProgres_ = new TProgresDlg(this);
   boutons->addWidget(detail_);
+  boutons->addWidget(progres_);
   boutons->addWidget(efface_);
   principal->addSpacing(4);
   principal->addLayout(boutons);
@@ -69,6 +74,13 @@ TScoreGlobalDlg::TScoreGlobalDlg(TFScores* detail, QWidget* parent) : TDialogueK
   connect(detail_, &QPushButton::clicked, this, [this] {
     if (fenetreScores_) fenetreScores_->Montre(Affiches());
   });
+  // A theme chosen there closes this dialog too: back to the table to play.
+  connect(progres_, &QPushButton::clicked, this, [this] {
+    if (const std::optional<int> theme = fenetreProgres_->Montre(scores_.Progres)) {
+      themeARevoir_ = theme;
+      accept();
+    }
+  });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -76,6 +88,7 @@ void TScoreGlobalDlg::Prepare(const TScoresAffiches& scores, const TScoresAffich
   scores_ = scores;
   apresRemise_ = apresRemise;
   remisAZero_ = false;
+  themeARevoir_.reset();
   Actualise();
   ok_->setFocus(Qt::OtherFocusReason);
 }

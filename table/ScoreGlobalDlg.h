@@ -6,9 +6,12 @@
 #include "control/ScoresAffiches.h"
 #include "table/StyleDialogues.h"
 
+#include <optional>
+
 namespace kalvo {
 
 class TFScores;
+class TProgresDlg;
 
 class TScoreGlobalDlg : public TDialogueKalvo {
   Q_OBJECT
@@ -23,6 +26,10 @@ class TScoreGlobalDlg : public TDialogueKalvo {
   // Prepare, then modal; true when the user asked for the reset.
   bool Montre(const TScoresAffiches& scores, const TScoresAffiches& apresRemise);
   bool ScoresRemisAZero() const { return remisAZero_; }
+  // The theme the progress window asked to work on during the last showing.
+  std::optional<int> ThemeARevoir() const { return themeARevoir_; }
+  QPushButton* BProgres() const { return progres_; }
+  TProgresDlg* Progres() const { return fenetreProgres_; }
 
   QLabel* ScoreLb() const { return scoreJeu_; }
   QLabel* Score2() const { return scoreQuestions_; }
@@ -45,6 +52,9 @@ class TScoreGlobalDlg : public TDialogueKalvo {
   QPushButton* detail_ = nullptr;
   QPushButton* efface_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* progres_ = nullptr;
+  TProgresDlg* fenetreProgres_ = nullptr;
+  std::optional<int> themeARevoir_;
 };
 
 }  // namespace kalvo

@@ -69,6 +69,50 @@ TEST_F(NavigationTest, SuivantePrecedenteEtNumeroBouclent) {
   EXPECT_EQ(p.journal.Filtre("donne"), (std::vector<std::string>{"donne 2", "donne 1", "donne 2"}));
 }
 
+// The settings' filter decides where previous, next and the end-of-deal
+// screen's "next" go; with no deal left to choose, the deal shown stays,
+// untouched, and the user is told why.
+TEST_F(NavigationTest, LeFiltreDesReglagesChoisitLaDonne) {
+  TFabriqueDonne premiere = DonneMaitres();
+  premiere.Donne().SetTheme(5);
+  TFabriqueDonne autre = DonneDemo();
+  TFabriqueDonne troisieme = DonneMaitres();
+  troisieme.Donne().SetTheme(5);
+  base.Ecrit({premiere.Termine(), autre.Termine(), troisieme.Termine()});
+  TPartieDeTest p(base, "TypeDonnes=1\r\nNumeroTheme=5\r\n");
+  ASSERT_TRUE(p.controleur.Active());
+  p.controleur.Suivante1Click();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  p.controleur.Suivante1Click();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 1);
+  p.controleur.Precedente1Click();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  p.Demarre(1);
+  p.JoueJusquALaFin();
+  p.Clic();  // "Suivante" from deal 1 skips deal 2
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  EXPECT_THAT(p.ecran.Messages, ::testing::IsEmpty());
+
+  p.controleur.Reglages().NumeroTheme = 9;
+  ASSERT_TRUE(p.Etat().InEncheres || p.Etat().InJeu);
+  const bool enEncheres = p.Etat().InEncheres;
+  p.controleur.Suivante1Click();
+  p.controleur.Precedente1Click();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  EXPECT_EQ(p.Etat().InEncheres, enEncheres);
+  EXPECT_THAT(p.ecran.Messages, ElementsAre(MessageSelectionVide, MessageSelectionVide));
+
+  // At the end of the deal, "Suivante" with nothing to choose deals the
+  // same deal again, auction included.
+  if (p.Etat().InEncheres) p.controleur.BNextClick();
+  ASSERT_TRUE(p.Etat().InJeu);
+  p.JoueJusquALaFin();
+  p.Clic();
+  EXPECT_EQ(p.controleur.DonneActuelle(), 3);
+  EXPECT_TRUE(p.Etat().InEncheres);
+  EXPECT_EQ(p.ecran.Messages.size(), 3u);
+}
+
 TEST_F(NavigationTest, FinDeDonneSuivanteRejouerEtArreter) {
   DeuxDonnes();
   TPartieDeTest p(base);

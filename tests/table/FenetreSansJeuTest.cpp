@@ -93,6 +93,8 @@ class TEntreesNotees : public TEntreesJeu {
   void Precedente1Click() override { Note("Precedente1Click"); }
   void Suivante1Click() override { Note("Suivante1Click"); }
   void NumDonne1Click() override { Note("NumDonne1Click"); }
+  void ChoixDonneClick() override { Note("ChoixDonneClick"); }
+  void RevoirTheme(int theme) override { Note("RevoirTheme " + std::to_string(theme)); }
   void RevoirLeveeClick() override { Note("RevoirLeveeClick"); }
   void BPointClick() override { Note("BPointClick"); }
   void BRevoirBidsClick() override { Note("BRevoirBidsClick"); }

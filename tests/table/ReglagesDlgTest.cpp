@@ -5,6 +5,7 @@
 #include "table/FDispJeux.h"
 #include "table/GroupeRadio.h"
 #include "table/ReglagesDlg.h"
+#include "model/BridgeTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -117,9 +118,12 @@ TEST(TReglagesDlg, LActivationMontreLesReglagesEtOkLesRend) {
   EXPECT_FALSE(d.Reglages.isQuestions->isChecked());
   EXPECT_TRUE(d.Reglages.ModeNotation->isChecked());
   EXPECT_EQ(d.Reglages.OrdreDonnes->ItemIndex(), 1);
-  EXPECT_FALSE(d.Reglages.TypeDonnes->isEnabled());
-  EXPECT_EQ(d.Reglages.TypeDonnes->ItemIndex(), -1);
-  EXPECT_FALSE(d.Reglages.CBScores->isEnabled());
+  // The kind of deals shows with its lists, each value at its place.
+  EXPECT_TRUE(d.Reglages.TypeDonnes->isEnabled());
+  EXPECT_EQ(d.Reglages.TypeDonnes->ItemIndex(), 2);
+  EXPECT_EQ(d.Reglages.CBThemes->currentText(), QString::fromUtf8(NomsThemes[5]));
+  EXPECT_EQ(d.Reglages.CBForces->currentText(), QStringLiteral("4"));
+  EXPECT_EQ(d.Reglages.CBScores->currentText(), QStringLiteral("70"));
 
   d.Reglages.EWvisibles->setChecked(false);
   d.Reglages.isBids->setChecked(false);
@@ -135,17 +139,47 @@ TEST(TReglagesDlg, LActivationMontreLesReglagesEtOkLesRend) {
   EXPECT_TRUE(d.R.Notation);
   EXPECT_EQ(d.R.Ordre, 0);
   EXPECT_FALSE(d.R.Aleatoire);
-  // Every Ok clears the filters; the kind of deals is left alone.
-  EXPECT_EQ(d.R.NumeroTheme, 0);
-  EXPECT_EQ(d.R.ForceChoisie, -1);
-  EXPECT_EQ(d.R.ScoreInferieurA, -1);
+  // Ok keeps the kind chosen with its value and clears the others.
   EXPECT_EQ(d.R.TypeDonnes, 2);
+  EXPECT_EQ(d.R.NumeroTheme, 0);
+  EXPECT_EQ(d.R.ForceChoisie, 3);
+  EXPECT_EQ(d.R.ScoreInferieurA, -1);
+
+  // The user picks "à revoir" below 40: the threshold is written.
+  d.Reglages.open();
+  d.Reglages.TypeDonnes->Bouton(3)->click();
+  d.Reglages.CBScores->setCurrentIndex(6);
+  d.Reglages.BokClick();
+  EXPECT_EQ(d.R.TypeDonnes, 3);
+  EXPECT_EQ(d.R.ScoreInferieurA, 40);
+  EXPECT_EQ(d.R.ForceChoisie, -1);
 
   d.Reglages.open();
   d.Reglages.OrdreDonnes->Bouton(1)->click();
   d.Reglages.BokClick();
   EXPECT_EQ(d.R.Ordre, 1);
   EXPECT_TRUE(d.R.Aleatoire);
+}
+
+// A kind whose value the settings lack (an older file, a hand edit) is not
+// written back as a filter no deal meets: Ok gives no restriction.
+TEST(TReglagesDlg, OkNeLaissePasDeFiltreSansValeur) {
+  Dialogues d;
+  d.R.TypeDonnes = 1;
+  d.R.NumeroTheme = 0;
+  d.Reglages.open();
+  EXPECT_EQ(d.Reglages.TypeDonnes->ItemIndex(), 1);
+  EXPECT_EQ(d.Reglages.CBThemes->currentIndex(), -1);
+  d.Reglages.BokClick();
+  EXPECT_EQ(d.R.TypeDonnes, 0);
+  EXPECT_EQ(d.R.NumeroTheme, 0);
+
+  d.R.TypeDonnes = 3;
+  d.R.ScoreInferieurA = -1;
+  d.Reglages.open();
+  d.Reglages.BokClick();
+  EXPECT_EQ(d.R.TypeDonnes, 0);
+  EXPECT_EQ(d.R.ScoreInferieurA, -1);
 }
 
 TEST(TReglagesDlg, FermerSansOkGardeLesCasesMaisPasLesSousDialogues) {

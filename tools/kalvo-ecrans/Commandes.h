@@ -30,5 +30,8 @@ bool ImagesFaces(const QDir& sortie, const TExemple& exemple);
 // The settings and their small dialogs, the comment windows, the reviews,
 // the deal number, the information box and the help.
 bool ImagesReglages(const QDir& sortie, const TExemple& exemple);
+// The deal chooser and the progress window with its charts, from a volume
+// and a history generated for the pictures.
+bool ImagesProgres(const QDir& sortie);
 
 }  // namespace kalvo::ecrans

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     const char* aide;
     std::string dossier;
   };
-  std::array<TCommande, 6> commandes{{
+  std::array<TCommande, 7> commandes{{
       {"table", "la table au fil de la donne 1 de la base livrée, 3 jeux de cartes, 2 tailles d'écran", "docs/screenshots/table"},
       {"dialogues", "les questions, « Mauvaise réponse », l'écran de fin de donne et les scores", "docs/screenshots/dialogs"},
       {"faces", "les faces des cartes, les mains, la table, les afficheurs et les icônes", "docs/screenshots/controls"},
@@ -55,9 +55,10 @@ int main(int argc, char** argv) {
       {"revue", "« Revoir le jeu » après la donne 1 de la base livrée, 2 tailles d'écran", "docs/screenshots/table"},
       {"clavier", "la donne 1 de la base livrée jouée au clavier seul, puis les grandes cartes et le contraste élevé",
        "docs/screenshots/keyboard"},
+      {"progres", "le choix d'une donne et la fenêtre « Progrès » avec ses graphiques", "docs/screenshots/dialogs"},
   }};
   std::string donnees;
-  std::array<CLI::App*, 6> sous{};
+  std::array<CLI::App*, 7> sous{};
   for (std::size_t i = 0; i < commandes.size(); ++i) {
     sous[i] = app.add_subcommand(commandes[i].nom, commandes[i].aide);
     sous[i]->add_option("dossier", commandes[i].dossier, "dossier des images")->capture_default_str();
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
   if (choisie == 0) return ImagesTable(sortie, DossierLivre(donnees, argv[0]), collection) ? 0 : 1;
   if (choisie == 4) return ImagesRevue(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
   if (choisie == 5) return ImagesClavier(sortie, DossierLivre(donnees, argv[0])) ? 0 : 1;
+  if (choisie == 6) return ImagesProgres(sortie) ? 0 : 1;
 
   const std::unique_ptr<TExemple> donne = TExemple::Lit(exemple);
   if (!donne) return 1;

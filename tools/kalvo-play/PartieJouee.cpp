@@ -62,9 +62,16 @@ int TPartieJouee::Joue(int donne) {
 }
 
 int TPartieJouee::JoueCollection(int collection) {
+  const std::optional<int> donne = DonneDeCollection(collection);
+  if (!donne) return StatutArguments;
+  sortie_.NommeParCollection(controleur_.NumerosVolume());
+  return Joue(*donne);
+}
+
+std::optional<int> TPartieJouee::DonneDeCollection(int collection) {
   if (!controleur_.Active()) {
     Avertissements();
-    return StatutArguments;
+    return std::nullopt;
   }
   std::vector<int> places;
   std::string numeros;
@@ -73,10 +80,7 @@ int TPartieJouee::JoueCollection(int collection) {
     if (numero == collection) places.push_back(n);
     numeros += (n > 1 ? ", " : "") + std::to_string(numero);
   }
-  if (places.size() == 1) {
-    sortie_.NommeParCollection(controleur_.NumerosVolume());
-    return Joue(places.front());
-  }
+  if (places.size() == 1) return places.front();
   Avertissements();
   const std::string base = std::filesystem::path(controleur_.Configuration().Emplacement.FichierDonnes).filename();
   if (places.empty()) {
@@ -86,7 +90,41 @@ int TPartieJouee::JoueCollection(int collection) {
     erreurs_ << "kalvo-play : plusieurs donnes de la base " << base << " portent le numéro de collection "
              << collection << " (donnes " << places[0] << " et " << places[1] << ") : sa table est fautive.\n";
   }
-  return StatutArguments;
+  return std::nullopt;
+}
+
+int TPartieJouee::Parcourt(int donne, int pas) {
+  if (!controleur_.Active()) {
+    Avertissements();
+    return StatutArguments;
+  }
+  Avertissements();
+  if (donne < 1 || donne > controleur_.NbDonnes()) {
+    erreurs_ << "kalvo-play : la donne " << donne << " n'est pas dans la base (1 à " << controleur_.NbDonnes()
+             << ").\n";
+    return StatutArguments;
+  }
+  controleur_.EtatReglages().DonneActuelle = donne;
+  const int sens = pas < 0 ? -1 : +1;
+  for (int k = 1; k <= (pas < 0 ? -pas : pas); ++k) {
+    const TPasDonne etape = controleur_.PasSelection(sens);
+    if (!etape.Message.empty()) {
+      sortie_.Ecrit({{"event", "message"}, {"text", etape.Message}});
+      break;
+    }
+    controleur_.EtatReglages().DonneActuelle = etape.Donne;
+    const int note = controleur_.EtatReglages().ScoresJeu.EstDonne(etape.Donne)
+                         ? controleur_.EtatReglages().ScoresJeu[etape.Donne]
+                         : TScores::SansNote;
+    sortie_.Ecrit({{"event", "walk"},
+                   {"step", k},
+                   {"deal", etape.Donne},
+                   {"collection", controleur_.NumerosVolume()[etape.Donne]},
+                   {"theme", controleur_.Catalogue().Theme(etape.Donne)},
+                   {"difficulty", controleur_.Catalogue().Force(etape.Donne)},
+                   {"mark", note}});
+  }
+  return StatutFini;
 }
 
 template <class T, class F>

@@ -37,6 +37,13 @@ class TPartieJouee {
   // The same for the one deal that carries this collection number in the
   // base's table (the trainer's own numbers, as in its window title).
   int JoueCollection(int collection);
+  // The deal that carries this collection number; none (with the message
+  // written) when no deal or several carry it.
+  std::optional<int> DonneDeCollection(int collection);
+  // Steps `pas` times through the deals previous/next choose (next when pas
+  // is positive, previous when negative) from deal `donne`, without playing:
+  // one "walk" line per step, or the message when no deal is chosen.
+  int Parcourt(int donne, int pas);
   // The deal in PBN as the end-of-deal screen offered it; empty when the
   // deal did not reach that screen.
   const std::string& Pbn() const { return ecran_.Pbn; }

@@ -25,6 +25,7 @@ struct TOptions {
   std::vector<std::string> valeurs;
   int donne = 0;
   int collection = 0;
+  int parcours = 0;
   std::uint32_t graine = 1;
   std::optional<std::uint32_t> hasard;
 };
@@ -105,6 +106,9 @@ int Principal(int argc, char** argv) {
   auto* script = app.add_option("--script", o.script, "script des gestes (défaut : l'entrée standard)");
   auto* hasard = app.add_option("--random-user", o.hasard, "un utilisateur qui joue au hasard, avec cette graine");
   script->excludes(hasard);
+  auto* marche = app.add_option("--walk", o.parcours,
+                                 "ne joue pas : écrit les N donnes que « Suivante » propose à partir de la donne "
+                                 "choisie (N négatif : « Précédente »), selon l'ordre et le type de donnes des réglages");
   app.add_option("--pbn", o.pbn, "écrit la donne jouée en PBN dans ce fichier (à l'écran de fin de donne)");
   outils::FrancisePresentation(app);
   if (const auto statut = outils::AnalyseArguments(app, argc, argv, "kalvo-play", StatutArguments)) return *statut;
@@ -116,7 +120,12 @@ int Principal(int argc, char** argv) {
   if (!reglages) return Erreur(erreur, StatutArguments);
 
   std::unique_ptr<TUtilisateur> utilisateur;
-  try {
+  if (marche->count() > 0) {
+    if (!o.pbn.empty() || !o.script.empty() || o.hasard)
+      return Erreur("--walk ne joue aucune donne : il s'emploie sans --script, --random-user ni --pbn.", StatutArguments);
+    utilisateur = std::make_unique<TUtilisateurScript>(std::string{});
+  }
+  if (!utilisateur) try {
     if (o.hasard) {
       utilisateur = std::make_unique<TUtilisateurHasard>(*o.hasard);
     } else {
@@ -150,6 +159,11 @@ int Principal(int argc, char** argv) {
   // depend on the machine's speed.
   configuration.DelaiAnalyse = std::nullopt;
   TPartieJouee partie(configuration, std::move(utilisateur), std::cout);
+  if (marche->count() > 0) {
+    if (collection->count() == 0) return partie.Parcourt(o.donne, o.parcours);
+    const std::optional<int> depart = partie.DonneDeCollection(o.collection);
+    return depart ? partie.Parcourt(*depart, o.parcours) : StatutArguments;
+  }
   const int statut = collection->count() > 0 ? partie.JoueCollection(o.collection) : partie.Joue(o.donne);
   if (o.pbn.empty()) return statut;
   if (partie.Pbn().empty()) return Erreur("la donne n'a pas atteint l'écran de fin : rien à écrire dans « " + o.pbn + " ».", statut == StatutFini ? StatutDonneeAbimee : statut);

@@ -1,0 +1,114 @@
+// Which deals previous/next walk through, and in which order: the order and
+// the deal-type filter of the settings, applied to the catalogue and the
+// play marks. Pure: no window, no controller.
+#pragma once
+
+#include "model/BaseDonnes.h"
+#include "model/Reglages.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvo {
+
+enum TTypeDonnes : int {
+  tdToutes = 0,      // "Aucun en particulier"
+  tdTheme = 1,       // "Sur le thème :" NumeroTheme
+  tdForce = 2,       // "De force :" ForceChoisie
+  tdARevoir = 3,     // play mark below ScoreInferieurA, or never played
+};
+
+// ForceChoisie is the place of the choice in the settings dialog's list
+// "De force :": an exact difficulty (1 to 4) or a bound.
+inline constexpr std::array<std::string_view, 9> ChoixForces{"1", "2", "3", "4", "> 1", "> 2", "> 3", "< 4", "< 3"};
+// ScoreInferieurA is one of these thresholds when the dialog sets it.
+inline constexpr std::array<int, 10> SeuilsScores{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+// The threshold "à revoir" uses when the settings hold none (the chooser,
+// the progress window's button).
+inline constexpr int SeuilARevoirParDefaut = 50;
+
+// Whether a deal of difficulty force meets the choice forceChoisie (an
+// index of ChoixForces; any other value meets nothing).
+bool ForceConvient(int forceChoisie, int force);
+
+// The part of the settings that decides the walk.
+struct TChoixDonnes {
+  bool Aleatoire = false;
+  int TypeDonnes = tdToutes;
+  int NumeroTheme = 0;
+  int ForceChoisie = 0;
+  int ScoreInferieurA = 0;
+  friend bool operator==(const TChoixDonnes&, const TChoixDonnes&) = default;
+};
+
+// The deal-type filter as the settings dialog's OK writes it, from the kind
+// chosen and the three lists (theme number, index in ChoixForces, index in
+// SeuilsScores; -1 for no choice). The kind's own value is kept and the
+// others cleared (theme 0, difficulty and threshold -1); a kind whose list
+// has no choice becomes "Aucun en particulier", so that the walk is never
+// left with a filter no deal can meet. "À revoir" keeps the theme list's
+// choice: the weak deals of one theme.
+struct TFiltreDonnes {
+  int TypeDonnes = tdToutes;
+  int NumeroTheme = 0;
+  int ForceChoisie = -1;
+  int ScoreInferieurA = -1;
+  friend bool operator==(const TFiltreDonnes&, const TFiltreDonnes&) = default;
+};
+TFiltreDonnes FiltreSaisi(int typeDonnes, int indexTheme, int indexForce, int indexSeuil);
+// What the dialog shows for the settings: the inverse of FiltreSaisi (-1
+// where a value has no place in its list).
+struct TSaisieFiltre {
+  int TypeDonnes = -1;
+  int IndexTheme = -1;
+  int IndexForce = -1;
+  int IndexSeuil = -1;
+};
+TSaisieFiltre SaisieDuFiltre(const TReglages& reglages);
+
+// Random order when either of the two order settings asks for it (they are
+// meant to agree; a hand-edited file may not).
+TChoixDonnes ChoixDonnes(const TReglages& reglages);
+
+// Whether deal n of the catalogue passes the filter. A deal without a play
+// mark is "à revoir" (restricted to NumeroTheme when it names a theme); an
+// unknown filter type lets every deal through.
+bool DonneChoisie(const TChoixDonnes& choix, const TCatalogue& catalogue, const TScores& scoresJeu, int n);
+// The chosen deals, in ascending order.
+std::vector<int> DonnesChoisies(const TChoixDonnes& choix, const TCatalogue& catalogue, const TScores& scoresJeu);
+
+// The order every deal takes in the walk: ascending, or the random order
+// (its valid entries once each, then any deal it lacks, ascending).
+std::vector<int> OrdreComplet(const TChoixDonnes& choix, int nbDonnes, std::span<const int> ordreAleatoire);
+
+// The order of the walk: OrdreComplet, except that with "à revoir" the
+// deals played with a mark below the threshold come first, then the others
+// (the never played among them), each part in OrdreComplet's order, so that
+// the weak deals come back before the new ones.
+std::vector<int> OrdreParcours(const TChoixDonnes& choix, const TCatalogue& catalogue, const TScores& scoresJeu,
+                               std::span<const int> ordreAleatoire);
+
+// The chosen deals in the order of the walk.
+std::vector<int> ParcoursDonnes(const TChoixDonnes& choix, const TCatalogue& catalogue, const TScores& scoresJeu,
+                                std::span<const int> ordreAleatoire);
+
+struct TPasDonne {
+  int Donne = 0;        // the deal to play
+  std::string Message;  // French, for the user; empty when the walk moved
+};
+
+inline constexpr const char* MessageSelectionVide =
+    "Aucune donne ne correspond au type de donnes choisi dans les réglages : la donne actuelle reste affichée.";
+
+// One step (sens +1 next, -1 previous, 0 the same deal) from the current
+// deal: the nearest chosen deal in the walk's order, wrapping around. The
+// current deal need not be chosen (the filter may just have changed): the
+// step starts from its place in the full order. No chosen deal: the current
+// deal stays, with MessageSelectionVide.
+TPasDonne DonneVoisine(const TChoixDonnes& choix, const TCatalogue& catalogue, const TScores& scoresJeu,
+                       std::span<const int> ordreAleatoire, int courante, int sens);
+
+}  // namespace kalvo
