@@ -1,6 +1,6 @@
 #include "table/ReglagesDlg.h"
 
-#include "control/ChoixDonnes.h"
+#include "control/FiltreDonnes.h"
 #include "model/BridgeTypes.h"
 #include "table/AboutBox.h"
 #include "table/Aide.h"

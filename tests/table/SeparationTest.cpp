@@ -18,8 +18,9 @@ const std::filesystem::path Racine = std::filesystem::path(KALVO_TEST_DATA) / ".
 // The headers of the seam between the game and the screen.
 const std::set<std::string> Couture{"control/ConfigurationControleur.h", "control/DonneAffichee.h",
                                     "control/EcranJeu.h",                "control/EntreesJeu.h",
-                                    "control/FinDonne.h",                "control/ReleveJeu.h",
-                                    "control/RevueEncheres.h",
+                                    "control/FiltreDonnes.h",            "control/FinDonne.h",
+                                    "control/ListeDonnes.h",             "control/Progres.h",
+                                    "control/ReleveJeu.h",               "control/RevueEncheres.h",
                                     "control/ScoresAffiches.h"};
 
 // The project headers a file includes, as written: "control/EcranJeu.h".
