@@ -56,6 +56,28 @@ TEST(Raisons, RaisonQuiNeTientPas) {
   }
 }
 
+// An overtaking check (surprend) is refused with the program's own
+// "Il faut surprendre..." (91): its reason is checked against that text,
+// and only in a chain that has such a check.
+TEST(Raisons, LeMessageDuProgrammeQuiFaitSurprendre) {
+  const std::string nord = "  Nord  : DT DJ DQ D3=5 DA=5\n";
+  const std::string surprend = test::Remplace(test::Source, nord, "  Nord  : DT DJ DQ D3=5 DA=5 surprend:D\n");
+  const auto [donne, texte] =
+      Compile(test::Remplace(surprend, ApresLImpasse, ApresLImpasse + "  raison 91 : il faut SURPRENDRE\n"));
+  ASSERT_TRUE(donne) << texte;
+  EXPECT_THAT(donne->Raisons, ElementsAre(TRaison{0, false, 4, 91, "il faut SURPRENDRE"}));
+  EXPECT_EQ(LitRaisons(EcritRaisons(donne->Raisons), "B.RAI").Raisons, donne->Raisons);
+
+  const auto [sansSurprendre, faute] =
+      Compile(test::Remplace(test::Source, ApresLImpasse, ApresLImpasse + "  raison 91 : il faut surprendre\n"));
+  EXPECT_FALSE(sansSurprendre);
+  EXPECT_THAT(faute, HasSubstr("raison d'un refus voulu : aucune carte de la chaîne 4 ne vaut le commentaire 91."));
+  const auto [autreRaison, autreFaute] =
+      Compile(test::Remplace(surprend, ApresLImpasse, ApresLImpasse + "  raison 91 : Faites l'impasse\n"));
+  EXPECT_FALSE(autreRaison);
+  EXPECT_THAT(autreFaute, HasSubstr("le commentaire 91 ne dit pas la raison du refus voulu de la chaîne 4"));
+}
+
 TEST(Raisons, LeCommentaireDitLaRaisonAuxMajusculesAccentsEtPonctuationPres) {
   const std::string commentaire = "Coupez : une coupe, c'est sûr ; l'impasse est un pari.";
   EXPECT_TRUE(CommentaireDitLaRaison(commentaire, "une coupe c'est SUR"));

@@ -1,5 +1,6 @@
 #include "tools/authoring/Raisons.h"
 
+#include "coaching/MessagesIntegres.h"
 #include "model/FichierIni.h"
 #include "model/Windows1252.h"
 #include "tools/authoring/Lexique.h"
@@ -68,6 +69,7 @@ bool ChaineRefuse(const TDonne& donne, int c, int code) {
       const TCarteDeclarant a = chaine.Declarant(place, i);
       if (a.Carte.h == RangFinDeListe) break;
       if (a.Code == code) return true;
+      if (a.Carte.h == RangBatPartenaire && code == MsgSurprendre) return true;
       if (a.Carte.h == RangGroupe && donne.Groupe(a.Carte.c).Code == code) return true;
       if (a.Carte.h == RangCompteur)
         for (T4Couleur s : ToutesLesCouleurs)
@@ -134,7 +136,7 @@ TRaisonsLues LitRaisons(std::string_view texte, std::string_view nomTable) {
     const auto code = Entier(MotSuivant(ligne));
     const std::string_view raison = SansBlancs(ligne);
     if (!donne || *donne < 1 || (genre != "chaine" && genre != "pool") || !lieu || *lieu < 1 || !code || *code < 1 ||
-        *code > NbCommentaires || raison.empty() || !EstUtf8Valide(raison)) {
+        (*code > NbCommentaires && *code != MsgSurprendre) || raison.empty() || !EstUtf8Valide(raison)) {
       lues.Avertissements.push_back("Table des raisons " + std::string(nomTable) + ", ligne " + std::to_string(numero) +
                                     " : « " + (EstUtf8Valide(brute) ? std::string(brute) : Windows1252VersUtf8(brute)) + " » n'est pas lisible ; elle est ignorée.");
       continue;
@@ -170,7 +172,8 @@ std::vector<std::string> VerifieRaisons(const TDonne& donne, const TComments& co
   std::vector<std::string> fautes;
   for (const TRaison& r : raisons) {
     const std::string lieu = Lieu(r), code = std::to_string(r.Code);
-    if (r.Numero > (r.Pool ? NbPools : NbChaines) || r.Code < 1 || r.Code > NbCommentaires) {
+    if (r.Numero > (r.Pool ? NbPools : NbChaines) || r.Code < 1 ||
+        (r.Code > NbCommentaires && !(r.Code == MsgSurprendre && !r.Pool))) {
       fautes.push_back("raison d'un refus voulu pour la " + lieu + ", commentaire " + code + " : ce lieu ou ce commentaire n'existe pas.");
       continue;
     }
@@ -181,7 +184,8 @@ std::vector<std::string> VerifieRaisons(const TDonne& donne, const TComments& co
       fautes.push_back("raison d'un refus voulu pour la " + lieu + " : " + e.what());
       continue;
     }
-    const std::string& texte = commentaires[r.Code];
+    const std::string texte =
+        r.Code == MsgSurprendre ? std::string(TexteMessageIntegre(MsgSurprendre).value_or("")) : commentaires[r.Code];
     if (!CommentaireDitLaRaison(texte, r.Texte))
       fautes.push_back("le commentaire " + code + " ne dit pas la raison du refus voulu de la " + lieu + " (« " + r.Texte +
                        " ») : l'utilisateur doit la lire.");

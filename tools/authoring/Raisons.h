@@ -23,7 +23,8 @@ struct TRaison {
   int Donne = 0;      // the deal's number in the database
   bool Pool = false;  // the place is a pool, else a chain (or an automatic node)
   int Numero = 0;     // the chain or pool
-  int Code = 0;       // the comment of the refusal, 1..18
+  int Code = 0;       // the comment of the refusal, 1..18, or 91: the program's "Il faut surprendre..."
+                      // of an overtaking check (rank 80) in the chain
   std::string Texte;  // UTF-8
   friend bool operator==(const TRaison&, const TRaison&) = default;
 };

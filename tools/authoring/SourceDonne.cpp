@@ -1,5 +1,6 @@
 #include "tools/authoring/SourceDonne.h"
 
+#include "coaching/MessagesIntegres.h"
 #include "model/Donne.h"
 #include "model/Windows1252.h"
 #include "tools/authoring/AnalyseurSource.h"
@@ -349,6 +350,12 @@ void TAnalyseurSource::Raison(const TLigneDonne& ligne) {
   const std::vector<std::string> tete = avant.empty() ? std::vector<std::string>{} : avant.front().Mots;
   if (tete.size() != 2 || !texte || texte->empty())
     return Erreur(ligne.Numero, "il faut « raison N : texte » (N : le commentaire du refus voulu).");
+  // 91: the program's own message of an overtaking check (surprend), whose
+  // words are the reason.
+  if (tete[1] == std::to_string(MsgSurprendre) && bloc_ == blChaine) {
+    raisons->push_back({static_cast<std::uint16_t>(MsgSurprendre), *texte, ligne.Numero});
+    return;
+  }
   const auto n = Nombre(ligne, tete[1], 1, NbCommentaires, "numéro de commentaire");
   if (!n) return;
   raisons->push_back({static_cast<std::uint16_t>(*n), *texte, ligne.Numero});
