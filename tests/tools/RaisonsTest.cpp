@@ -66,7 +66,9 @@ TEST(Raisons, LeMessageDuProgrammeQuiFaitSurprendre) {
       Compile(test::Remplace(surprend, ApresLImpasse, ApresLImpasse + "  raison 91 : il faut SURPRENDRE\n"));
   ASSERT_TRUE(donne) << texte;
   EXPECT_THAT(donne->Raisons, ElementsAre(TRaison{0, false, 4, 91, "il faut SURPRENDRE"}));
-  EXPECT_EQ(LitRaisons(EcritRaisons(donne->Raisons), "B.RAI").Raisons, donne->Raisons);
+  std::vector<TRaison> dansLaBase = donne->Raisons;
+  dansLaBase.front().Donne = 3;
+  EXPECT_EQ(LitRaisons(EcritRaisons(dansLaBase), "B.RAI").Raisons, dansLaBase);
 
   const auto [sansSurprendre, faute] =
       Compile(test::Remplace(test::Source, ApresLImpasse, ApresLImpasse + "  raison 91 : il faut surprendre\n"));
