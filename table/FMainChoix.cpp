@@ -48,14 +48,26 @@ void TFMain::CreeChoixDonne() {
   ChoixDonne = new TChoixDonneDlg(this);
 }
 
-// The chooser takes a square at the right of "# donne"'s place, which
-// keeps the rest.
+// The chooser takes a square right of "# donne": the next-deal button
+// moves into the gap before "Quitter" when there is room, so that "# donne"
+// keeps its width on a small screen; otherwise "# donne" gives up a third
+// of its place.
 void TFMain::PlaceChoixDonne() {
   QPushButton* numero = rangee_[brDonne];
+  QPushButton* suivante = rangee_[brSuivante];
   const QRect place = numero->geometry();
-  const int cote = std::min(place.height(), place.width() / 3);
-  numero->setGeometry(place.adjusted(0, 0, -(cote + 2), 0));
-  BChoixDonne->setGeometry(place.right() - cote + 1, place.y(), cote, place.height());
+  const QRect apres = suivante->geometry();
+  const int ecart = apres.left() - place.right() - 1;
+  const int libre = rangee_[brQuitter]->geometry().left() - apres.right() - 1;
+  int cote = std::min(place.height(), std::max(place.width() / 3, 16));
+  if (ecart >= 0 && libre >= cote + 2 * ecart) {
+    BChoixDonne->setGeometry(place.right() + 1 + ecart, place.y(), cote, place.height());
+    suivante->move(apres.x() + cote + ecart, apres.y());
+  } else {
+    cote = std::min(place.height(), place.width() / 3);
+    numero->setGeometry(place.adjusted(0, 0, -(cote + 2), 0));
+    BChoixDonne->setGeometry(place.right() - cote + 1, place.y(), cote, place.height());
+  }
   BChoixDonne->setIconSize(QSize(cote * 2 / 3, cote * 2 / 3));
 }
 

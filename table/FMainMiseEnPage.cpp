@@ -59,9 +59,12 @@ void TFMain::PlaceElementsFixes() {
   for (int i = 0; i < NbBoutonsRangee; ++i) {
     QPushButton* b = rangee_[static_cast<std::size_t>(i)];
     b->setGeometry(rangeeBoutons_.Boutons[static_cast<std::size_t>(i)]);
-    if (i == brDonne) PlaceChoixDonne();
     b->setFont(PoliceAjustee(TexteSansMnemonique(b->text()), rangeeBoutons_.Points, b->width()));
   }
+  // The chooser's square may narrow "# donne": its caption is fitted again.
+  PlaceChoixDonne();
+  QPushButton* numero = rangee_[brDonne];
+  numero->setFont(PoliceAjustee(TexteSansMnemonique(numero->text()), rangeeBoutons_.Points, numero->width()));
   const QSize depart(std::max(rangeeBoutons_.Largeur, LargeurMinBoutonsDepart), HauteurBouton);
   for (QPushButton* b : {BStart, BNext}) {
     b->setFont(police);

@@ -292,6 +292,12 @@ TEST(Fenetre, AideEtTailleImposee) {
   QApplication::processEvents();
   ASSERT_EQ(f.size(), QSize(1280, 800));
   EXPECT_EQ(f.Bouton(brReglages)->geometry(), RangeeBoutons(1280, 800).Boutons[brReglages]);
+  // The chooser's square stands between "# donne", which keeps its width,
+  // and the next-deal button, clear of "Quitter".
+  EXPECT_EQ(f.Bouton(brDonne)->geometry(), RangeeBoutons(1280, 800).Boutons[brDonne]);
+  EXPECT_GT(f.BChoixDonne->x(), f.Bouton(brDonne)->geometry().right());
+  EXPECT_GT(f.Bouton(brSuivante)->x(), f.BChoixDonne->geometry().right());
+  EXPECT_LT(f.Bouton(brSuivante)->geometry().right(), f.Bouton(brQuitter)->x());
   EXPECT_EQ(f.LeveesEO->x(), 1280 - 187 + 73);
   TPiloteTable(f).CliqueBouton(f.BStart);
   TPiloteTable(f).CliqueBouton(f.BNext);
