@@ -39,8 +39,7 @@ bool DonneChoisie(const TChoixDonnes& choix, const TCatalogue& catalogue, const 
       return ForceConvient(choix.ForceChoisie, catalogue.Force(n));
     case tdARevoir: {
       if (choix.NumeroTheme != 0 && catalogue.Theme(n) != choix.NumeroTheme) return false;
-      const int note = scoresJeu.EstDonne(n) ? scoresJeu[n] : TScores::SansNote;
-      return note == TScores::SansNote || note < choix.ScoreInferieurA;
+      return ARevoir(scoresJeu.EstDonne(n) ? scoresJeu[n] : TScores::SansNote, choix.ScoreInferieurA);
     }
     default:
       return true;

@@ -19,6 +19,10 @@ namespace kalvo {
 // index of ChoixForces; any other value meets nothing).
 bool ForceConvient(int forceChoisie, int force);
 
+// A deal "à revoir": never played (no play mark), or played below the
+// threshold. The walk and the chooser's lines both ask here.
+inline bool ARevoir(int noteJeu, int seuil) { return noteJeu == TScores::SansNote || noteJeu < seuil; }
+
 // The part of the settings that decides the walk.
 struct TChoixDonnes {
   bool Aleatoire = false;

@@ -41,7 +41,7 @@ TListeDonnes ListeDonnes(const TCatalogue& catalogue, const TNumerosVolume& volu
     l.NoteJeu = scoresJeu.EstDonne(n) ? scoresJeu[n] : TScores::SansNote;
     l.NoteQuestions = scoresQuestions.EstDonne(n) ? scoresQuestions[n] : TScores::SansNote;
     l.Tentatives = tentatives[static_cast<std::size_t>(n)];
-    l.ARevoir = l.NoteJeu == TScores::SansNote || l.NoteJeu < seuil;
+    l.ARevoir = ARevoir(l.NoteJeu, seuil);
     liste.Lignes.push_back(std::move(l));
   }
   return liste;
